@@ -1,0 +1,60 @@
+#include "controls/core/text_variables.h"
+
+#include "module/core/module_state.h"
+
+namespace {
+char LowerLatin1(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) return char(u + 32);
+    return c;
+}
+
+// A value that refers to itself would otherwise expand for ever.
+constexpr int MaxExpansions = 1000;
+}  // namespace
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerLatin1(a[i]) != LowerLatin1(b[i])) return false;
+    return true;
+}
+
+void TVariableManager::SetVariable(const std::string& name, const std::string& value) {
+    for (auto& entry : entries_) {
+        if (SameTextIgnoringCase(entry.first, name)) {
+            entry.second = value;
+            return;
+        }
+    }
+    entries_.emplace_back(name, value);
+}
+
+std::string TVariableManager::GetVariable(const std::string& name) const {
+    for (const auto& entry : entries_)
+        if (SameTextIgnoringCase(entry.first, name)) return entry.second;
+    return {};
+}
+
+std::string TVariableManager::ExpandVariables(const std::string& text) const {
+    std::string result = text;
+    for (int round = 0; round < MaxExpansions; ++round) {
+        const size_t start = result.find("<@");
+        if (start == std::string::npos) break;
+        const size_t end = result.find('>', start);
+        if (end == std::string::npos) break;
+        const std::string name = result.substr(start + 1, end - start - 1);
+        result.replace(start, end - start + 1, GetVariable(name));
+    }
+    return result;
+}
+
+void SetVariable(const std::string& name, const std::string& value) {
+    State().Variables.SetVariable(name, value);
+}
+
+std::string GetVariable(const std::string& name) { return State().Variables.GetVariable(name); }
+
+std::string ExpandVariables(const std::string& text) {
+    return State().Variables.ExpandVariables(text);
+}

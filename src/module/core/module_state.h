@@ -1,0 +1,92 @@
+#pragma once
+// The module's one working set of state, reached through State(). Names follow the
+// module's vocabulary (ScreenGroup, StoreChanged, ...). Nothing else in the module is a
+// mutable global.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/core/review_manager.h"
+#include "controls/core/text_variables.h"
+#include "module/core/message_box.h"
+
+inline constexpr const char* ApplicationTitle = "Orvana";
+inline constexpr int TaxYear = 2006;
+
+class FieldStore;
+class TMainForm;
+class TFrameWnd;
+class WorksheetScreenHooks;
+
+struct ModuleState {
+    ModuleState();
+    ~ModuleState();
+    ModuleState(const ModuleState&) = delete;
+    ModuleState& operator=(const ModuleState&) = delete;
+
+    // What the host passed to RunCGTModule.
+    void* HostApplication = nullptr;   // the host's owner QWidget*, may be null
+    void* HostNotifyWindow = nullptr;  // the host's QObject* that receives 1131 and 1132
+    std::string HostDataFileName;
+    std::string IdentifierText;
+    std::string CommandLineText;
+    std::string CurrentFileName;
+    std::string KeyText;
+
+    // Where the interview is.
+    int32_t ScreenGroup = 0;
+    int32_t ScreenIndex = 0;
+    bool ScreenShown = false;
+    std::vector<int32_t> ScreenHistory;
+
+    // The field store; null before RunCGTModule allocates it and after FreeDLLResources.
+    std::unique_ptr<FieldStore> Store;
+    bool StoreChanged = false;
+    bool StoreHoldsFileData = false;  // set by every field record an open reads
+
+    // Worksheet items.
+    int CurrentWorksheet = 0;
+    int CurrentItem = 0;
+    std::vector<std::string> ItemNames;
+    int PickedItem = 0;
+    int PathWorksheet = 0;
+    int SelectedItem = 0;
+    bool ContinueItem = false;
+    WorksheetScreenHooks* WorksheetScreen = nullptr;  // set while the interview window exists
+
+    // Command-line switches.
+    bool HelpdeskMode = false;
+    bool VisionImpairedMode = false;
+
+    // Text variables and the imported-data review registry.
+    TVariableManager Variables;
+    TReviewManager Review;
+
+    // Windows (owned by the GUI layer).
+    TMainForm* MainForm = nullptr;
+    TFrameWnd* FrameWnd = nullptr;
+
+    // Platform hooks the GUI installs; tests install their own.
+    MessageResponder Responder;
+    std::function<void()> BeepHook;
+    std::function<void()> CaptionChanged;
+
+    // Tests pin the calendar year that the two-digit year window is based on.
+    int CurrentYearOverride = 0;
+};
+
+ModuleState& State();
+
+// Back to the state of a freshly loaded library (tests).
+void ResetModuleState();
+// Releases the state when the library unloads; State() would make a fresh one.
+void DestroyModuleState();
+
+// Allocates an empty store (every field dtNone); an existing store is released first.
+void AllocateFieldStore();
+void ReleaseFieldStore();
+
+void Beep();

@@ -1,0 +1,55 @@
+#include "module/module_lifecycle.h"
+
+#include <QApplication>
+#include <exception>
+
+#include "module/core/host_arguments.h"
+#include "module/core/module_state.h"
+#include "platform/qt_message_box.h"
+#include "store/field_store.h"
+
+namespace {
+void LetPendingMessagesRun() {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+}
+}  // namespace
+
+void StartModule(const StartArguments& arguments) {
+    ModuleState& state = State();
+    state.HostApplication = arguments.hostApplication;
+    state.CommandLineText = arguments.hostCommandLine;
+    state.HostNotifyWindow = arguments.notifyWindow;
+    InstallPlatformHooks();
+
+    state.ScreenHistory.clear();
+    AllocateFieldStore();
+    state.IdentifierText = arguments.taxpayerIdentifier;
+    SetFieldStr(1, state.IdentifierText);
+    state.HostDataFileName = arguments.dataFileName;
+    LetPendingMessagesRun();
+
+    state.CurrentFileName = state.HostDataFileName;
+    const ScreenPosition start = SplitScreenNumber(arguments.startCode);
+    state.ScreenGroup = start.group;
+    state.ScreenIndex = start.index;
+    state.ScreenShown = false;
+}
+
+int32_t FreeModuleResources() {
+    try {
+        ReleaseFieldStore();
+        State().ScreenHistory.clear();
+        LetPendingMessagesRun();
+        LetPendingMessagesRun();
+        return 1;
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+int32_t FailedScreenIndex() { return 0; }
+
+void UnloadModule() {
+    LetPendingMessagesRun();
+    DestroyModuleState();
+}

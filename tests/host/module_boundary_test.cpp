@@ -1,0 +1,78 @@
+// The built library, loaded with dlopen and driven through its exports as a host does.
+
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <string>
+
+#include "module/core/host_arguments.h"
+#include "orvana_cgt.h"
+#include "temp_dir.h"
+
+namespace {
+
+class LoadedModule {
+public:
+    LoadedModule() {
+        handle_ = dlopen(ORVANA_CGT_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        if (!handle_) return;
+        run = reinterpret_cast<decltype(run)>(dlsym(handle_, "RunCGTModule"));
+        freeResources =
+            reinterpret_cast<decltype(freeResources)>(dlsym(handle_, "FreeDLLResources"));
+        checkVersion = reinterpret_cast<decltype(checkVersion)>(dlsym(handle_, "CheckVersion"));
+        failedScreen =
+            reinterpret_cast<decltype(failedScreen)>(dlsym(handle_, "GetFailedScreenIndex"));
+    }
+    ~LoadedModule() {
+        if (handle_) dlclose(handle_);
+    }
+    bool Loaded() const { return handle_ != nullptr; }
+    void* Symbol(const char* name) const { return dlsym(handle_, name); }
+
+    decltype(&RunCGTModule) run = nullptr;
+    decltype(&FreeDLLResources) freeResources = nullptr;
+    decltype(&CheckVersion) checkVersion = nullptr;
+    decltype(&GetFailedScreenIndex) failedScreen = nullptr;
+
+private:
+    void* handle_ = nullptr;
+};
+
+}  // namespace
+
+TEST(ModuleBoundary, ExportsTheFourEntryPointsAndNothingInternal) {
+    LoadedModule module;
+    ASSERT_TRUE(module.Loaded()) << dlerror();
+    EXPECT_NE(module.run, nullptr);
+    EXPECT_NE(module.freeResources, nullptr);
+    EXPECT_NE(module.checkVersion, nullptr);
+    EXPECT_NE(module.failedScreen, nullptr);
+    EXPECT_EQ(
+        module.Symbol("_Z10SetFieldStriRKNSt7__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE"),
+        nullptr);
+    EXPECT_EQ(module.Symbol("_Z5Statev"), nullptr);
+}
+
+TEST(ModuleBoundary, CheckVersionAnswersByTheLow16Bits) {
+    LoadedModule module;
+    ASSERT_TRUE(module.Loaded()) << dlerror();
+    EXPECT_EQ(module.checkVersion(1), 0);
+    EXPECT_EQ(module.checkVersion(2), -1);
+    EXPECT_EQ(module.checkVersion(0), 1);
+    EXPECT_EQ(module.checkVersion(65537), 0);
+    EXPECT_EQ(module.checkVersion(65535), 1);
+}
+
+TEST(ModuleBoundary, RunThenFreeReleasesWithResultOne) {
+    LoadedModule module;
+    ASSERT_TRUE(module.Loaded()) << dlerror();
+    EXPECT_EQ(module.failedScreen(), 0);
+    TempDir dir;
+    const auto file = ToShortString(dir.File("RETURN.TAX"));
+    const auto tfn = ToShortString("123 456 782");
+    const auto commandLine = ToShortString("orvana-host");
+    module.run(nullptr, nullptr, file.c_str(), tfn.c_str(), commandLine.c_str(), 2004, 10, 10, 800,
+               600, 0, 0);
+    EXPECT_EQ(module.freeResources(), 1);
+}
