@@ -61,6 +61,9 @@ struct ModuleState {
     bool HelpdeskMode = false;
     bool VisionImpairedMode = false;
 
+    // The help file that help requests open (the module's, or the host's main one).
+    std::string HelpFile;
+
     // Text variables and the imported-data review registry.
     TVariableManager Variables;
     TReviewManager Review;
