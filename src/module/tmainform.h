@@ -1,0 +1,82 @@
+#pragma once
+// The module's top-level window: the interview window under a tool bar, Save and autosave,
+// notes, help and calculator, the close rules, and the messages that tell the host the
+// module has finished.
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+class QToolButton;
+class TFrameWnd;
+class TNotesForm;
+
+// Posted to the main window by the interview window (Alt+F4 in help-desk mode).
+constexpr int MsgExit = 1025;
+// Posted to the host's notify object.
+constexpr int MsgInterviewFinished = 1131;
+constexpr int MsgModuleClosed = 1132;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* owner);
+    ~TMainForm() override;
+
+    TFrameWnd* FrameWnd() const { return frame_; }
+
+    // The close check: false (after telling the taxpayer) while the interview is in the middle
+    // of a section that must be completed first.
+    bool CloseQuery(QObject* sender);
+    // After an allowed close: tells the host who asked for it.
+    void Closed(QObject* requester);
+
+    // Interactive Save; true when the file was saved.
+    bool Save();
+    void AutosaveTick();
+    enum class AutosaveOutcome { Done, Skipped, Failed };
+    AutosaveOutcome AutosaveTo(const std::string& fileName);
+    int MinuteCounter() const { return minuteCounter_; }
+    QTimer& Timer() { return timer_; }
+
+    void UpdateCaption();
+    void ShowHelpdeskButtons();
+    void ShowNotes();
+    TNotesForm* Notes() const { return notes_; }
+    void ShowKeyboardHelp();
+    void RunCalculator();
+    void HelpButtonClick();
+    // Lays the interview window out in the client area.
+    void LayoutInterview();
+
+    QToolButton* BtnNew = nullptr;
+    QToolButton* BtnOpen = nullptr;
+    QToolButton* BtnSave = nullptr;
+    QToolButton* BtnViewReturn = nullptr;
+    QToolButton* BtnCalculator = nullptr;
+    QToolButton* BtnNotes = nullptr;
+    QToolButton* BtnHelp = nullptr;
+    QWidget* ToolBar = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildToolBar();
+    void FirstTick();
+    void ReadCommandLineSwitches();
+    void PlaceOnScreen();
+    bool ScreenBlocksSaving();
+    void StoreShownScreen();
+    bool SaveTo(const std::string& fileName);
+
+    TFrameWnd* frame_ = nullptr;
+    QPointer<TNotesForm> notes_;
+    QTimer timer_;
+    int minuteCounter_ = 0;
+    bool firstShown_ = false;
+    bool resizeInstalled_ = false;
+};
