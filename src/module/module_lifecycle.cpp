@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <exception>
 
+#include "interview/core/tsingleton.h"
 #include "module/core/host_arguments.h"
 #include "module/core/module_state.h"
+#include "platform/help_requests.h"
 #include "platform/qt_message_box.h"
 #include "store/field_store.h"
 
@@ -51,5 +53,8 @@ int32_t FailedScreenIndex() { return 0; }
 
 void UnloadModule() {
     LetPendingMessagesRun();
+    CloseHelpViewer();
+    // After the windows: the navigator frame refers to its data until it is gone.
+    ReleaseSingletonInstances();
     DestroyModuleState();
 }
