@@ -21,7 +21,8 @@
 #include "controls/thyperlinksform.h"
 #include "controls/txgrid.h"
 #include "controls/core/dates.h"
-#include "interview/core/navigator_data.h"
+#include "interview/core/tcgtnavigatordata.h"
+#include "interview/core/tnavigatoritem.h"
 #include "interview/core/screen_table.h"
 #include "interview/field_binding.h"
 #include "interview/screen_catalogue.h"
@@ -125,10 +126,10 @@ TFrameWnd::TFrameWnd(QWidget* mainWindow) : QWidget(mainWindow) {
     state.WorksheetScreen = this;
     state.ScreenShown = false;
 
-    NavigatorFrame->Initialise(TCGTNavigatorData::Instance());
+    NavigatorFrame->Initialise(&TCGTNavigatorData::Instance());
     NavigatorFrame->SetOnSelectItem(
         [this](TNavigatorFrame* sender, TNavigatorItem* item) { NavigatorSelectItem(sender, item); });
-    designNavigatorFont_ = NavigatorFrame->font().pointSize();
+    designNavigatorFont_ = NavigatorFrame->FontPointSize();
     designTitleFont_ = TitleLabel->font().pixelSize();
     designCloseFont_ = BtnCancel->font().pixelSize();
     FormResizer1.Initialise(this);
@@ -697,7 +698,7 @@ void TFrameWnd::NavigatorSelectItem(TNavigatorFrame*, TNavigatorItem* item) {
         return;
     }
     leaveCheck_ = nullptr;
-    const int number = item ? item->fScreenId : 0;
+    const int number = item ? item->ScreenId() : 0;
     if (number != 0) {
         nextHandler_ = nullptr;
         if (number == 8) ShowHelpTopic(8);
@@ -751,9 +752,7 @@ void TFrameWnd::ClientPanelResized() {
     const bool shrinking =
         double(numerator) / denominator <= double(scaleNumerator_) / scaleDenominator_;
     if (scaled_ && shrinking) {
-        QFont navigatorFont = NavigatorFrame->font();
-        navigatorFont.setPointSize(designNavigatorFont_);
-        NavigatorFrame->setFont(navigatorFont);
+        NavigatorFrame->SetFontPointSize(designNavigatorFont_);
         QFont titleFont = TitleLabel->font();
         titleFont.setPixelSize(designTitleFont_);
         TitleLabel->setFont(titleFont);
@@ -763,9 +762,7 @@ void TFrameWnd::ClientPanelResized() {
         auto scaledSize = [&](int size) {
             return static_cast<int>(std::lround(double(size) * numerator / denominator));
         };
-        QFont navigatorFont = NavigatorFrame->font();
-        navigatorFont.setPointSize(scaledSize(designNavigatorFont_));
-        NavigatorFrame->setFont(navigatorFont);
+        NavigatorFrame->SetFontPointSize(scaledSize(designNavigatorFont_));
         QFont titleFont = TitleLabel->font();
         titleFont.setPixelSize(scaledSize(designTitleFont_));
         TitleLabel->setFont(titleFont);

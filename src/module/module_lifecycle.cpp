@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <exception>
 
+#include "interview/core/tsingleton.h"
 #include "interview/tframewnd.h"
 #include "module/core/host_arguments.h"
 #include "module/core/module_state.h"
 #include "module/module_help.h"
 #include "module/text_variables_table.h"
 #include "module/tmainform.h"
+#include "platform/help_requests.h"
 #include "platform/qt_message_box.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
@@ -102,5 +104,8 @@ int32_t FailedScreenIndex() {
 void UnloadModule() {
     delete State().MainForm;
     LetPendingMessagesRun();
+    CloseHelpViewer();
+    // After the windows: the navigator frame refers to its data until it is gone.
+    ReleaseSingletonInstances();
     DestroyModuleState();
 }

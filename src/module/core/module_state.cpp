@@ -1,5 +1,6 @@
 #include "module/core/module_state.h"
 
+#include "interview/core/tsingleton.h"
 #include "store/field_store.h"
 
 ModuleState::ModuleState() = default;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ class TChildForm;
 class TMainForm;
 class TFrameWnd;
 class WorksheetScreenHooks;
+class TSingleton;
+class THelpViewer;
 
 struct ModuleState {
     ModuleState();
@@ -64,6 +67,10 @@ struct ModuleState {
 
     // The help file that help requests open (the module's, or the host's main one).
     std::string HelpFile;
+    THelpViewer* HelpViewer = nullptr;  // the one help window, while it exists
+
+    // One instance per navigator class, by class name (TSingleton::Instance).
+    std::map<std::string, std::unique_ptr<TSingleton>> SingletonInstances;
 
     // Text variables and the imported-data review registry.
     TVariableManager Variables;

@@ -1,0 +1,60 @@
+#pragma once
+// The navigator's tree: draws every entry row itself (highlight black with white text, the
+// rest in the navigator colour, white rules along each row) and remembers where the mouse
+// was pressed, so that the frame acts only on clicks and not on programmatic selection.
+
+#include <QColor>
+#include <QPixmap>
+#include <QPoint>
+#include <QTreeWidget>
+#include <array>
+#include <optional>
+
+class TNavigatorItem;
+
+class TNavigatorTreeView : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    explicit TNavigatorTreeView(QWidget* parent = nullptr);
+
+    static TNavigatorItem* EntryOf(const QTreeWidgetItem* node);
+    static void SetEntry(QTreeWidgetItem* node, TNavigatorItem* entry);
+
+    void SetBackground(const QColor& colour);
+    QColor Background() const { return background_; }
+    // Topics with items need room for their arrow before the text.
+    void SetArrowMargin(bool needed);
+
+    // The selected node, or none (a current node that is not selected does not count).
+    QTreeWidgetItem* SelectedNode() const;
+
+    // The position of the mouse press being handled, taken once.
+    std::optional<QPoint> TakePress();
+    // Whether a point lies on a node's row at or right of its text column.
+    QTreeWidgetItem* NodeOnRowAt(const QPoint& point) const;
+
+    int RowHeight() const;
+    // Rows follow the font's height (after filling and after every font change).
+    void RefreshRowHeights();
+    int TextLeft(const QModelIndex& index) const;
+
+signals:
+    // Return or Enter on the current node: the keyboard's way of choosing it.
+    void ChooseRequested(QTreeWidgetItem* node);
+
+protected:
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void RefreshRowHeight(QTreeWidgetItem* node);
+
+    QColor background_;
+    bool arrowMargin_ = false;
+    std::optional<QPoint> press_;
+    std::array<QPixmap, 4> arrowImageList_;
+};
