@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/core/currency_format.h"
 #include "controls/core/review_manager.h"
 #include "controls/core/text_variables.h"
 #include "module/core/message_box.h"
@@ -63,6 +64,9 @@ struct ModuleState {
 
     // The help file that help requests open (the module's, or the host's main one).
     std::string HelpFile;
+
+    // How labels write money amounts; entry fields switch negatives to "-$1,234".
+    CurrencyFormat Currency;
 
     // Text variables and the imported-data review registry.
     TVariableManager Variables;
