@@ -286,7 +286,10 @@ void TTaxEdit::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     const bool printable =
         !typed.isEmpty() && std::none_of(typed.begin(), typed.end(), IsControlCharacter);
-    if (!printable) {
+    // Command keys never insert text; the edit control's own handling knows them.
+    const bool command =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!printable || command) {
         if (event->key() == Qt::Key_Backspace) typed_ = true;
         QLineEdit::keyPressEvent(event);
         return;

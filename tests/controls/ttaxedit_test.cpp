@@ -21,6 +21,8 @@ TEST_F(TaxEditTest, CurrencyFieldTakesDigitsAndAMinusInFront) {
     EXPECT_EQ(field->cursorPosition(), 3);  // the caret stays after the typed digits
     EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     EXPECT_TRUE(field->Typed());
+    QTest::keyClick(field, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("-12"));  // command keys never type
 
     QTest::keyClick(field, Qt::Key_Tab);
     EXPECT_TRUE(other->hasFocus());

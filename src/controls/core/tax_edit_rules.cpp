@@ -234,9 +234,10 @@ FieldContent FormatDisplay(const TaxEditSettings& settings, const FieldContent& 
 
 LeaveOutcome LeaveField(const TaxEditSettings& settings, const FieldContent& content) {
     const std::string trimmed = Trimmed(content.text);
+    if (settings.type == ntDate) return LeaveDate(settings, content);
+    // Mandatory holds for texts, codes and identifiers as much as for amounts.
+    if (settings.mandatory && trimmed.empty()) return Refused(content, MandatoryMessage, false);
     switch (settings.type) {
-        case ntDate:
-            return LeaveDate(settings, content);
         case ntNone:
         case ntPCode:
             if (!trimmed.empty() && settings.allowed.any() &&

@@ -377,6 +377,17 @@ TEST(Leaving, TextsCodesAndIdentifiers) {
     EXPECT_EQ(Leave(SettingsFor(ntACN), "512087349").message, "Invalid ACN/ARBN");
 }
 
+TEST(Leaving, MandatoryHoldsForEveryType) {
+    for (TNumericType type : {ntNone, ntSpecial, ntPCode, ntPhone, ntTFN, ntMedicare, ntDec2}) {
+        TaxEditSettings settings = SettingsFor(type);
+        EXPECT_TRUE(Leave(settings, " ").accepted) << type;
+        settings.mandatory = true;
+        const LeaveOutcome outcome = Leave(settings, " ");
+        EXPECT_FALSE(outcome.accepted) << type;
+        EXPECT_EQ(outcome.message, "This field is mandatory and MUST be completed");
+    }
+}
+
 TEST(Stripping, FormattingDisappearsWhileEditing) {
     EXPECT_EQ(StripForEditing(ntPercentage, "12.50%"), "12.50");
     EXPECT_EQ(StripForEditing(ntCurrency, "-1 234"), "-1234");
