@@ -226,25 +226,30 @@ void TTaxEdit::focusOutEvent(QFocusEvent* event) {
     }
     leaving_ = true;
     const LeaveOutcome outcome = LeaveField(Settings(), Content());
-    if (outcome.accepted || !CanKeepFocus()) {
+    if (outcome.accepted) {
         leaving_ = false;
-        CompleteLeave(event, outcome.accepted ? outcome.content : Content());
+        CompleteLeave(event, outcome.content);
+        return;
+    }
+    if (!CanKeepFocus()) {
+        // The focus is gone for good, but the input was not accepted: no exit.
+        leaving_ = false;
+        CompleteLeave(event, Content(), false);
         return;
     }
     RefuseLeave(outcome, reason);
     leaving_ = false;
 }
 
-void TTaxEdit::CompleteLeave(QFocusEvent* event, const FieldContent& content) {
+void TTaxEdit::CompleteLeave(QFocusEvent* event, const FieldContent& content, bool accepted) {
     editing_ = false;
     if (changeFocusColor_) SetColours(QApplication::palette(this).color(QPalette::Base));
     Apply(content);
     QLineEdit::focusOutEvent(event);
-    emit exited();
+    if (accepted) emit exited();
 }
 
-// A hidden or disabled field cannot hold the focus; its leave completes with the text as
-// typed.
+// A hidden or disabled field cannot hold the focus; it keeps the text as typed.
 bool TTaxEdit::CanKeepFocus() const {
     return isVisible() && isEnabled() && focusPolicy() != Qt::NoFocus;
 }

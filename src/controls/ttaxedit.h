@@ -110,7 +110,7 @@ private:
     void ApplyDefaults(const FieldDefaults& defaults);
     void Reformat();
     void Enter();
-    void CompleteLeave(QFocusEvent* event, const FieldContent& content);
+    void CompleteLeave(QFocusEvent* event, const FieldContent& content, bool accepted = true);
     void RefuseLeave(const LeaveOutcome& outcome, Qt::FocusReason reason);
     bool CanKeepFocus() const;
     void SwallowPendingClick();

@@ -21,8 +21,11 @@ protected:
         EXPECT_EQ(otherFocusIns->Count(), 0);
         EXPECT_EQ(buttonFocusIns->Count(), 0);
         EXPECT_EQ(exited->count(), 0);
-        EXPECT_EQ(responder->Texts(),
+        ASSERT_EQ(responder->Texts(),
                   std::vector<std::string>{"The date must be in dd/mm/yyyy format !"});
+        EXPECT_EQ(responder->Requests()[0].caption, "Orvana");
+        EXPECT_EQ(responder->Requests()[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(beeps->Count(), 1);
         EXPECT_EQ(field->text(), QStringLiteral("31/02/2004"));
         EXPECT_TRUE(field->hasSelectedText());
         EXPECT_EQ(field->palette().color(QPalette::Base), TTaxEdit::FocusColor());
@@ -118,6 +121,7 @@ TEST_F(TaxEditRefusal, HiddenFieldLetsTheFocusGoAndKeepsWhatWasTyped) {
     field->hide();
     EXPECT_FALSE(field->hasFocus());
     EXPECT_EQ(responder->Count(), 0u);
+    EXPECT_EQ(exited->count(), 0);
     EXPECT_EQ(field->text(), QStringLiteral("31/02/2004"));
 }
 

@@ -43,6 +43,9 @@ TEST_F(TaxEditTest, DesignerFormSetsTheFieldProperties) {
     ui.RateEdit->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(ui.RateEdit->hasFocus());
     EXPECT_EQ(ui.CostEdit->text(), QStringLiteral("12"));
+    ui.NameEdit->setFocus(Qt::TabFocusReason);  // without ChangeFocusColor
+    EXPECT_EQ(ui.NameEdit->palette().color(QPalette::Base),
+              QApplication::palette().color(QPalette::Base));
 }
 
 namespace {
