@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/core/currency_format.h"
 #include "controls/core/review_manager.h"
 #include "controls/core/text_variables.h"
 #include "module/core/message_box.h"
@@ -71,6 +72,9 @@ struct ModuleState {
 
     // One instance per navigator class, by class name (TSingleton::Instance).
     std::map<std::string, std::unique_ptr<TSingleton>> SingletonInstances;
+
+    // How labels write money amounts; entry fields switch negatives to "-$1,234".
+    CurrencyFormat Currency;
 
     // Text variables and the imported-data review registry.
     TVariableManager Variables;
