@@ -3,11 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLocale>
 #include <QRadioButton>
 #include <cmath>
 
-#include "controls/core/numbers.h"
+#include "controls/core/currency_format.h"
 #include "controls/ttaxedit.h"
 #include "controls/ttextlbl.h"
 #include "controls/txgrid.h"
@@ -92,18 +91,7 @@ int BoundField(const QObject* control) {
 
 QString CurrencyLabelText(long double value, bool withCents) {
     if (std::fabs(value) <= 0.01L) return {};
-    const int decimals = withCents ? 2 : 0;
-    const int precision = withCents ? 10 : 8;
-    const QLocale locale;
-    const QString digits = QString::fromLatin1(FormatFixed(std::fabs(value), precision, decimals));
-    QString amount = digits;
-    if (!digits.contains(QLatin1Char('E'))) {
-        const QString integer = digits.section(QLatin1Char('.'), 0, 0);
-        amount = locale.toString(integer.toLongLong());
-        if (decimals > 0) amount += locale.decimalPoint() + digits.section(QLatin1Char('.'), 1);
-    }
-    const QString text = locale.currencySymbol() + amount;
-    return value < 0 ? QLatin1Char('-') + text : text;
+    return FromLatin1Text(FormatCurrency(value, withCents ? 2 : 0, withCents ? 10 : 8));
 }
 
 void LoadScreenFields(QWidget* screen, const JumpHandler& linkHandler) {
