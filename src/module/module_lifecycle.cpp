@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <exception>
 
+#include "module/build_text_variables.h"
 #include "module/core/host_arguments.h"
 #include "module/core/module_state.h"
 #include "platform/qt_message_box.h"
@@ -20,6 +21,7 @@ void StartModule(const StartArguments& arguments) {
     state.CommandLineText = arguments.hostCommandLine;
     state.HostNotifyWindow = arguments.notifyWindow;
     InstallPlatformHooks();
+    BuildTextVariables();
 
     state.ScreenHistory.clear();
     AllocateFieldStore();
