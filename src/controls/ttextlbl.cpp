@@ -248,7 +248,8 @@ void TTextLbl::UpdateLayout() {
     plan_ = LayOutMarkup(input, QtTextMeasurer(font(), this));
     section_ = plan_.finalSection;
     planValid_ = true;
-    setAccessibleName(QString::fromStdString(plan_.PlainText()));
+    const QString spoken = QString::fromStdString(plan_.PlainText());
+    if (spoken != accessibleName()) setAccessibleName(spoken);  // screen readers read the text
     ReportProblemsLater();
     if (!painting_) {
         FitGeometry();
