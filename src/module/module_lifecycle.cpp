@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "interview/core/tsingleton.h"
+#include "module/build_text_variables.h"
 #include "module/core/host_arguments.h"
 #include "module/core/module_state.h"
 #include "platform/help_requests.h"
@@ -22,6 +23,7 @@ void StartModule(const StartArguments& arguments) {
     state.CommandLineText = arguments.hostCommandLine;
     state.HostNotifyWindow = arguments.notifyWindow;
     InstallPlatformHooks();
+    BuildTextVariables();
 
     state.ScreenHistory.clear();
     AllocateFieldStore();
