@@ -42,6 +42,20 @@ private:
 
 std::string Latin1(const QString& text) { return ToLatin1Text(text); }
 
+// Word-wrapped and centred vertically. A text whose lines do not fit the cell shows as
+// one line cut with an ellipsis rather than as lines cut in half.
+void DrawWrapped(QPainter& painter, const QRect& rect, int align, const QString& text) {
+    const int flags = Qt::TextWordWrap | Qt::AlignVCenter | align;
+    if (painter.boundingRect(rect, flags, text).height() <= rect.height()) {
+        painter.drawText(rect, flags, text);
+        return;
+    }
+    QString oneLine = text;
+    oneLine.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    painter.drawText(rect, Qt::AlignVCenter | align,
+                     painter.fontMetrics().elidedText(oneLine, Qt::ElideRight, rect.width()));
+}
+
 }  // namespace
 
 TXGrid::TXGrid(QWidget* parent) : TMyStringGrid(parent) {
@@ -465,14 +479,13 @@ void TXGrid::RaiseElippsisClicked() {
 void TXGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect) {
     const TGridColumn& column = model_.Column(col);
     const QString text = Cells(col, row);
-    const int flags = Qt::TextWordWrap | Qt::AlignVCenter;
     if (row < FixedRows()) {
         painter.fillRect(rect, fixedColor_);
         painter.setPen(fixedFontColor_);
         const int align = column.titleAlignment == 1   ? Qt::AlignRight
                           : column.titleAlignment == 2 ? Qt::AlignHCenter
                                                        : Qt::AlignLeft;
-        painter.drawText(rect.adjusted(4, 2, -4, -2), flags | align, text);
+        DrawWrapped(painter, rect.adjusted(4, 2, -4, -2), align, text);
         return;
     }
     painter.fillRect(rect, palette().color(QPalette::Base));
@@ -496,7 +509,7 @@ void TXGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect) {
     }
     painter.setPen(palette().color(QPalette::Text));
     const int align = column.kind == gkNumber ? Qt::AlignRight : Qt::AlignLeft;
-    painter.drawText(textRect, flags | align, text);
+    DrawWrapped(painter, textRect, align, text);
     if (focusInside_ && col == col_ && row == row_) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);
