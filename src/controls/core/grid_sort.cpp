@@ -25,6 +25,12 @@ struct SortKey {
 struct KeyValue {
     long double value = 0;
     std::string folded;
+    bool operator<(const KeyValue& other) const {
+        return value != other.value ? value < other.value : folded < other.folded;
+    }
+    bool operator==(const KeyValue& other) const {
+        return value == other.value && folded == other.folded;
+    }
 };
 
 std::string Trimmed(const std::string& text) {
@@ -56,7 +62,6 @@ std::vector<SortKey> ParseKeys(const std::string& columns, const TGridModel& gri
 
 KeyValue ReadKey(const std::string& text, int kind) {
     KeyValue key;
-    if (text.empty()) return key;
     if (kind == gkNumber) {
         if (!TryReadNumber(text, key.value))
             throw GridSortError("'" + text + "' is not a valid floating point value");
@@ -70,67 +75,75 @@ KeyValue ReadKey(const std::string& text, int kind) {
     return key;
 }
 
+// One key cell reduced to two ranks: which exact text it holds, and where that text
+// stands by value (equal values share a rank; identifiers all share one).
+struct KeyRank {
+    int text = 0;   // 0 for the empty text
+    int value = 0;  // meaningful for non-empty texts only
+};
+
 class RowOrder {
 public:
-    RowOrder(const TGridModel& grid, std::vector<SortKey> keys)
-        : grid_(grid), keys_(std::move(keys)) {
-        const int first = grid.FixedRows();
-        values_.resize(grid.DataRowCount());
-        for (int r = 0; r < grid.DataRowCount(); ++r)
-            for (const SortKey& key : keys_)
-                values_[r].push_back(ReadKey(grid.Cell(key.col, first + r), key.kind));
+    RowOrder(const TGridModel& grid, const std::vector<SortKey>& keys) : keys_(keys.size()) {
+        const int rows = grid.DataRowCount();
+        ranks_.assign(static_cast<size_t>(rows) * keys_, KeyRank{});
+        lexicographic_ = true;
+        for (size_t k = 0; k < keys_; ++k) {
+            // Distinct texts of the column, each read once, ranked by value.
+            std::map<std::string, int> textIds;
+            std::vector<const std::string*> texts;
+            for (int r = 0; r < rows; ++r) {
+                const std::string& text = grid.Cell(keys[k].col, grid.FixedRows() + r);
+                if (text.empty()) continue;
+                const auto [entry, added] =
+                    textIds.emplace(text, static_cast<int>(texts.size()) + 1);
+                if (added) texts.push_back(&entry->first);
+            }
+            std::vector<KeyValue> values;
+            for (const std::string* text : texts) values.push_back(ReadKey(*text, keys[k].kind));
+            std::vector<KeyValue> ordered = values;
+            std::sort(ordered.begin(), ordered.end());
+            ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
+            // Distinct texts equal by value in a key before the last make the rule stop
+            // early where an ordinary sort would look at the next key.
+            if (k + 1 < keys_ && ordered.size() < values.size()) lexicographic_ = false;
+            for (int r = 0; r < rows; ++r) {
+                const std::string& text = grid.Cell(keys[k].col, grid.FixedRows() + r);
+                if (text.empty()) continue;
+                KeyRank& rank = ranks_[static_cast<size_t>(r) * keys_ + k];
+                rank.text = textIds.find(text)->second;
+                const KeyValue& value = values[rank.text - 1];
+                rank.value = static_cast<int>(
+                    std::lower_bound(ordered.begin(), ordered.end(), value) - ordered.begin());
+            }
+        }
     }
+
+    bool Lexicographic() const { return lexicographic_; }
 
     // Row a (upper) and row b (lower), as data row indexes, must be exchanged.
     bool OutOfOrder(int a, int b) const {
-        const int first = grid_.FixedRows();
-        for (size_t k = 0; k < keys_.size(); ++k) {
-            const std::string& textA = grid_.Cell(keys_[k].col, first + a);
-            const std::string& textB = grid_.Cell(keys_[k].col, first + b);
-            if (textA == textB) continue;
-            if (textB.empty()) return false;
-            if (textA.empty()) return true;
-            const KeyValue& valueA = values_[a][k];
-            const KeyValue& valueB = values_[b][k];
-            switch (keys_[k].kind) {
-                case gkNumber:
-                case gkDate:
-                    return valueA.value > valueB.value;
-                case gkText:
-                    return valueA.folded > valueB.folded;
-                default:
-                    return false;
-            }
+        const KeyRank* rankA = &ranks_[static_cast<size_t>(a) * keys_];
+        const KeyRank* rankB = &ranks_[static_cast<size_t>(b) * keys_];
+        for (size_t k = 0; k < keys_; ++k) {
+            if (rankA[k].text == rankB[k].text) continue;
+            if (rankB[k].text == 0) return false;  // empty cells go last
+            if (rankA[k].text == 0) return true;
+            return rankA[k].value > rankB[k].value;
         }
         return false;
     }
 
-    // Distinct texts of a key column before the last that compare as equal make the rule
-    // stop early where an ordinary sort would look at the next key.
-    bool LexicographicOrder() const {
-        for (size_t k = 0; k + 1 < keys_.size(); ++k) {
-            std::map<std::pair<long double, std::string>, std::string> seen;
-            for (int r = 0; r < static_cast<int>(values_.size()); ++r) {
-                const std::string& text = grid_.Cell(keys_[k].col, grid_.FixedRows() + r);
-                if (text.empty()) continue;
-                const auto inserted =
-                    seen.emplace(std::make_pair(values_[r][k].value, values_[r][k].folded), text);
-                if (!inserted.second && inserted.first->second != text) return false;
-            }
-        }
-        return true;
-    }
-
 private:
-    const TGridModel& grid_;
-    std::vector<SortKey> keys_;
-    std::vector<std::vector<KeyValue>> values_;
+    size_t keys_;
+    std::vector<KeyRank> ranks_;  // row by row, key by key
+    bool lexicographic_ = true;
 };
 
 std::vector<int> SortedOrder(const RowOrder& order, int count) {
     std::vector<int> rows(count);
     std::iota(rows.begin(), rows.end(), 0);
-    if (order.LexicographicOrder()) {
+    if (order.Lexicographic()) {
         std::stable_sort(rows.begin(), rows.end(),
                          [&](int x, int y) { return order.OutOfOrder(y, x); });
         return rows;
