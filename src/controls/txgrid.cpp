@@ -153,7 +153,7 @@ QString TXGrid::ColumnTitle(int col) const {
 
 void TXGrid::SetColumnLocked(int col, bool locked) {
     model_.SetColumnLocked(col, locked);
-    if (col == col_) SyncEditor();
+    if (col == col_) editor_->TakeCell(Cells(col_, row_), model_.Column(col_));
 }
 
 QString TXGrid::ColumnTotalText(int col) const {
@@ -171,10 +171,12 @@ void TXGrid::ModelChanged(int col, int row) {
     validated_.col = -1;
     if (row_ >= RowCount()) row_ = RowCount() - 1;
     if (col_ >= ColCount()) col_ = ColCount() - 1;
-    if ((col < 0 && row < 0) || (col == col_ && row == row_)) SyncEditor();
     if (col < 0 && row < 0) {
+        // Rows or descriptors changed: the editor takes the current cell afresh.
+        editor_->TakeCell(Cells(col_, row_), model_.Column(col_));
         RefreshLayout();
     } else {
+        if (col == col_ && row == row_) SyncEditor();
         viewport()->update();
         UpdateTotals(false);
     }
@@ -448,7 +450,6 @@ void TXGrid::DeleteCurrentRow() {
     model_.DeleteRow(row_);
     modified_ = true;
     StripCellForEditing(model_, col_, row_);
-    SyncEditor();
 }
 
 // ---- Picklist and ellipsis -------------------------------------------------------------------

@@ -85,6 +85,9 @@ public:
 
     bool SelectCell(int& col, int& row) override;
     void ScaleBy(int m, int d);
+    // Moves the focus to the next (or previous) control outside the grid, as F6 does;
+    // the current cell is checked on the way out.
+    void LeaveGrid(bool forwards);
 
     TXGridTotals* Totals() const { return totals_; }
     TXGridInplaceEdit* Editor() const { return editor_; }
@@ -139,7 +142,6 @@ private:
     void SyncEditor();
     void PlaceEditor();
     void ApplyTitleLines();
-    void LeaveGrid(bool forwards);
     void InsertRowAtCurrent();
     void DeleteCurrentRow();
     void UpdateTotals(bool placement);
