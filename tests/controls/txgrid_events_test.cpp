@@ -3,6 +3,8 @@
 
 #include "controls/txgrid.h"
 
+#include <QClipboard>
+
 #include "controls/tpopuplistbox.h"
 #include "grid_test_support.h"
 
@@ -153,4 +155,22 @@ TEST_F(GridEventsTest, LockedColumnTakesNoTypingAndOffersNoMenu) {
     Key(Qt::Key_Delete);  // deleting is an edit like typing
     EXPECT_EQ(grid->Cells(3, 1), "ixed");
     EXPECT_TRUE(grid->Modified());
+}
+
+TEST_F(GridEventsTest, PastedTextGoesThroughTheKeyFilter) {
+    grid->FocusCell(1, 1);
+    QApplication::clipboard()->setText(QStringLiteral("$1,234.5x6"));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->Cells(1, 1), "1234.56");
+    EXPECT_EQ(beeps.Count(), 1);  // once for the whole paste
+    EXPECT_TRUE(grid->Modified());
+}
+
+TEST_F(GridEventsTest, CtrlInsertChecksTheCurrentCellFirst) {
+    grid->FocusCell(0, 1);
+    Type("XX");
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(responder.LastText(), "Entry must match one of the picklist entries");
+    EXPECT_EQ(grid->RowCount(), 5);
+    EXPECT_EQ(grid->Cells(0, 1), "XX");
 }

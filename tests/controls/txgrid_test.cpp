@@ -88,6 +88,8 @@ TEST_F(CostGridTest, LeavingACellFormatsItAndEnteringStripsIt) {
     Key(Qt::Key_Left);
     EXPECT_EQ(grid->Col(), 3);
     EXPECT_EQ(grid->Cells(4, 1), "-12.50");
+    Key(Qt::Key_Left);  // over the hidden paid date
+    EXPECT_EQ(grid->Col(), 1);
 }
 
 TEST_F(CostGridTest, TabFromTheLastCellAddsARowOnlyWithRowAutoInc) {
@@ -406,6 +408,12 @@ TEST_F(AssetGridTest, ListHeightFollowsTheColumnsEntryCount) {
     EXPECT_EQ(list->height(), 6 * list->EntryHeight() + 4);
     EXPECT_FALSE(list->verticalScrollBar()->isVisible());
     EXPECT_GE(list->width(), grid->Editor()->width());
+    Key(Qt::Key_Escape);
+    // Without a size the list shows up to eight entries, not none.
+    descriptors[0] = "Type|0|0|2|0|F|T||||||1|9|A|B|C|D|E|F|G|H|I|F|F|";
+    grid->setDisplay(descriptors);
+    Key(Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(list->height(), 8 * list->EntryHeight() + 4);
 }
 
 TEST_F(AssetGridTest, TypeAheadStartsAfreshAfterTwoSeconds) {

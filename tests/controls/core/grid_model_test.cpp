@@ -76,6 +76,9 @@ TEST(GridModel, TotalsWithEnteredZeros) {
     // Amounts that cancel out with an entered zero: still an entered zero.
     grid.SetCell(1, 2, "2.25");
     EXPECT_EQ(grid.ColumnTotal(1), EnteredZero);
+    // The zero of a column with other decimals counts the same.
+    grid.SetCell(3, 1, "0.0");
+    EXPECT_EQ(grid.ColumnTotal(3), EnteredZero);
     // A blank column is plain 0, and other kinds total 0.
     TGridModel blank = MakeGrid();
     EXPECT_EQ(blank.ColumnTotal(1), 0);

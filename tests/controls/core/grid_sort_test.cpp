@@ -52,6 +52,19 @@ TEST_F(GridSortTest, NumbersByValueAndTextWithoutCase) {
     grid.SortRows("0");
     // "Apple" and "apple" compare equal and keep their order.
     EXPECT_EQ(Column(0), (Texts{"apple", "Apple", "Banana", "pear"}));
+    // Accented letters too: "\xC9" and "\xE9" are one letter, after the plain ones.
+    Fill({{"\xE9"
+           "cole"},
+          {"zoo"},
+          {"\xC9"
+           "cole"},
+          {"ecole"}});
+    grid.SortRows("0");
+    EXPECT_EQ(Column(0), (Texts{"ecole", "zoo",
+                                "\xE9"
+                                "cole",
+                                "\xC9"
+                                "cole"}));
 }
 
 TEST_F(GridSortTest, EqualRowsKeepTheirOrder) {
