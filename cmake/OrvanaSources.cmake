@@ -36,11 +36,3 @@ function(orvana_gui_test_sources out)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
-# The code generators (moc, uic, rcc) look again whenever the globbed file list changes;
-# without this a newly added Q_OBJECT header can be missed by an incremental build.
-function(orvana_autogen_follows_sources target sources)
-  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
-  string(REPLACE ";" "\n" content "${sources}")
-  file(CONFIGURE OUTPUT ${list_file} CONTENT "${content}\n")
-  set_property(TARGET ${target} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS ${list_file})
-endfunction()
