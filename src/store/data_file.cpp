@@ -1,6 +1,7 @@
 #include "store/data_file.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -149,6 +150,10 @@ int32_t SaveDataFile(const std::string& name) {
     if (state.HelpdeskMode) WriteHelpdeskDump(*state.Store);
     state.StoreChanged = false;
     return 0;
+}
+
+std::string SaveFailureText(const std::string& name, int32_t result) {
+    return "Unable to save file - " + name + "\r\n\r\n" + std::strerror(result);
 }
 
 std::vector<std::string> HelpdeskDumpLines(const FieldStore& store) {

@@ -32,6 +32,10 @@ int32_t OpenDataFile(const std::string& name);
 // file, the store and StoreChanged are as they were.
 int32_t SaveDataFile(const std::string& name);
 
+// What the user is told when a save failed (an interactive save or autosave): the file
+// name and the system's description of the error.
+std::string SaveFailureText(const std::string& name, int32_t result);
+
 // The help-desk dump written beside every save in help-desk mode.
 inline constexpr const char* HelpdeskDumpFile = "TEST.TXT";
 std::vector<std::string> HelpdeskDumpLines(const FieldStore& store);

@@ -319,6 +319,8 @@ TEST_F(DataFileTest, AFailedSaveLeavesFilesStoreAndChangeFlagAsTheyWere) {
     EXPECT_TRUE(State().StoreChanged);
 
     EXPECT_EQ(SaveDataFile(dir.File("NO-SUCH-FOLDER/RETURN.TAX")), ENOENT);
+    EXPECT_EQ(SaveFailureText("/r/A.TAX", ENOSPC),
+              "Unable to save file - /r/A.TAX\r\n\r\nNo space left on device");
     fs::create_directory(dir.File("FOLDER.TAX"));
     EXPECT_EQ(SaveDataFile(dir.File("FOLDER.TAX")), EISDIR);
     EXPECT_TRUE(fs::is_directory(dir.File("FOLDER.TAX")));
