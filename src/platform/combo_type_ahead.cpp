@@ -71,6 +71,8 @@ bool ComboTypeAhead(QComboBox* combo, int key, QString& typedPrefix,
 }
 
 int TypedCharacter(const QKeyEvent* event) {
+    // Alt and Meta combinations are mnemonics and shortcuts of the screen, not typing.
+    if (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return 0;
     switch (event->key()) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
@@ -110,7 +112,12 @@ bool TComboTypeAhead::eventFilter(QObject* watched, QEvent* event) {
         event->accept();
         return true;
     } else if (event->type() == QEvent::KeyPress) {
-        const int key = TypedCharacter(static_cast<QKeyEvent*>(event));
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        // An Alt or Meta combination that no mnemonic took must not reach the combo's own
+        // search either.
+        if (keyEvent->modifiers() & (Qt::AltModifier | Qt::MetaModifier))
+            return !keyEvent->text().isEmpty();
+        const int key = TypedCharacter(keyEvent);
         return ComboTypeAhead(combo_, key, *prefix_, [this] { emit changed(); });
     }
     return QObject::eventFilter(watched, event);

@@ -16,8 +16,8 @@ class QKeyEvent;
 bool ComboTypeAhead(QComboBox* combo, int key, QString& typedPrefix,
                     const std::function<void()>& changed);
 
-// The character a key event types, as ComboTypeAhead takes it: 0 for keys that type nothing
-// and for Tab, which moves the focus.
+// The character a key event types, as ComboTypeAhead takes it: 0 for keys that type nothing,
+// for Tab, which moves the focus, and for Alt and Meta combinations (mnemonics).
 int TypedCharacter(const QKeyEvent* event);
 
 // Installs the type-ahead on a combo box (owned by it): every key typed into the combo, its

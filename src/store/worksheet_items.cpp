@@ -70,14 +70,6 @@ bool ScratchShowsText(int first, int last) {
     return false;
 }
 
-// With a screen shown, its entry fields decide; without one, an item none of whose fields
-// shows text is no item (it would otherwise be stored as a bare "Worksheet No." name).
-bool ItemIsBlank() {
-    if (ScreenShown()) return Screen()->ScreenEntryFieldsBlank();
-    return !ScratchShowsText(ScratchFirstLow, ScratchLastLow) &&
-           !ScratchShowsText(ScratchFirstHigh, ScratchLastHigh);
-}
-
 void CopyItemIntoScratch(int k, int key) {
     ZeroScratchFields();
     const ItemList* list = WorksheetItems(k, true);
@@ -194,9 +186,15 @@ void StoreWorksheetItem() {
     if (!list) return;
     const size_t before = list->size();
     const size_t position = RemoveItemRecords(*list, key);
-    if (ItemIsBlank()) {
+    const bool hadRecords = list->size() != before;
+    // With no screen the scratch fields are stored as they are, but a new item without a
+    // single answer is no item (it would be stored as a bare "Worksheet No." name).
+    if (!ScreenShown() && !hadRecords && !ScratchShowsText(ScratchFirstLow, ScratchLastLow) &&
+        !ScratchShowsText(ScratchFirstHigh, ScratchLastHigh))
+        return;
+    if (ScreenShown() && Screen()->ScreenEntryFieldsBlank()) {
         RenumberAbove(*list, key);
-        if (list->size() != before) state.StoreChanged = true;
+        if (hadRecords) state.StoreChanged = true;
         // The dropped key now names the next item; the scratch fields stand for a new,
         // unsaved one, so storing again can never drop that next item too.
         state.CurrentItem = ItemCount(list) + 1;

@@ -101,6 +101,9 @@ TEST_F(ComboTypeAheadTest, EditableComboShowsThePrefixSelected) {
 
 TEST_F(ComboTypeAheadTest, EnteringTheControlStartsANewPrefix) {
     Type(combo, 's');
+    QTest::keyClick(combo, 'u', Qt::AltModifier);  // a mnemonic, not typing
+    EXPECT_EQ(combo->currentText(), "Shares");
+    EXPECT_EQ(prefix, "s");
     QTest::keyClick(combo, Qt::Key_Tab);  // Tab is not swallowed: the focus moves on
     EXPECT_TRUE(other->hasFocus());
     EXPECT_EQ(combo->currentText(), "Shares");

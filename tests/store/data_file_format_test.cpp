@@ -179,33 +179,6 @@ TEST_F(DataFileFormatTest, ItemRecordsCarryTheirExtras) {
     EXPECT_TRUE(back[3].slot.list->empty());
 }
 
-TEST_F(DataFileFormatTest, WhatIsWrittenReadsBackTheSame) {
-    SetFieldStr(1, "123 456 782");
-    SetFieldVal(100, -1234.56L);
-    SetFieldChecked(9);
-    SetFieldLst(399, {"note one", "", "note three"});
-    SetFieldStr(710, "scratch");
-    FieldSlot& worksheet = *FieldSlotAt(1203);
-    worksheet.type = dtWorksheet;
-    worksheet.items = std::make_unique<ItemList>();
-    WorksheetItem record{1, 1100, {}};
-    record.slot.type = dtCurrency;
-    record.slot.SetExtended(99);
-    worksheet.items->push_back(record);
-    const ByteBuffer written = Write({21, 3, {2004, 2103}});
-
-    const PlainReadResult result = Read(written);
-    EXPECT_EQ(result.status, PlainReadStatus::Complete);
-    EXPECT_TRUE(result.anyRecord);
-    EXPECT_EQ(result.lastField, 1203);
-    EXPECT_EQ(position.screenGroup, 21);
-    EXPECT_EQ(position.history, (std::vector<int32_t>{2004, 2103}));
-    EXPECT_EQ(*fresh->Slot(399).list, (TextList{"note one", "", "note three"}));
-    ByteBuffer again;
-    WritePlainForm(*fresh, position, again);
-    EXPECT_EQ(again, written);
-}
-
 TEST_F(DataFileFormatTest, HeaderDecidesWhoseFileItIs) {
     EXPECT_EQ(Read(Bytes().Start().data).status, PlainReadStatus::Complete);
     std::string otherYear = DataFileHeader(2005);

@@ -216,8 +216,13 @@ TEST_F(WorksheetItemsTest, WithoutAShownScreenTheScratchFieldsAreStoredAsTheyAre
     EXPECT_EQ(GetFieldStr(710), "Worksheet No.1");
     CloseWorksheet();
 
-    // An item none of whose fields shows text is no item, not a bare name.
+    // A new item none of whose fields shows text is no item, not a bare name ...
     OpenWorksheetNewItem(Shares);
+    CloseWorksheet();
+    EXPECT_EQ(WorksheetItemCount(Shares), 1);
+    // ... but an existing one whose answers were all cleared is kept, not dropped.
+    OpenWorksheetItem(Shares, 1);
+    ZeroScratchFields();
     CloseWorksheet();
     EXPECT_EQ(WorksheetItemCount(Shares), 1);
 }
