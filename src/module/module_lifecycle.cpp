@@ -9,6 +9,7 @@
 #include "module/core/module_state.h"
 #include "platform/help_requests.h"
 #include "platform/qt_message_box.h"
+#include "store/data_file.h"
 #include "store/field_store.h"
 
 namespace {
@@ -30,6 +31,8 @@ void StartModule(const StartArguments& arguments) {
     state.IdentifierText = arguments.taxpayerIdentifier;
     SetFieldStr(1, state.IdentifierText);
     state.HostDataFileName = arguments.dataFileName;
+    // A file that cannot be read is reported by the open; the start goes on regardless.
+    OpenDataFile(state.HostDataFileName);
     LetPendingMessagesRun();
 
     state.CurrentFileName = state.HostDataFileName;
@@ -41,12 +44,13 @@ void StartModule(const StartArguments& arguments) {
 
 int32_t FreeModuleResources() {
     try {
+        if (SaveDataFile(State().HostDataFileName) != 0) return 0;
         ReleaseFieldStore();
         State().ScreenHistory.clear();
         LetPendingMessagesRun();
         LetPendingMessagesRun();
         return 1;
-    } catch (const std::exception&) {
+    } catch (...) {
         return 0;
     }
 }
