@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <string>
 
-std::string Latin1ToUtf8(const std::string& latin1);
+#include "module/core/latin1_text.h"
+
 // The first `count` characters (code points) of a UTF-8 text.
 std::string Utf8Prefix(const std::string& utf8, size_t count);
 // Without the spaces and tabs at either end.
