@@ -35,3 +35,4 @@ function(orvana_gui_test_sources out)
   list(FILTER files EXCLUDE REGEX "/tests/[a-z_]+/core/")
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
+

@@ -1,14 +1,13 @@
 #include "module/module_lifecycle.h"
 
 #include <QApplication>
-#include <exception>
 
 #include "interview/core/tsingleton.h"
 #include "interview/tframewnd.h"
+#include "module/build_text_variables.h"
 #include "module/core/host_arguments.h"
 #include "module/core/module_state.h"
 #include "module/module_help.h"
-#include "module/text_variables_table.h"
 #include "module/tmainform.h"
 #include "platform/help_requests.h"
 #include "platform/qt_message_box.h"
@@ -21,19 +20,23 @@ void LetPendingMessagesRun() {
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
 }
 
+void SetStartScreen(int32_t startCode) {
+    ModuleState& state = State();
+    const ScreenPosition start = SplitScreenNumber(startCode);
+    state.ScreenGroup = start.group;
+    state.ScreenIndex = start.index;
+    state.ScreenShown = false;
+}
+
 void StartWindows(const StartArguments& arguments) {
     ModuleState& state = State();
     auto* main = new TMainForm(static_cast<QWidget*>(arguments.hostApplication));
     main->show();
     state.CurrentFileName = state.HostDataFileName;
     main->UpdateCaption();
-    const ScreenPosition start = SplitScreenNumber(arguments.startCode);
-    state.ScreenGroup = start.group;
-    state.ScreenIndex = start.index;
-    state.ScreenShown = false;
+    SetStartScreen(arguments.startCode);
     SetModuleHelpFile();
     main->FrameWnd()->ShowScreen();
-    if (!State().MainForm) return;  // the start screen ended the interview and the host left
     if (arguments.maximized)
         main->showMaximized();
     else if (arguments.minimized)
@@ -59,6 +62,7 @@ void StartModule(const StartArguments& arguments) {
     state.IdentifierText = arguments.taxpayerIdentifier;
     SetFieldStr(1, state.IdentifierText);
     state.HostDataFileName = arguments.dataFileName;
+    // A file that cannot be read is reported by the open; the start goes on regardless.
     OpenDataFile(state.HostDataFileName);
     LetPendingMessagesRun();
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
@@ -66,17 +70,14 @@ void StartModule(const StartArguments& arguments) {
     } else {
         // A host without a widget application gets the store but no window.
         state.CurrentFileName = state.HostDataFileName;
-        const ScreenPosition start = SplitScreenNumber(arguments.startCode);
-        state.ScreenGroup = start.group;
-        state.ScreenIndex = start.index;
-        state.ScreenShown = false;
+        SetStartScreen(arguments.startCode);
     }
 }
 
 int32_t FreeModuleResources() {
     ModuleState& state = State();
     try {
-        // What the open screen and item hold is stored before the save, and nothing writes
+        // What the open screen and item hold is stored before the save, and nothing can write
         // into the store once it is released.
         if (TFrameWnd* frame = state.FrameWnd; frame && state.ScreenShown) {
             frame->SaveScreenFields();
@@ -91,7 +92,7 @@ int32_t FreeModuleResources() {
         LetPendingMessagesRun();
         LetPendingMessagesRun();
         return 1;
-    } catch (const std::exception&) {
+    } catch (...) {
         return 0;
     }
 }

@@ -223,30 +223,33 @@ void SetFieldType(int n, int type) {
     slot->type = static_cast<uint8_t>(type);
 }
 
-std::string GetFieldText(int n) {
-    FieldSlot* slot = FieldSlotAt(n);
-    if (!slot) return {};
-    switch (slot->type) {
+std::string FieldSlotText(const FieldSlot& slot) {
+    switch (slot.type) {
         case dtNumeric:
         case dtCurrency:
         case dtCurrencyCnt: {
-            const long double value = slot->Extended();
+            const long double value = slot.Extended();
             if (std::fabs(value) < 0.001L) return {};
-            if (slot->type == dtNumeric) return std::to_string(RoundEvenToInt(value));
-            if (slot->type == dtCurrency) return FormatFixed(value, 8, 0);
+            if (slot.type == dtNumeric) return std::to_string(RoundEvenToInt(value));
+            if (slot.type == dtCurrency) return FormatFixed(value, 8, 0);
             return FormatFixed(value, 12, 2);
         }
         case dtString:
-            return slot->longText.value_or(std::string());
+            return slot.longText.value_or(std::string());
         case dtSmallStr:
-            return slot->SmallText();
+            return slot.SmallText();
         case dtCheckbox:
-            return slot->Ticked() ? "X" : "";
+            return slot.Ticked() ? "X" : "";
         case dtList:
-            return slot->list && !slot->list->empty() ? slot->list->front() : "";
+            return slot.list && !slot.list->empty() ? slot.list->front() : "";
         default:
             return {};
     }
+}
+
+std::string GetFieldText(int n) {
+    const FieldSlot* slot = FieldSlotAt(n);
+    return slot ? FieldSlotText(*slot) : std::string();
 }
 
 bool FieldEmpty(int n) {

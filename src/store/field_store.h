@@ -46,6 +46,8 @@ bool FieldNotChecked(int n);
 int GetFieldType(int n);
 void SetFieldType(int n, int type);
 std::string GetFieldText(int n);
+// The display text of a slot, by the same rules (also for item records).
+std::string FieldSlotText(const FieldSlot& slot);
 bool FieldEmpty(int n);
 inline bool FieldNotEmpty(int n) { return !FieldEmpty(n); }
 bool IsZeroMarker(int n);

@@ -7,7 +7,9 @@
 #include <string>
 
 #include "module/core/host_arguments.h"
+#include "module/core/module_state.h"
 #include "orvana_cgt.h"
+#include "store/data_file.h"
 #include "temp_dir.h"
 
 namespace {
@@ -75,4 +77,24 @@ TEST(ModuleBoundary, RunThenFreeReleasesWithResultOne) {
     module.run(nullptr, nullptr, file.c_str(), tfn.c_str(), commandLine.c_str(), 2004, 10, 10, 800,
                600, 0, 0);
     EXPECT_EQ(module.freeResources(), 1);
+
+    // The return was saved: this process's own core reads it back with the identifier.
+    ResetModuleState();
+    AllocateFieldStore();
+    State().IdentifierText = "123 456 782";
+    EXPECT_EQ(OpenDataFile(dir.File("RETURN.TAX")), OpenReadCompletely);
+    EXPECT_EQ(GetFieldStr(1), "123 456 782");
+    ResetModuleState();
+}
+
+TEST(ModuleBoundary, FreeGivesZeroWhenTheReturnCannotBeSaved) {
+    LoadedModule module;
+    ASSERT_TRUE(module.Loaded()) << dlerror();
+    TempDir dir;
+    const auto file = ToShortString(dir.File("NO-SUCH-FOLDER/RETURN.TAX"));
+    const auto tfn = ToShortString("123 456 782");
+    const auto commandLine = ToShortString("orvana-host");
+    module.run(nullptr, nullptr, file.c_str(), tfn.c_str(), commandLine.c_str(), 2004, 10, 10, 800,
+               600, 0, 0);
+    EXPECT_EQ(module.freeResources(), 0);
 }

@@ -37,6 +37,11 @@ std::string TVariableManager::GetVariable(const std::string& name) const {
 }
 
 std::string TVariableManager::ExpandVariables(const std::string& text) const {
+    return ExpandVariablesWith(text, [this](const std::string& name) { return GetVariable(name); });
+}
+
+std::string ExpandVariablesWith(const std::string& text,
+                                const std::function<std::string(const std::string&)>& valueOf) {
     std::string result = text;
     for (int round = 0; round < MaxExpansions; ++round) {
         const size_t start = result.find("<@");
@@ -44,7 +49,7 @@ std::string TVariableManager::ExpandVariables(const std::string& text) const {
         const size_t end = result.find('>', start);
         if (end == std::string::npos) break;
         const std::string name = result.substr(start + 1, end - start - 1);
-        result.replace(start, end - start + 1, GetVariable(name));
+        result.replace(start, end - start + 1, valueOf(name));
     }
     return result;
 }

@@ -2,6 +2,7 @@
 // The module-wide table of named texts: "@" variables for captions, labels and reports,
 // "#" internal settings. Names compare without regard to letter case.
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,3 +28,8 @@ std::string GetVariable(const std::string& name);
 std::string ExpandVariables(const std::string& text);
 
 bool SameTextIgnoringCase(const std::string& a, const std::string& b);
+
+// The expansion rule with the value of each "<@Name>" reference supplied by `valueOf`
+// (called with "@Name"), for callers that need the values in another encoding.
+std::string ExpandVariablesWith(const std::string& text,
+                                const std::function<std::string(const std::string&)>& valueOf);

@@ -92,6 +92,8 @@ struct ModuleState {
     std::function<TChildForm*(int)> ExtraScreenFactory;
     std::function<void()> BeepHook;
     std::function<void()> CaptionChanged;
+    // Opens a web address or file with the desktop (Latin-1); tests record instead.
+    std::function<void(const std::string&)> ShellOpenHook;
 
     // Tests pin the calendar year that the two-digit year window is based on.
     int CurrentYearOverride = 0;

@@ -1,0 +1,185 @@
+#include "field_assignment.h"
+
+#include <charconv>
+
+#include "controls/core/numbers.h"
+#include "module/core/latin1_text.h"
+#include "store/field_store.h"
+#include "store/worksheet_items.h"
+
+namespace {
+
+bool ReadInt(const std::string& text, int& value) {
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    return !text.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+// "N", or "N.K.F" for a field of an item.
+bool ParseTarget(const std::string& target, FieldAssignment& assignment, std::string& error) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t dot; (dot = target.find('.', start)) != std::string::npos; start = dot + 1)
+        parts.push_back(target.substr(start, dot - start));
+    parts.push_back(target.substr(start));
+    if (parts.size() != 1 && parts.size() != 3) {
+        error = "\"" + target + "\" is not a field number N or an item field N.K.F";
+        return false;
+    }
+    if (!ReadInt(parts[0], assignment.field) || !IsValidField(assignment.field)) {
+        error = "\"" + parts[0] + "\" is not a field number from 1 to 2312";
+        return false;
+    }
+    if (parts.size() == 1) return true;
+    if (!ReadInt(parts[1], assignment.itemKey) || assignment.itemKey < 1 ||
+        assignment.itemKey > 65535) {
+        error = "\"" + parts[1] + "\" is not an item number from 1 to 65535";
+        return false;
+    }
+    if (WorksheetField(assignment.field - WorksheetFieldOffset) == 0) {
+        error = "field " + parts[0] + " cannot hold a worksheet (752 to 2312)";
+        return false;
+    }
+    if (!ReadInt(parts[2], assignment.itemField) || !IsScratchField(assignment.itemField)) {
+        error = "\"" + parts[2] + "\" is not an item field (710 to 749, 1100 to 1199)";
+        return false;
+    }
+    return true;
+}
+
+bool ToLatin1(const std::string& utf8, std::string& latin1, std::string& error) {
+    if (Utf8ToLatin1(utf8, latin1)) return true;
+    error = "\"" + utf8 + "\" holds a character outside Latin-1";
+    return false;
+}
+
+bool ParseValue(const std::string& value, FieldAssignment& assignment, std::string& error) {
+    static const std::pair<const char*, FieldAssignment::Kind> bare[] = {
+        {"check", FieldAssignment::Check},
+        {"uncheck", FieldAssignment::Uncheck},
+        {"clear", FieldAssignment::Clear}};
+    for (const auto& [name, kind] : bare) {
+        if (value == name) {
+            assignment.kind = kind;
+            return true;
+        }
+    }
+    const size_t colon = value.find(':');
+    const std::string kind = value.substr(0, colon);
+    const std::string rest = colon == std::string::npos ? std::string() : value.substr(colon + 1);
+    static const std::pair<const char*, FieldAssignment::Kind> numbers[] = {
+        {"currency", FieldAssignment::Currency},
+        {"cents", FieldAssignment::Cents},
+        {"numeric", FieldAssignment::Numeric}};
+    for (const auto& [name, numberKind] : numbers) {
+        if (kind != name || colon == std::string::npos) continue;
+        assignment.kind = numberKind;
+        if (TryReadNumber(rest, assignment.number)) return true;
+        error = "\"" + rest + "\" is not a number";
+        return false;
+    }
+    if (kind == "text" && colon != std::string::npos) {
+        assignment.kind = FieldAssignment::Text;
+        if (!ToLatin1(rest, assignment.text, error)) return false;
+        if (assignment.text.size() <= MaxFieldText) return true;
+        error = "a field holds at most 255 characters";
+        return false;
+    }
+    if (kind == "lines" && colon != std::string::npos) {
+        assignment.kind = FieldAssignment::Lines;
+        if (rest.empty()) return true;
+        size_t start = 0;
+        for (;;) {
+            const size_t bar = rest.find('|', start);
+            std::string line;
+            if (!ToLatin1(rest.substr(start, bar - start), line, error)) return false;
+            assignment.lines.push_back(line);
+            if (bar == std::string::npos) return true;
+            start = bar + 1;
+        }
+    }
+    error = "\"" + value +
+            "\" is not a value (currency:, cents:, numeric:, text:, lines:, check, uncheck, "
+            "clear)";
+    return false;
+}
+
+void SetValue(int n, const FieldAssignment& a) {
+    FieldSlot* slot = FieldSlotAt(n);
+    slot->Zero();
+    switch (a.kind) {
+        case FieldAssignment::Currency:
+        case FieldAssignment::Cents:
+        case FieldAssignment::Numeric:
+            slot->type = a.kind == FieldAssignment::Currency ? dtCurrency
+                         : a.kind == FieldAssignment::Cents  ? dtCurrencyCnt
+                                                             : dtNumeric;
+            SetFieldVal(n, a.number);
+            break;
+        case FieldAssignment::Text:
+            SetFieldStr(n, a.text);
+            break;
+        case FieldAssignment::Check:
+            SetFieldChecked(n);
+            break;
+        case FieldAssignment::Uncheck:
+            SetFieldUnchecked(n);
+            break;
+        case FieldAssignment::Lines:
+            SetFieldLst(n, a.lines);
+            break;
+        case FieldAssignment::Clear:
+            break;
+    }
+}
+
+}  // namespace
+
+bool ParseFieldAssignment(const std::string& argument, FieldAssignment& assignment,
+                          std::string& error) {
+    const size_t equals = argument.find('=');
+    if (equals == std::string::npos) {
+        error = "\"" + argument + "\" is not an assignment N=VALUE";
+        return false;
+    }
+    assignment = FieldAssignment();
+    return ParseTarget(argument.substr(0, equals), assignment, error) &&
+           ParseValue(argument.substr(equals + 1), assignment, error);
+}
+
+bool ApplyFieldAssignment(const FieldAssignment& assignment, std::string& error) {
+    if (assignment.itemKey == 0) {
+        SetValue(assignment.field, assignment);
+        return true;
+    }
+    const int worksheet = assignment.field - WorksheetFieldOffset;
+    if (!WorksheetItems(worksheet, true)) {
+        error = "field " + std::to_string(assignment.field) + " holds no worksheet";
+        return false;
+    }
+    const int count = WorksheetItemCount(worksheet);
+    if (assignment.itemKey > count + 1) {
+        error = "worksheet field " + std::to_string(assignment.field) + " has " +
+                std::to_string(count) + " items; the next new one is " + std::to_string(count + 1);
+        return false;
+    }
+    GetWorksheetItem(worksheet, assignment.itemKey);
+    SetValue(assignment.itemField, assignment);
+    PutWorksheetItem(worksheet, assignment.itemKey);
+    return true;
+}
+
+const char* FieldAssignmentHelp() {
+    return "  N=currency:AMOUNT   a whole-dollar amount (dtCurrency)\n"
+           "  N=cents:AMOUNT      an amount with cents (dtCurrencyCnt)\n"
+           "  N=numeric:NUMBER    a number (dtNumeric)\n"
+           "  N=text:WORDS        a text of up to 255 characters\n"
+           "  N=check, N=uncheck  a check box\n"
+           "  N=lines:ONE|TWO     a list of lines\n"
+           "  N=clear             empties the field\n"
+           "  N.K.F=VALUE         field F (710-749, 1100-1199) of item K of the worksheet\n"
+           "                      held in field N (for example 1202.1.710=text:BHP shares);\n"
+           "                      K may be the next new item. Fields that show no text are\n"
+           "                      not kept in an item, and an item without a name in field\n"
+           "                      710 is named \"Worksheet No.K\".\n";
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The field assignments of "orvana-tax set": N=KIND:VALUE for field N, N.K.F=KIND:VALUE for
+// scratch field F of item K of the worksheet held in field N.
+
+#include <string>
+#include <vector>
+
+struct FieldAssignment {
+    enum Kind { Currency, Cents, Numeric, Text, Check, Uncheck, Lines, Clear };
+    int field = 0;
+    int itemKey = 0;    // 0: the field itself
+    int itemField = 0;  // the scratch field, for an item
+    Kind kind = Clear;
+    long double number = 0;
+    std::string text;                // Latin-1
+    std::vector<std::string> lines;  // Latin-1
+};
+
+// Reads one assignment (UTF-8, as typed); false with a message when it is not one.
+bool ParseFieldAssignment(const std::string& argument, FieldAssignment& assignment,
+                          std::string& error);
+
+// Applies it to the module's store; false with a message when it cannot be applied.
+bool ApplyFieldAssignment(const FieldAssignment& assignment, std::string& error);
+
+// The forms, for --help.
+const char* FieldAssignmentHelp();

@@ -1,0 +1,251 @@
+// orvana-tax: makes, reads and changes return data files from the command line, over the
+// same core the module uses. Support staff and tests build returns with it.
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "field_assignment.h"
+#include "module/core/latin1_text.h"
+#include "module/core/module_state.h"
+#include "return_dump.h"
+#include "store/data_file.h"
+#include "store/data_file_cipher.h"
+#include "store/field_store.h"
+
+namespace {
+
+constexpr int ExitOk = 0, ExitFileProblem = 1, ExitUsage = 2;
+constexpr int NameField = 397;
+
+const char* const Usage =
+    "usage: orvana-tax COMMAND FILE --tfn ID [options]\n"
+    "\n"
+    "Commands:\n"
+    "  new FILE --tfn ID [--name NAME] [--force]\n"
+    "        writes a new return: field 1 the TFN, field 397 the name. An existing\n"
+    "        FILE is replaced only with --force (it is kept as the .BAK backup).\n"
+    "  dump FILE --tfn ID [--json]\n"
+    "        prints the screen position, the history, every field with its number,\n"
+    "        type and value, and every worksheet with its items.\n"
+    "  set FILE --tfn ID ASSIGNMENT...\n"
+    "        sets fields, then saves the return. Assignments:\n"
+    "%ASSIGNMENTS%"
+    "  check FILE --tfn ID\n"
+    "        exits 0 when the file reads completely, else says why and exits 1.\n"
+    "\n"
+    "The TFN's digits are the file's key: a file opens only with the digits it was\n"
+    "saved with. dump and check never change the file.\n";
+
+struct Arguments {
+    std::string command, file, tfn, name;
+    bool haveTfn = false, haveName = false, json = false, force = false, help = false;
+    std::vector<std::string> assignments;
+};
+
+// Messages of the core, kept to make the one line an error gets.
+std::vector<std::string>& CoreMessages() {
+    static std::vector<std::string> messages;
+    return messages;
+}
+
+std::string OneLine(std::string text) {
+    for (size_t at; (at = text.find_first_of("\r\n")) != std::string::npos;) {
+        const size_t end = text.find_first_not_of("\r\n", at);
+        text.replace(at, (end == std::string::npos ? text.size() : end) - at, " ");
+    }
+    return text;
+}
+
+void InstallResponder() {
+    State().Responder = [](const MessageRequest& request) {
+        CoreMessages().push_back(OneLine(Latin1ToUtf8(request.text)));
+        return ResultForButton(request.defaultButton);
+    };
+}
+
+int Fail(int status, const std::string& message) {
+    std::cerr << "orvana-tax: " << message << '\n';
+    return status;
+}
+
+// Any core message not yet shown, each on its own line, before the tool's own.
+void FlushCoreMessages() {
+    for (const std::string& message : CoreMessages())
+        std::cerr << "orvana-tax: " << message << '\n';
+    CoreMessages().clear();
+}
+
+bool ParseArguments(int argc, char** argv, Arguments& args, std::string& error) {
+    std::vector<std::string> positional;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&](std::string& target, bool& seen) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            target = argv[++i];
+            seen = true;
+            return true;
+        };
+        if (arg == "--help" || arg == "-h") {
+            args.help = true;
+        } else if (arg == "--tfn") {
+            if (!value(args.tfn, args.haveTfn)) return false;
+        } else if (arg == "--name") {
+            if (!value(args.name, args.haveName)) return false;
+        } else if (arg == "--json") {
+            args.json = true;
+        } else if (arg == "--force") {
+            args.force = true;
+        } else if (arg.rfind("--", 0) == 0) {
+            error = "unknown option " + arg;
+            return false;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (args.help) return true;
+    if (positional.size() < 2) {
+        error = "give a command and a file (see --help)";
+        return false;
+    }
+    args.command = positional[0];
+    args.file = positional[1];
+    args.assignments.assign(positional.begin() + 2, positional.end());
+    if (args.command != "new" && args.command != "dump" && args.command != "set" &&
+        args.command != "check") {
+        error = "unknown command \"" + args.command + "\" (see --help)";
+        return false;
+    }
+    if (!args.haveTfn) {
+        error = "--tfn ID is needed: its digits are the file's key";
+        return false;
+    }
+    if (args.command != "set" && !args.assignments.empty()) {
+        error = "unexpected argument \"" + args.assignments.front() + "\"";
+        return false;
+    }
+    if (args.command == "set" && args.assignments.empty()) {
+        error = "set needs at least one assignment N=VALUE";
+        return false;
+    }
+    return true;
+}
+
+std::string OpenProblem(int32_t result, const std::string& file) {
+    switch (result) {
+        case OpenNotADataFile:
+            return "not a 2006 return, damaged, or saved with another TFN";
+        case OpenOtherTaxYear:
+            return "a return of another tax year";
+        case OpenBadFieldNumber:
+            return "a record names a field outside 1 to 2312";
+        default:
+            return file + ": " + std::strerror(result);
+    }
+}
+
+// Opens the return into a fresh store; the exit status when it did not read completely.
+int OpenReturn(const Arguments& args, const std::string& file, bool& partial) {
+    partial = false;
+    State().IdentifierText = args.tfn;
+    AllocateFieldStore();
+    const int32_t result = OpenDataFile(file);
+    if (result == OpenReadCompletely) return ExitOk;
+    if (result == ENOENT) return Fail(ExitFileProblem, args.file + ": no such file");
+    partial = result == OpenBadFieldNumber;
+    const std::string problem = OpenProblem(result, args.file);
+    if (CoreMessages().empty()) return Fail(ExitFileProblem, problem);
+    const std::string first = CoreMessages().front();
+    CoreMessages().clear();
+    return Fail(ExitFileProblem, first + " (" + problem + ")");
+}
+
+int Save(const Arguments& args, const std::string& file) {
+    const int32_t result = SaveDataFile(file);
+    FlushCoreMessages();
+    if (result != 0) return Fail(ExitFileProblem, args.file + ": " + std::strerror(result));
+    return ExitOk;
+}
+
+int New(const Arguments& args, const std::string& file) {
+    if (MakeKeyText(args.tfn).empty())
+        return Fail(ExitUsage, "the TFN has no digits, so the file would have no key");
+    struct stat info {};
+    if (!args.force && stat(Latin1ToUtf8(file).c_str(), &info) == 0)
+        return Fail(ExitFileProblem, args.file + " exists (--force replaces it)");
+    AllocateFieldStore();
+    State().IdentifierText = args.tfn;
+    SetFieldStr(1, args.tfn);
+    if (args.haveName) SetFieldStr(NameField, args.name);
+    return Save(args, file);
+}
+
+int Set(const Arguments& args, const std::string& file) {
+    std::vector<FieldAssignment> assignments;
+    std::string error;
+    for (const std::string& argument : args.assignments) {
+        FieldAssignment assignment;
+        if (!ParseFieldAssignment(argument, assignment, error)) return Fail(ExitUsage, error);
+        assignments.push_back(assignment);
+    }
+    bool partial = false;
+    if (const int status = OpenReturn(args, file, partial)) return status;
+    for (const FieldAssignment& assignment : assignments)
+        if (!ApplyFieldAssignment(assignment, error)) return Fail(ExitFileProblem, error);
+    return Save(args, file);
+}
+
+int Dump(const Arguments& args, const std::string& file) {
+    bool partial = false;
+    const int status = OpenReturn(args, file, partial);
+    // A bad field number ends the reading; what came before it is still worth seeing.
+    if (status == ExitOk || partial) {
+        if (args.json)
+            DumpReturnJson(std::cout);
+        else
+            DumpReturnText(std::cout);
+    }
+    return status;
+}
+
+int Check(const Arguments& args, const std::string& file) {
+    bool partial = false;
+    if (const int status = OpenReturn(args, file, partial)) return status;
+    std::cout << args.file << ": read completely\n";
+    return ExitOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Arguments args;
+    std::string error;
+    if (!ParseArguments(argc, argv, args, error)) return Fail(ExitUsage, error);
+    if (args.help) {
+        std::string usage = Usage;
+        usage.replace(usage.find("%ASSIGNMENTS%"), 13, FieldAssignmentHelp());
+        std::cout << usage;
+        return ExitOk;
+    }
+    std::string file, tfn, name;
+    if (!Utf8ToLatin1(args.file, file) || !Utf8ToLatin1(args.tfn, tfn) ||
+        !Utf8ToLatin1(args.name, name))
+        return Fail(ExitUsage, "file name, TFN and name must be Latin-1 characters");
+    if (tfn.size() > 255 || name.size() > 255 || file.size() > 255)
+        return Fail(ExitUsage, "file name, TFN and name are at most 255 characters");
+    args.tfn = tfn;
+    args.name = name;
+    InstallResponder();
+
+    if (args.command == "new") return New(args, file);
+    if (args.command == "set") return Set(args, file);
+    if (args.command == "dump") return Dump(args, file);
+    return Check(args, file);
+}

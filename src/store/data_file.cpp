@@ -1,0 +1,187 @@
+#include "store/data_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+#include "controls/core/numbers.h"
+#include "module/core/latin1_text.h"
+#include "module/core/module_state.h"
+#include "store/data_file_cipher.h"
+#include "store/data_file_format.h"
+#include "store/file_bytes.h"
+
+namespace {
+
+void ShowUnableToOpen(const std::string& name) {
+    AppMessageBox("Unable to open file - " + name, mtError, mbOK);
+}
+
+int32_t Refuse(const std::string& name, int32_t result) {
+    ModuleState& state = State();
+    ShowUnableToOpen(name);
+    state.KeyText.clear();
+    state.CurrentFileName.clear();
+    state.ScreenGroup = 0;
+    state.ScreenIndex = 0;
+    return result;
+}
+
+TextList ListOf(int field) {
+    if (GetFieldType(field) != dtList) return {};
+    const TextList* lines = GetFieldLst(field);
+    return lines ? *lines : TextList();
+}
+
+void HandReviewStateToLabels() {
+    State().Review.SetReviewMap(ListOf(ReviewLookupField));
+    State().Review.SetReviewList(ListOf(ReviewListField));
+}
+
+void PutReviewStateIntoStore() {
+    SetFieldLst(ReviewListField, State().Review.GetReviewList());
+    SetFieldLst(ReviewLookupField, State().Review.GetLookupRequiresSave());
+}
+
+// What a save changes before it writes, put back when the write fails.
+class SaveRollback {
+public:
+    SaveRollback() : storeChanged_(State().StoreChanged) {
+        for (int field : Fields) slots_.push_back(*FieldSlotAt(field));
+    }
+    void Restore() {
+        for (size_t i = 0; i < Fields.size(); ++i) *FieldSlotAt(Fields[i]) = std::move(slots_[i]);
+        State().StoreChanged = storeChanged_;
+    }
+
+private:
+    static constexpr std::array<int, 5> Fields = {
+        FileVersionField, FileOriginField, FrozenMarkField, ReviewListField, ReviewLookupField};
+    std::vector<FieldSlot> slots_;
+    bool storeChanged_;
+};
+
+int EncipherAndReplace(const std::string& name, const ByteBuffer& plain) {
+    CipherKey key{};
+    ByteBuffer enciphered;
+    if (!KeyFromText(State().KeyText, key) || !EncipherDataFile(plain, key, enciphered)) return EIO;
+    return ReplaceFileSafely(Latin1ToUtf8(name), Latin1ToUtf8(ChangeFileExt(name, ".BAK")),
+                             enciphered);
+}
+
+// Support staff read it; a dump that cannot be written does not fail the save.
+void WriteHelpdeskDump(const FieldStore& store) {
+    std::ofstream dump(HelpdeskDumpFile, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : HelpdeskDumpLines(store)) dump << line << '\n';
+}
+
+}  // namespace
+
+int32_t OpenDataFile(const std::string& name) {
+    ModuleState& state = State();
+    const bool keyFromFile = state.IdentifierText.empty() && state.StoreHoldsFileData;
+    state.KeyText = MakeKeyText(keyFromFile ? GetFieldStr(1) : state.IdentifierText);
+    state.StoreHoldsFileData = false;
+    state.CurrentFileName = name;
+
+    ByteBuffer enciphered;
+    if (const int error = ReadFileBytes(Latin1ToUtf8(name), enciphered)) {
+        // A return that does not exist yet is a new one; the first save creates it.
+        if (error != ENOENT) ShowUnableToOpen(name);
+        return error;
+    }
+    CipherKey key{};
+    ByteBuffer plain;
+    if (!KeyFromText(state.KeyText, key) || !DecipherDataFile(enciphered, key, plain))
+        return Refuse(name, OpenNotADataFile);
+
+    // Read into a fresh store, so a refused file changes nothing.
+    auto store = std::make_unique<FieldStore>();
+    ReturnPosition position;
+    const PlainReadResult read = ReadPlainForm(plain.data(), plain.size(), *store, position);
+    if (read.status == PlainReadStatus::OtherTaxYear) return Refuse(name, OpenOtherTaxYear);
+    if (read.status == PlainReadStatus::NotADataFile || read.status == PlainReadStatus::Malformed)
+        return Refuse(name, OpenNotADataFile);
+
+    state.Store = std::move(store);
+    state.ScreenGroup = position.screenGroup;
+    state.ScreenIndex = position.screenIndex;
+    state.ScreenHistory = std::move(position.history);
+    state.StoreHoldsFileData = read.anyRecord;
+    int32_t result = OpenReadCompletely;
+    if (read.status == PlainReadStatus::BadFieldNumber) {
+        AppMessageBox("Error reading file, field tag = " + std::to_string(read.badField) +
+                          " last tag = " + std::to_string(read.lastField),
+                      mtError, mbOK);
+        result = OpenBadFieldNumber;
+    }
+    if (state.CaptionChanged) state.CaptionChanged();
+    HandReviewStateToLabels();
+    return result;
+}
+
+int32_t SaveDataFile(const std::string& name) {
+    ModuleState& state = State();
+    if (!state.Store) return 0;  // released: nothing to save, and nothing to overwrite with
+    SaveRollback rollback;
+    PutReviewStateIntoStore();
+    if (GetFieldText(FrozenMarkField) == LodgedMark) return 0;
+    if (FieldNotEmpty(1479) && FieldNotEmpty(1478) && FieldNotEmpty(1490)) {
+        // This save is the last one that writes the file.
+        ClearField(FrozenMarkField);
+        SetFieldStr(FrozenMarkField, LodgedMark);
+    }
+    if (name.empty()) {
+        if (state.HelpdeskMode) PlainMessageBox("SaveOpen - Trying to save a file with no name");
+        return 0;
+    }
+    SetFieldStr(FileOriginField, "EI");
+    state.KeyText = MakeKeyText(GetFieldStr(1));
+    SetFieldVal(FileVersionField, FileVersionValue);
+
+    ByteBuffer plain;
+    WritePlainForm(*state.Store, {state.ScreenGroup, state.ScreenIndex, state.ScreenHistory},
+                   plain);
+    if (const int error = EncipherAndReplace(name, plain)) {
+        rollback.Restore();
+        return error;
+    }
+    if (state.HelpdeskMode) WriteHelpdeskDump(*state.Store);
+    state.StoreChanged = false;
+    return 0;
+}
+
+std::string SaveFailureText(const std::string& name, int32_t result) {
+    return "Unable to save file - " + name + "\r\n\r\n" + std::strerror(result);
+}
+
+std::vector<std::string> HelpdeskDumpLines(const FieldStore& store) {
+    std::vector<std::string> lines;
+    for (int n = 1; n <= MaxField; ++n) {
+        const FieldSlot& slot = store.Slot(n);
+        if (!FieldHoldsRecord(slot)) continue;
+        const std::string number = std::to_string(n);
+        switch (slot.type) {
+            case dtNumeric:
+                lines.push_back(number + " Numeric " + FormatGeneral(slot.Extended()));
+                break;
+            case dtCurrency:
+            case dtCurrencyCnt:
+                lines.push_back(number + " Currency " + FormatGeneral(slot.Extended()));
+                break;
+            case dtCheckbox:
+                lines.push_back(number + " Checkbox ");
+                break;
+            case dtSmallStr:
+                lines.push_back(number + " smallstring " + slot.SmallText());
+                break;
+            case dtString:
+                lines.push_back(number + " string " + *slot.longText);
+                break;
+            default:
+                break;  // lists and worksheets get no line
+        }
+    }
+    return lines;
+}

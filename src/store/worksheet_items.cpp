@@ -1,0 +1,223 @@
+#include "store/worksheet_items.h"
+
+#include <algorithm>
+
+#include "module/core/module_state.h"
+#include "store/field_store.h"
+#include "store/worksheet_screen.h"
+
+namespace {
+
+WorksheetScreenHooks* Screen() { return State().WorksheetScreen; }
+
+bool ScreenShown() {
+    const WorksheetScreenHooks* screen = Screen();
+    return screen && screen->ScreenIsShown();
+}
+
+bool SameKey(const WorksheetItem& record, int key) { return record.ItemKey == key; }
+
+int ItemCount(const ItemList* list) {
+    int count = 0;
+    if (list)
+        for (const WorksheetItem& record : *list) count = std::max<int>(count, record.ItemKey);
+    return count;
+}
+
+// A key beyond the next new item is read as the next new item, so items stay numbered
+// 1 to n without gaps.
+int UsableKey(int k, int key) { return std::clamp(key, 1, WorksheetItemCount(k) + 1); }
+
+// Removes every record of `key`; the position where they stood (the end when none).
+size_t RemoveItemRecords(ItemList& list, int key) {
+    const auto first =
+        std::find_if(list.begin(), list.end(), [key](const auto& r) { return SameKey(r, key); });
+    const size_t position = static_cast<size_t>(first - list.begin());
+    list.erase(std::remove_if(first, list.end(), [key](const auto& r) { return SameKey(r, key); }),
+               list.end());
+    return position;
+}
+
+void RenumberAbove(ItemList& list, int key) {
+    for (WorksheetItem& record : list)
+        if (record.ItemKey > key) --record.ItemKey;
+}
+
+void AppendScratchRange(std::vector<WorksheetItem>& records, int key, int first, int last) {
+    for (int n = first; n <= last; ++n) {
+        // Only fields that show text: an unticked box or an amount below 0.001 is no answer.
+        if (GetFieldText(n).empty()) continue;
+        records.push_back(WorksheetItem{static_cast<uint16_t>(key), n, *FieldSlotAt(n)});
+    }
+}
+
+// Captures the scratch fields as item `key`, inserted at `position`.
+void InsertScratchRecords(ItemList& list, size_t position, int key) {
+    if (GetFieldText(ItemNameField).empty())
+        SetFieldStr(ItemNameField, "Worksheet No." + std::to_string(key));
+    std::vector<WorksheetItem> records;
+    AppendScratchRange(records, key, ScratchFirstLow, ScratchLastLow);
+    AppendScratchRange(records, key, ScratchFirstHigh, ScratchLastHigh);
+    // Each record goes in at the same position, so one item's records stand in descending
+    // field order.
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(position),
+                std::make_move_iterator(records.rbegin()), std::make_move_iterator(records.rend()));
+}
+
+bool ScratchShowsText(int first, int last) {
+    for (int n = first; n <= last; ++n)
+        if (!GetFieldText(n).empty()) return true;
+    return false;
+}
+
+void CopyItemIntoScratch(int k, int key) {
+    ZeroScratchFields();
+    const ItemList* list = WorksheetItems(k, true);
+    if (!list) return;
+    // Only scratch fields: a damaged record must never overwrite an answer of the return.
+    for (const WorksheetItem& record : *list)
+        if (SameKey(record, key) && IsScratchField(record.field))
+            *FieldSlotAt(record.field) = record.slot;
+}
+
+std::string NameOf(const FieldSlot& slot) {
+    if (slot.type == dtString) return slot.longText.value_or(std::string());
+    if (slot.type == dtSmallStr) return slot.SmallText();
+    return {};
+}
+
+void OpenWorksheet(int k) {
+    State().CurrentWorksheet = k;
+    ZeroScratchFields();
+    WorksheetItems(k, true);
+    State().CurrentItem = 0;
+    BuildItemNames();
+}
+
+void RefreshPickList() {
+    if (WorksheetScreenHooks* screen = Screen()) screen->RefreshPickList();
+}
+
+}  // namespace
+
+int WorksheetField(int k) {
+    const int field = k + WorksheetFieldOffset;
+    return k >= 1 && IsValidField(field) ? field : 0;
+}
+
+ItemList* WorksheetItems(int k, bool create) {
+    FieldSlot* slot = FieldSlotAt(WorksheetField(k));
+    if (!slot) return nullptr;
+    if (slot->type == dtNone && create) slot->type = dtWorksheet;
+    if (slot->type != dtWorksheet) return nullptr;
+    if (!slot->items && create) slot->items = std::make_unique<ItemList>();
+    return slot->items.get();
+}
+
+int WorksheetItemCount(int k) { return ItemCount(WorksheetItems(k, false)); }
+
+bool WorksheetHasItems(int k) {
+    const ItemList* list = WorksheetItems(k, false);
+    return list && !list->empty();
+}
+
+void OpenWorksheetNewItem(int k) {
+    OpenWorksheet(k);
+    LoadWorksheetItem(static_cast<int>(State().ItemNames.size()));
+    RefreshPickList();
+}
+
+void OpenWorksheetItem(int k, int key) {
+    OpenWorksheet(k);
+    LoadWorksheetItem(key);
+    RefreshPickList();
+}
+
+void LoadWorksheetItem(int key) {
+    ModuleState& state = State();
+    key = UsableKey(state.CurrentWorksheet, key);
+    CopyItemIntoScratch(state.CurrentWorksheet, key);
+    // Set before the screen reloads, so its show handler sees the item it shows.
+    state.CurrentItem = key;
+    if (ScreenShown()) Screen()->ReloadScreen();
+}
+
+void GetWorksheetItem(int k, int key) {
+    State().CurrentWorksheet = k;
+    CopyItemIntoScratch(k, key);
+}
+
+void BuildItemNames() {
+    std::vector<std::string>& names = State().ItemNames;
+    const ItemList* list = WorksheetItems(State().CurrentWorksheet, false);
+    // One entry per item key, so the pick list's row i is always item i + 1.
+    names.assign(static_cast<size_t>(ItemCount(list)), std::string());
+    std::vector<bool> named(names.size(), false);
+    if (list) {
+        for (const WorksheetItem& record : *list) {
+            if (record.field != ItemNameField || record.ItemKey == 0) continue;
+            const size_t row = record.ItemKey - 1u;
+            if (named[row]) continue;
+            names[row] = NameOf(record.slot);
+            named[row] = true;
+        }
+    }
+    names.emplace_back(CreateNewWorksheetEntry);
+}
+
+void PutWorksheetItem(int k, int key) {
+    ModuleState& state = State();
+    key = UsableKey(k, key);
+    state.CurrentWorksheet = k;
+    state.CurrentItem = key;
+    if (ItemList* list = WorksheetItems(k, true))
+        InsertScratchRecords(*list, RemoveItemRecords(*list, key), key);
+    state.ItemNames.clear();
+    state.CurrentWorksheet = 0;
+    state.CurrentItem = 0;
+    ZeroScratchFields();
+}
+
+void StoreWorksheetItem() {
+    ModuleState& state = State();
+    const int key = state.CurrentItem;
+    if (state.CurrentWorksheet == 0 || key <= 0) return;
+    ItemList* list = WorksheetItems(state.CurrentWorksheet, true);
+    if (!list) return;
+    const size_t before = list->size();
+    const size_t position = RemoveItemRecords(*list, key);
+    const bool hadRecords = list->size() != before;
+    // With no screen the scratch fields are stored as they are, but a new item without a
+    // single answer is no item (it would be stored as a bare "Worksheet No." name).
+    if (!ScreenShown() && !hadRecords && !ScratchShowsText(ScratchFirstLow, ScratchLastLow) &&
+        !ScratchShowsText(ScratchFirstHigh, ScratchLastHigh))
+        return;
+    if (ScreenShown() && Screen()->ScreenEntryFieldsBlank()) {
+        RenumberAbove(*list, key);
+        if (hadRecords) state.StoreChanged = true;
+        // The dropped key now names the next item; the scratch fields stand for a new,
+        // unsaved one, so storing again can never drop that next item too.
+        state.CurrentItem = ItemCount(list) + 1;
+        return;
+    }
+    if (ScreenShown()) Screen()->SaveScreenControls();
+    InsertScratchRecords(*list, position, key);
+}
+
+void DeleteWorksheetItem(int key) {
+    ItemList* list = WorksheetItems(State().CurrentWorksheet, false);
+    if (!list) return;
+    const size_t before = list->size();
+    RemoveItemRecords(*list, key);
+    RenumberAbove(*list, key);
+    if (list->size() != before) State().StoreChanged = true;
+}
+
+void CloseWorksheet() {
+    ModuleState& state = State();
+    StoreWorksheetItem();
+    ZeroScratchFields();
+    state.ItemNames.clear();
+    state.CurrentWorksheet = 0;
+    state.CurrentItem = 0;
+}
