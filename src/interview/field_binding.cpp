@@ -25,9 +25,9 @@ int ComboMaxLength(const QComboBox* combo) { return combo->property("MaxLength")
 
 void LoadEdit(TTaxEdit* edit, int field) {
     const int type = GetFieldType(field);
-    const bool numeric = type == dtNone ? NumericEntry(edit->NumericType())
-                                        : (type == dtNumeric || type == dtCurrency ||
-                                           type == dtCurrencyCnt);
+    const bool numeric = type == dtNone
+                             ? NumericEntry(edit->NumericType())
+                             : (type == dtNumeric || type == dtCurrency || type == dtCurrencyCnt);
     if (numeric)
         edit->SetNumValue(GetFieldVal(field));
     else

@@ -2,9 +2,9 @@
 
 #include <QLabel>
 
+#include "controls/treviewlabel.h"
 #include "controls/ttaxedit.h"
 #include "controls/ttextlbl.h"
-#include "controls/treviewlabel.h"
 #include "module/core/module_state.h"
 #include "platform/qt_message_box.h"
 
@@ -48,13 +48,27 @@ std::vector<TMsgDlgBtn> ScreenMessageButtons(TMsgDlgButtons buttons) {
         shown = {mbOK};
     } else {
         switch (withoutHelp) {
-            case mbOK: shown = {mbOK}; break;
-            case mbOKCancel: shown = {mbOK, mbCancel}; break;
-            case mbAbortRetryIgnore: shown = {mbAbort, mbRetry, mbIgnore}; break;
-            case mbYesNoCancel: shown = {mbYes, mbNo, mbCancel}; break;
-            case mbYesNo: shown = {mbYes, mbNo}; break;
-            case mbRetryCancel: shown = {mbRetry, mbCancel}; break;
-            default: shown = {mbOK}; break;
+            case mbOK:
+                shown = {mbOK};
+                break;
+            case mbOKCancel:
+                shown = {mbOK, mbCancel};
+                break;
+            case mbAbortRetryIgnore:
+                shown = {mbAbort, mbRetry, mbIgnore};
+                break;
+            case mbYesNoCancel:
+                shown = {mbYes, mbNo, mbCancel};
+                break;
+            case mbYesNo:
+                shown = {mbYes, mbNo};
+                break;
+            case mbRetryCancel:
+                shown = {mbRetry, mbCancel};
+                break;
+            default:
+                shown = {mbOK};
+                break;
         }
     }
     if (buttons & mbHelp) shown.push_back(mbHelp);
@@ -76,8 +90,10 @@ TModalResult TChildForm::ShowMessageBox(const QString& text, TMsgDlgType type,
         case mrRetry:
         case mrIgnore:
         case mrYes:
-        case mrNo: return result;
-        default: return mrOk;
+        case mrNo:
+            return result;
+        default:
+            return mrOk;
     }
 }
 
@@ -86,8 +102,7 @@ void TChildForm::ShowInfo(const QString& text) { ShowMessageBox(text, mtInformat
 QString TChildForm::AttentionText() const {
     for (QObject* child : children()) {
         auto* label = qobject_cast<TTextLbl*>(child);
-        if (label && !label->isHidden() && label->Kind() == tlkAttention)
-            return label->plainText();
+        if (label && !label->isHidden() && label->kind() == tlkAttention) return label->plainText();
     }
     return {};
 }

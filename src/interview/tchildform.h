@@ -59,6 +59,8 @@ public:
     // Plain text of the first visible attention label among the direct children.
     QString AttentionText() const;
     void SetReviewVisible(bool visible);
+    // Moves the focus from the screen itself to its first control.
+    void FocusNextControl() { focusNextChild(); }
     TReviewLabel* ReviewBanner() const { return reviewBanner_; }
     // The class name that the review registry knows the screen by.
     QString ScreenClassName() const;

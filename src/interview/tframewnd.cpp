@@ -14,16 +14,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/core/dates.h"
+#include "controls/thyperlinksform.h"
 #include "controls/treviewlabel.h"
 #include "controls/ttablecolumndescriptionform.h"
 #include "controls/ttaxedit.h"
 #include "controls/ttextlbl.h"
-#include "controls/thyperlinksform.h"
 #include "controls/txgrid.h"
-#include "controls/core/dates.h"
+#include "interview/core/screen_table.h"
 #include "interview/core/tcgtnavigatordata.h"
 #include "interview/core/tnavigatoritem.h"
-#include "interview/core/screen_table.h"
 #include "interview/field_binding.h"
 #include "interview/screen_catalogue.h"
 #include "interview/screen_scaling.h"
@@ -127,8 +127,9 @@ TFrameWnd::TFrameWnd(QWidget* mainWindow) : QWidget(mainWindow) {
     state.ScreenShown = false;
 
     NavigatorFrame->Initialise(&TCGTNavigatorData::Instance());
-    NavigatorFrame->SetOnSelectItem(
-        [this](TNavigatorFrame* sender, TNavigatorItem* item) { NavigatorSelectItem(sender, item); });
+    NavigatorFrame->SetOnSelectItem([this](TNavigatorFrame* sender, TNavigatorItem* item) {
+        NavigatorSelectItem(sender, item);
+    });
     designNavigatorFont_ = NavigatorFrame->FontPointSize();
     designTitleFont_ = TitleLabel->font().pixelSize();
     designCloseFont_ = BtnCancel->font().pixelSize();
@@ -172,8 +173,8 @@ void TFrameWnd::BuildLayout() {
     WsheetHdrLbl->setObjectName(QStringLiteral("WsheetHdrLbl"));
     WsheetHdrLbl->setGeometry(0, 4, 150, 36);
     WsheetHdrLbl->setTransparent(true);
-    WsheetHdrLbl->setText({QStringLiteral("<s1><AC><X75><T1>Existing worksheets<.>"), QStringLiteral(";"),
-                           QStringLiteral("<s2><AC><X75><T1>Concessions<.>")});
+    WsheetHdrLbl->setText({QStringLiteral("<s1><AC><X75><T1>Existing worksheets<.>"),
+                           QStringLiteral(";"), QStringLiteral("<s2><AC><X75><T1>Concessions<.>")});
     lstPickList = new QListWidget(ActionPanel);
     lstPickList->setObjectName(QStringLiteral("lstPickList"));
     lstPickList->setGeometry(4, 40, 142, 160);
@@ -224,9 +225,9 @@ void TFrameWnd::BuildButtons() {
                                        "screen is No."),
                         372);
     JumpBtn = PanelButton(BtnPanel, QStringLiteral("&Jump"), QString(), 452);
-    BtnPrev = PanelButton(BtnPanel, QStringLiteral("&Prev"),
-                          QStringLiteral("Backtrack the interview to the screen previously viewed."),
-                          545);
+    BtnPrev = PanelButton(
+        BtnPanel, QStringLiteral("&Prev"),
+        QStringLiteral("Backtrack the interview to the screen previously viewed."), 545);
     BtnNext = PanelButton(BtnPanel, QStringLiteral("&Next"),
                           QStringLiteral("Proceeds to the next stage of the interview."), 625);
     BtnCancel = PanelButton(BtnPanel, QStringLiteral("&Close"),
@@ -483,14 +484,15 @@ void TFrameWnd::ApplyVisionImpairedMode(TChildForm* screen) {
         banner->setFocusPolicy(Qt::TabFocus);
     if (!screen->ReorderTabs()) return;
     for (TTextLbl* label : labels) label->setFocusPolicy(Qt::TabFocus);
-    QList<QWidget*> children = screen->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    QList<QWidget*> children =
+        screen->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     SortByPosition(children);
     for (int i = 1; i < children.size(); ++i) QWidget::setTabOrder(children[i - 1], children[i]);
 }
 
 void TFrameWnd::FocusScreen(TChildForm* screen) {
     screen->setFocus(Qt::OtherFocusReason);
-    if (QApplication::focusWidget() == screen) screen->focusNextChild();
+    if (QApplication::focusWidget() == screen) screen->FocusNextControl();
     if (State().VisionImpairedMode) return;
     if (!IsOnButtonPanel(QApplication::focusWidget(), BtnPanel)) return;
     if (!BtnYes->isHidden() && BtnYes->isEnabled()) {
@@ -713,7 +715,8 @@ void TFrameWnd::NavigatorSelectItem(TNavigatorFrame*, TNavigatorItem* item) {
 
 void TFrameWnd::GridKeyDown(TXGrid* grid, QKeyEvent* key, bool& handled) {
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    if (key->key() == Qt::Key_F6 && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+    if (key->key() == Qt::Key_F6 &&
+        (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
         QWidget* target = grid;
         const bool forward = modifiers == Qt::NoModifier;
         do {
@@ -721,17 +724,21 @@ void TFrameWnd::GridKeyDown(TXGrid* grid, QKeyEvent* key, bool& handled) {
         } while (target && target != grid &&
                  (grid->isAncestorOf(target) || !(target->focusPolicy() & Qt::TabFocus) ||
                   !target->isVisible() || !target->isEnabled()));
-        if (target && target != grid) target->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        if (target && target != grid)
+            target->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         handled = true;
-    } else if (key->key() == Qt::Key_F8 && modifiers == Qt::NoModifier && State().VisionImpairedMode) {
+    } else if (key->key() == Qt::Key_F8 && modifiers == Qt::NoModifier &&
+               State().VisionImpairedMode) {
         TTableColumnDescriptionForm::Execute(grid->ColumnTitle(grid->Col()),
-                                             screen_ ? screen_->AttentionText() : QString());
+                                             screen_ ? screen_->AttentionText() : QString(),
+                                             window());
         handled = true;
     }
 }
 
 void TFrameWnd::SetButtonFonts(int pixelSize) {
-    for (QPushButton* button : {BtnCancel, BtnNext, BtnPrev, btnRemove, BtnNo, BtnYes, BtnIntHelp}) {
+    for (QPushButton* button :
+         {BtnCancel, BtnNext, BtnPrev, btnRemove, BtnNo, BtnYes, BtnIntHelp}) {
         QFont font = button->font();
         font.setPixelSize(pixelSize);
         button->setFont(font);
@@ -786,9 +793,8 @@ void TFrameWnd::CloseInterview() {
 
 void TFrameWnd::ShowScreenLinks() {
     if (!screen_) return;
-    int jump = 0;
-    QString target;
-    if (THyperlinksForm::Choose(screen_, jump, target)) LinkHandler(this, jump, target);
+    if (const auto link = ChooseScreenLink(screen_, window()))
+        LinkHandler(this, link->jumpNumber, link->target);
 }
 
 bool TFrameWnd::ScreenIsShown() const { return State().ScreenShown && screen_; }

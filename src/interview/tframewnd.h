@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "interview/tchildform.h"
 #include "interview/tformresizer.h"
 #include "store/worksheet_screen.h"
 
@@ -16,7 +17,6 @@ class QListWidget;
 class QPushButton;
 class QKeyEvent;
 class QScrollArea;
-class TChildForm;
 class TNavigatorFrame;
 class TNavigatorItem;
 class TTextLbl;

@@ -12,18 +12,18 @@ TKeyboardHelpForm::TKeyboardHelpForm(QWidget* owner) : QDialog(owner) {
     auto* layout = new QVBoxLayout(this);
     Text = new QPlainTextEdit(this);
     Text->setReadOnly(true);
-    Text->setPlainText(QStringLiteral(
-        "F9\tShows this list of shortcut keys.\n"
-        "Escape\tCloses this list.\n"
-        "F6\tLeaves a table and moves to the next control.\n"
-        "Shift+F6\tLeaves a table and moves to the previous control.\n"
-        "F8\tReads the heading and additional text of the current table column.\n"
-        "Home\tGoes to the first cell of the row.\n"
-        "Alt+M\tGives detailed help on the current question.\n"
-        "Alt+H\tLists the links on the current screen.\n"
-        "Alt+I\tSelects the Index tab of the help viewer.\n"
-        "Alt+S\tSelects the Search tab of the help viewer.\n"
-        "Alt+C\tSelects the Contents tab of the help viewer."));
+    Text->setPlainText(
+        QStringLiteral("F9\tShows this list of shortcut keys.\n"
+                       "Escape\tCloses this list.\n"
+                       "F6\tLeaves a table and moves to the next control.\n"
+                       "Shift+F6\tLeaves a table and moves to the previous control.\n"
+                       "F8\tReads the heading and additional text of the current table column.\n"
+                       "Home\tGoes to the first cell of the row.\n"
+                       "Alt+M\tGives detailed help on the current question.\n"
+                       "Alt+H\tLists the links on the current screen.\n"
+                       "Alt+I\tSelects the Index tab of the help viewer.\n"
+                       "Alt+S\tSelects the Search tab of the help viewer.\n"
+                       "Alt+C\tSelects the Contents tab of the help viewer."));
     Text->installEventFilter(this);
     layout->addWidget(Text, 1);
     auto* close = new QPushButton(QStringLiteral("&Close"), this);

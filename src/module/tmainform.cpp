@@ -28,6 +28,7 @@
 #include "platform/qt_message_box.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
+#include "store/lodgment.h"
 #include "store/worksheet_items.h"
 
 namespace {
@@ -41,7 +42,8 @@ constexpr int AutosaveMinutes = 5;
 
 // Hints wrap at 400 pixels.
 QString WrappedHint(const QString& text) {
-    return QStringLiteral("<table width=\"400\"><tr><td>%1</td></tr></table>").arg(text.toHtmlEscaped());
+    return QStringLiteral("<table width=\"400\"><tr><td>%1</td></tr></table>")
+        .arg(text.toHtmlEscaped());
 }
 
 QPixmap LogoPicture() {
@@ -63,8 +65,8 @@ QPixmap LogoPicture() {
 
 // The desktop calculators we know, in the order they are looked for on PATH.
 QString FindCalculator() {
-    for (const char* name : {"gnome-calculator", "kcalc", "galculator", "mate-calc",
-                             "qalculate-gtk", "xcalc"}) {
+    for (const char* name :
+         {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
         if (!path.isEmpty()) return path;
     }
@@ -89,6 +91,12 @@ TMainForm::TMainForm(QWidget* owner) : QWidget(owner, Qt::Window) {
     State().StoreChanged = false;
     State().CurrentFileName.clear();
     State().CaptionChanged = [this] { UpdateCaption(); };
+    ChooseSaveFile = [this](const std::string& currentName, std::string& chosen) {
+        TSaveDialog dialog(currentName, this);
+        if (!dialog.Execute()) return false;
+        chosen = dialog.FileName();
+        return true;
+    };
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (timer_.interval() == FirstTickMs)
             FirstTick();
@@ -249,8 +257,9 @@ bool TMainForm::Save() {
     QToolTip::hideText();
     StoreShownScreen();
     std::string chosen;
-    const std::string current = QFileInfo(FromLatin1Text(State().CurrentFileName)).fileName().toStdString();
-    if (!TSaveDialog::Execute(this, current, chosen)) return false;
+    const std::string current =
+        QFileInfo(FromLatin1Text(State().CurrentFileName)).fileName().toStdString();
+    if (!ChooseSaveFile(current, chosen)) return false;
     State().CurrentFileName = chosen;
     const bool saved = SaveTo(chosen);
     UpdateCaption();
@@ -295,7 +304,8 @@ void TMainForm::Closed(QObject* requester) {
     const bool taxpayerClosed = requester == frame_->BtnCancel || requester == this;
     if (auto* host = static_cast<QObject*>(State().HostNotifyWindow))
         QCoreApplication::postEvent(
-            host, new QEvent(QEvent::Type(taxpayerClosed ? MsgModuleClosed : MsgInterviewFinished)));
+            host,
+            new QEvent(QEvent::Type(taxpayerClosed ? MsgModuleClosed : MsgInterviewFinished)));
 }
 
 bool TMainForm::event(QEvent* event) {

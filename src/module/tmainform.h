@@ -6,10 +6,13 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <string>
+
+#include "module/tnotesform.h"
 
 class QToolButton;
 class TFrameWnd;
-class TNotesForm;
 
 // Posted to the main window by the interview window (Alt+F4 in help-desk mode).
 constexpr int MsgExit = 1025;
@@ -48,6 +51,9 @@ public:
     void HelpButtonClick();
     // Lays the interview window out in the client area.
     void LayoutInterview();
+
+    // Asks for the name to save under (the Save dialog; tests answer it themselves).
+    std::function<bool(const std::string& currentName, std::string& chosen)> ChooseSaveFile;
 
     QToolButton* BtnNew = nullptr;
     QToolButton* BtnOpen = nullptr;

@@ -61,6 +61,7 @@ void TNotesForm::StoreNotes() {
     TextList lines;
     const QString text = Memo->toPlainText();
     if (!text.isEmpty())
-        for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ToLatin1Text(line));
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            lines.push_back(ToLatin1Text(line));
     SetFieldLst(NotesField, std::move(lines));
 }

@@ -92,16 +92,20 @@ const ScreenEntry* FindScreenEntry(int number) {
 
 std::string CaptionText(char code) {
     switch (code) {
-        case 'A': return "17 - Income - Capital gains and capital losses";
-        case 'B': return "17 - Income - Capital gains or capital losses";
-        case 'C': return "17 - Income - Capital gains";
-        default: return {};
+        case 'A':
+            return "17 - Income - Capital gains and capital losses";
+        case 'B':
+            return "17 - Income - Capital gains or capital losses";
+        case 'C':
+            return "17 - Income - Capital gains";
+        default:
+            return {};
     }
 }
 
 int32_t ApplyGroup20Rule(int32_t& group, int32_t& index) {
     const int32_t number = ScreenNumber(group, index);
-    if (number / 100 == 20 && number % 100 > 98) {
+    if (group == 20 && index > 98) {
         group = 21;
         index = 1;
         return 2101;

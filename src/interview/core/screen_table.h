@@ -26,6 +26,7 @@ constexpr int LastScreen = 2126;
 
 inline int32_t ScreenNumber(int32_t group, int32_t index) { return group * 100 + index; }
 
-// Group 20 has no index above 98: such a screen is shown as 2101 (group 21, index 1).
+// Group 20 has no index above 98 (99, or 100 and more): such a screen is shown as 2101
+// (group 21, index 1).
 // Returns the number to show and sets group and index to it.
 int32_t ApplyGroup20Rule(int32_t& group, int32_t& index);

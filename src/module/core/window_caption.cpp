@@ -1,8 +1,8 @@
 #include "module/core/window_caption.h"
 
 #include "module/core/module_state.h"
-#include "store/data_file.h"
 #include "store/field_store.h"
+#include "store/lodgment.h"
 
 namespace {
 std::string Trimmed(const std::string& text) {

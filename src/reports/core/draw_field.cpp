@@ -30,8 +30,8 @@ void DrawCaution(const TRect& r, TCanvas& canvas) {
                     {r.left + d + p, r.top},
                     {r.left + d - p, r.top}});
     const std::string text = "CAUTION";
-    canvas.TextOut(r.left + d - canvas.TextWidth(text) / 2,
-                   r.top + d - canvas.TextHeight(text) / 2, text);
+    canvas.TextOut(r.left + d - canvas.TextWidth(text) / 2, r.top + d - canvas.TextHeight(text) / 2,
+                   text);
 }
 
 std::string ValueText(int field, int alignment) {
@@ -115,13 +115,22 @@ void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales
         case 0:
         case 3:
         case 4:
-        case 5: canvas.TextOut(rect.left + indent, top, text); break;
+        case 5:
+            canvas.TextOut(rect.left + indent, top, text);
+            break;
         case 1:
-        case 2: canvas.TextOut(rect.right - indent - 1 - canvas.TextWidth(text), top, text); break;
+        case 2:
+            canvas.TextOut(rect.right - indent - 1 - canvas.TextWidth(text), top, text);
+            break;
         case 6:
-        case 7: canvas.TextOut(rect.left + 1, top, text); break;
-        case 9: DrawList(record, rect, indent, canvas); break;
-        default: break;
+        case 7:
+            canvas.TextOut(rect.left + 1, top, text);
+            break;
+        case 9:
+            DrawList(record, rect, indent, canvas);
+            break;
+        default:
+            break;
     }
     if (flags & FlagCents) DrawCentsBox(rect, scales, white ? clWhite : CentsBackground, canvas);
 }

@@ -25,7 +25,9 @@ void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales
 // The record's parts.
 inline char RecordStyle(const ReportFieldRecord& r) { return static_cast<char>(r[0]); }
 inline int RecordColumns(const ReportFieldRecord& r) { return r[2]; }
-inline int16_t RecordField(const ReportFieldRecord& r) { return static_cast<int16_t>(r[3] | (r[4] << 8)); }
+inline int16_t RecordField(const ReportFieldRecord& r) {
+    return static_cast<int16_t>(r[3] | (r[4] << 8));
+}
 inline int16_t RecordFirstIndex(const ReportFieldRecord& r) {
     return static_cast<int16_t>(r[5] | (r[6] << 8));
 }

@@ -5,8 +5,8 @@
 #include <set>
 
 TEST(ScreenTable, NumbersWithoutAScreen) {
-    for (int number : {2008, 2021, 2034, 2044, 2054, 2064, 2076, 2080, 2082, 2087, 2089, 2095,
-                       2099, 2100, 2108, 2124, 2003, 2127, 2201})
+    for (int number : {2008, 2021, 2034, 2044, 2054, 2064, 2076, 2080, 2082, 2087, 2089, 2095, 2099,
+                       2100, 2108, 2124, 2003, 2127, 2201})
         EXPECT_EQ(FindScreenEntry(number), nullptr) << number;
 }
 
@@ -56,6 +56,7 @@ TEST(ScreenTable, Group20StopsAtIndex98) {
     index = 99;
     EXPECT_EQ(ApplyGroup20Rule(group, index), 2199);
     group = 19;
-    index = 105;  // 2005, whose group is 20
+    index = 105;
     EXPECT_EQ(ApplyGroup20Rule(group, index), 2005);
+    EXPECT_EQ(group, 19);
 }

@@ -70,7 +70,7 @@ TEST_F(DrawFieldTest, NegativeAmountsLoseTheirSignAndCodeSevenShowsTheLossMarker
     DrawField('S', Record(1500, 7, 0), {}, {0, 0, 200, 30}, loss);
     ASSERT_EQ(loss.texts.size(), 1u);
     EXPECT_EQ(loss.texts[0].text, "L");
-    EXPECT_EQ(loss.texts[0].x, 1);
+    EXPECT_EQ(loss.texts[0].x, 2);  // left edge of the shrunk box, plus one
 }
 
 TEST_F(DrawFieldTest, FramesCentsBoxAndScales) {
