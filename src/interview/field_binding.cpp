@@ -91,7 +91,9 @@ int BoundField(const QObject* control) {
 
 QString CurrencyLabelText(long double value, bool withCents) {
     if (std::fabs(value) <= 0.01L) return {};
-    return FromLatin1Text(FormatCurrency(value, withCents ? 2 : 0, withCents ? 10 : 8));
+    CurrencyFormat format = State().Currency;
+    format.negative = NegativeCurrencyStyle::MinusBeforeSymbol;
+    return FromLatin1Text(FormatCurrency(format, value, withCents ? 2 : 0, withCents ? 10 : 8));
 }
 
 void LoadScreenFields(QWidget* screen, const JumpHandler& linkHandler) {

@@ -75,12 +75,12 @@ QString FindCalculator() {
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* owner) : QWidget(owner, Qt::Window) {
+TMainForm::TMainForm(QWidget* owner, const QStringList& arguments) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("MainForm"));
     State().MainForm = this;
     // Dates read and shown as dd/mm/yyyy with the 89-year window, "." as decimal separator:
     // the module's number and date rules are fixed, whatever the desktop's settings.
-    ReadCommandLineSwitches();
+    ReadCommandLineSwitches(arguments);
     SetModuleHelpFile();
     setFixedSize(WindowWidth, ClientHeight);
     PlaceOnScreen();
@@ -119,10 +119,10 @@ TMainForm::~TMainForm() {
     }
 }
 
-void TMainForm::ReadCommandLineSwitches() {
+void TMainForm::ReadCommandLineSwitches(const QStringList& arguments) {
     ModuleState& state = State();
     state.HelpdeskMode = false;
-    for (const QString& argument : QCoreApplication::arguments()) {
+    for (const QString& argument : arguments) {
         if (argument.compare(QStringLiteral("HELPDESK"), Qt::CaseInsensitive) == 0)
             state.HelpdeskMode = true;
         if (argument.compare(QStringLiteral("/V"), Qt::CaseInsensitive) == 0)

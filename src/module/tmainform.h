@@ -3,7 +3,9 @@
 // notes, help and calculator, the close rules, and the messages that tell the host the
 // module has finished.
 
+#include <QCoreApplication>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -23,7 +25,9 @@ constexpr int MsgModuleClosed = 1132;
 class TMainForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget* owner);
+    // `arguments`: the host process's command line, where the HELPDESK and /V switches are.
+    explicit TMainForm(QWidget* owner,
+                       const QStringList& arguments = QCoreApplication::arguments());
     ~TMainForm() override;
 
     TFrameWnd* FrameWnd() const { return frame_; }
@@ -73,7 +77,7 @@ protected:
 private:
     void BuildToolBar();
     void FirstTick();
-    void ReadCommandLineSwitches();
+    void ReadCommandLineSwitches(const QStringList& arguments);
     void PlaceOnScreen();
     bool ScreenBlocksSaving();
     void StoreShownScreen();
