@@ -6,6 +6,9 @@
 #include "interview/tchildform.h"
 #include "module/core/module_state.h"
 
+// Introduction, losses of earlier years and residency
+#include "screens/tqcgt_83.h"
+
 namespace {
 using Factory = TChildForm* (*)();
 
@@ -16,7 +19,10 @@ TChildForm* Make() {
 
 // The screen classes that exist, by the numbers they serve.
 const std::map<int, Factory>& Factories() {
-    static const std::map<int, Factory> table = {};
+    static const std::map<int, Factory> table = {
+        // Introduction, losses of earlier years and residency
+        {2004, Make<TQCGT_83>},
+    };
     return table;
 }
 }  // namespace

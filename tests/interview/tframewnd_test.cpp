@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "controls/ttextlbl.h"
+
 #include "interview/core/tcustomnavigatordata.h"
 #include "interview/core/tnavigatoritem.h"
 #include "interview/tnavigatorframe.h"
@@ -320,4 +322,26 @@ TEST_F(FrameTest, ClosingTheMainWindowTellsTheHostAndHidesIt) {
     Settle();
     EXPECT_EQ(host.messages, (std::vector<int>{MsgModuleClosed}));
     EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(FrameTest, LayoutOfTheWindowAroundAScreen) {
+    Serve(2005, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        auto* label = new TTextLbl(screen);
+        label->setGeometry(10, 10, 600, 80);
+        label->setText(
+            {QStringLiteral("<S12><T1>Unapplied net capital losses<.>"),
+             QStringLiteral("Enter the amounts of <C12><J32>earlier years' losses<.>.")});
+        screen->AddEdit(920, ntCurrency, 100);
+        screen->onShow = [&](ProbeScreen*) { frame->SetNavigatorVisible(true); };
+    });
+    Start(2005);
+    Settle();
+    const QRect client = frame->ClientPanel->geometry();
+    EXPECT_EQ(client.left(), 162);
+    EXPECT_EQ(client.top(), 24);
+    EXPECT_EQ(frame->BtnPanel->height(), 36);
+    EXPECT_EQ(frame->BtnPanel->geometry().bottom(), frame->height() - 1);
+    EXPECT_GE(frame->BtnCancel->geometry().right(), frame->BtnNext->geometry().right());
+    EXPECT_FALSE(frame->NavigatorFrame->isHidden());
+    SaveShotIfRequested(main, QStringLiteral("frame-layout"));
 }
