@@ -1,20 +1,52 @@
 #include "module/module_lifecycle.h"
 
 #include <QApplication>
-#include <exception>
 
 #include "interview/core/tsingleton.h"
+#include "interview/tframewnd.h"
 #include "module/build_text_variables.h"
 #include "module/core/host_arguments.h"
 #include "module/core/module_state.h"
+#include "module/module_help.h"
+#include "module/tmainform.h"
 #include "platform/help_requests.h"
 #include "platform/qt_message_box.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
+#include "store/worksheet_items.h"
 
 namespace {
 void LetPendingMessagesRun() {
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
+}
+
+void SetStartScreen(int32_t startCode) {
+    ModuleState& state = State();
+    const ScreenPosition start = SplitScreenNumber(startCode);
+    state.ScreenGroup = start.group;
+    state.ScreenIndex = start.index;
+    state.ScreenShown = false;
+}
+
+void StartWindows(const StartArguments& arguments) {
+    ModuleState& state = State();
+    auto* main = new TMainForm(static_cast<QWidget*>(arguments.hostApplication));
+    main->show();
+    state.CurrentFileName = state.HostDataFileName;
+    main->UpdateCaption();
+    SetStartScreen(arguments.startCode);
+    SetModuleHelpFile();
+    main->FrameWnd()->ShowScreen();
+    if (arguments.maximized)
+        main->showMaximized();
+    else if (arguments.minimized)
+        main->showMinimized();
+    else
+        main->showNormal();
+    // The window keeps its own fixed size; only the position is taken.
+    main->move(arguments.left, arguments.top);
+    main->resize(arguments.width, arguments.height);
+    main->LayoutInterview();
 }
 }  // namespace
 
@@ -25,7 +57,6 @@ void StartModule(const StartArguments& arguments) {
     state.HostNotifyWindow = arguments.notifyWindow;
     InstallPlatformHooks();
     BuildTextVariables();
-
     state.ScreenHistory.clear();
     AllocateFieldStore();
     state.IdentifierText = arguments.taxpayerIdentifier;
@@ -34,19 +65,30 @@ void StartModule(const StartArguments& arguments) {
     // A file that cannot be read is reported by the open; the start goes on regardless.
     OpenDataFile(state.HostDataFileName);
     LetPendingMessagesRun();
-
-    state.CurrentFileName = state.HostDataFileName;
-    const ScreenPosition start = SplitScreenNumber(arguments.startCode);
-    state.ScreenGroup = start.group;
-    state.ScreenIndex = start.index;
-    state.ScreenShown = false;
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        StartWindows(arguments);
+    } else {
+        // A host without a widget application gets the store but no window.
+        state.CurrentFileName = state.HostDataFileName;
+        SetStartScreen(arguments.startCode);
+    }
 }
 
 int32_t FreeModuleResources() {
+    ModuleState& state = State();
     try {
-        if (SaveDataFile(State().HostDataFileName) != 0) return 0;
+        // What the open screen and item hold is stored before the save, and nothing can write
+        // into the store once it is released.
+        if (TFrameWnd* frame = state.FrameWnd; frame && state.ScreenShown) {
+            frame->SaveScreenFields();
+            if (state.CurrentWorksheet != 0) StoreWorksheetItem();
+        }
+        if (!state.Store) return 0;
+        if (SaveDataFile(state.HostDataFileName) != 0) return 0;
+        if (TFrameWnd* frame = state.FrameWnd) frame->CloseInterview();
+        if (state.MainForm) state.MainForm->hide();
         ReleaseFieldStore();
-        State().ScreenHistory.clear();
+        state.ScreenHistory.clear();
         LetPendingMessagesRun();
         LetPendingMessagesRun();
         return 1;
@@ -55,9 +97,13 @@ int32_t FreeModuleResources() {
     }
 }
 
-int32_t FailedScreenIndex() { return 0; }
+int32_t FailedScreenIndex() {
+    const TFrameWnd* frame = State().FrameWnd;
+    return frame ? frame->FailedScreen() : 0;
+}
 
 void UnloadModule() {
+    delete State().MainForm;
     LetPendingMessagesRun();
     CloseHelpViewer();
     // After the windows: the navigator frame refers to its data until it is gone.

@@ -19,6 +19,7 @@ inline constexpr const char* ApplicationTitle = "Orvana";
 inline constexpr int TaxYear = 2006;
 
 class FieldStore;
+class TChildForm;
 class TMainForm;
 class TFrameWnd;
 class WorksheetScreenHooks;
@@ -85,6 +86,10 @@ struct ModuleState {
 
     // Platform hooks the GUI installs; tests install their own.
     MessageResponder Responder;
+    // Answers a one-line input box (caption, prompt, value in and out); false on Cancel.
+    std::function<bool(const std::string&, const std::string&, std::string&)> InputResponder;
+    // Screens that tests supply, asked before the catalogue's own table.
+    std::function<TChildForm*(int)> ExtraScreenFactory;
     std::function<void()> BeepHook;
     std::function<void()> CaptionChanged;
     // Opens a web address or file with the desktop (Latin-1); tests record instead.

@@ -1,0 +1,71 @@
+// orvana-shots OUTDIR [--file FILE --tfn ID] [--vision]: shows every screen of the catalogue in
+// the module's main window on the offscreen platform and saves it as OUTDIR/SCREEN.png.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <cstdio>
+
+#include "interview/core/screen_table.h"
+#include "interview/tframewnd.h"
+#include "module/build_text_variables.h"
+#include "module/core/module_state.h"
+#include "module/tmainform.h"
+#include "platform/qt_message_box.h"
+#include "store/data_file.h"
+#include "store/field_store.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Renders every interview screen to a PNG."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("OUTDIR"),
+                                 QStringLiteral("folder for the pictures"));
+    const QCommandLineOption fileOption(QStringLiteral("file"), QStringLiteral("a return to show"),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption tfnOption(QStringLiteral("tfn"), QStringLiteral("the return's TFN"),
+                                       QStringLiteral("ID"));
+    const QCommandLineOption visionOption(QStringLiteral("vision"),
+                                          QStringLiteral("screen-reader presentation"));
+    parser.addOptions({fileOption, tfnOption, visionOption});
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1) parser.showHelp(2);
+    const QDir out(parser.positionalArguments().first());
+    if (!QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "orvana-shots: cannot create %s\n", qPrintable(out.path()));
+        return 1;
+    }
+
+    ModuleState& state = State();
+    state.Responder = [](const MessageRequest& request) {
+        std::fprintf(stderr, "orvana-shots: message: %s\n", request.text.c_str());
+        return ResultForButton(request.defaultButton);
+    };
+    state.BeepHook = [] {};
+    BuildTextVariables();
+    AllocateFieldStore();
+    state.IdentifierText = ToLatin1Text(parser.value(tfnOption));
+    SetFieldStr(1, state.IdentifierText);
+    if (parser.isSet(fileOption)) OpenDataFile(ToLatin1Text(parser.value(fileOption)));
+
+    QStringList arguments{QStringLiteral("orvana-shots")};
+    if (parser.isSet(visionOption)) arguments << QStringLiteral("/V");
+    auto* main = new TMainForm(nullptr, arguments);
+    main->show();
+    TFrameWnd* frame = main->FrameWnd();
+    int saved = 0;
+    for (const ScreenEntry& entry : ScreenTable()) {
+        state.ScreenGroup = entry.number / 100;
+        state.ScreenIndex = entry.number % 100;
+        frame->ShowScreen();
+        QCoreApplication::processEvents();
+        if (!state.ScreenShown || !frame->CurrentScreen()) continue;
+        const QString name = out.filePath(QString::number(entry.number) + QStringLiteral(".png"));
+        if (main->grab().save(name)) ++saved;
+    }
+    delete main;
+    std::printf("orvana-shots: %d screens saved in %s\n", saved, qPrintable(out.path()));
+    return 0;
+}

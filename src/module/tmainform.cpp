@@ -1,0 +1,352 @@
+#include "module/tmainform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QToolButton>
+#include <QToolTip>
+#include <cstring>
+
+#include "interview/tchildform.h"
+#include "interview/tframewnd.h"
+#include "module/core/module_state.h"
+#include "module/core/window_caption.h"
+#include "module/module_help.h"
+#include "module/tkeyboardhelpform.h"
+#include "module/tnotesform.h"
+#include "module/tsavedialog.h"
+#include "platform/qt_message_box.h"
+#include "store/data_file.h"
+#include "store/field_store.h"
+#include "store/lodgment.h"
+#include "store/worksheet_items.h"
+
+namespace {
+
+constexpr int WindowWidth = 800;
+constexpr int ClientHeight = 575;
+constexpr int ToolBarHeight = 32;
+constexpr int FirstTickMs = 2000;
+constexpr int MinuteMs = 60000;
+constexpr int AutosaveMinutes = 5;
+
+// Hints wrap at 400 pixels.
+QString WrappedHint(const QString& text) {
+    return QStringLiteral("<table width=\"400\"><tr><td>%1</td></tr></table>")
+        .arg(text.toHtmlEscaped());
+}
+
+QPixmap LogoPicture() {
+    QPixmap logo(96, 28);
+    logo.fill(Qt::transparent);
+    QPainter painter(&logo);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(212, 134, 37));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(1, 2, 94, 24), 6, 6);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(1, 2, 94, 24), Qt::AlignCenter, QStringLiteral("Orvana CGT"));
+    return logo;
+}
+
+// The desktop calculators we know, in the order they are looked for on PATH.
+QString FindCalculator() {
+    for (const char* name :
+         {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!path.isEmpty()) return path;
+    }
+    return {};
+}
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* owner, const QStringList& arguments) : QWidget(owner, Qt::Window) {
+    setObjectName(QStringLiteral("MainForm"));
+    State().MainForm = this;
+    // Dates read and shown as dd/mm/yyyy with the 89-year window, "." as decimal separator:
+    // the module's number and date rules are fixed, whatever the desktop's settings.
+    ReadCommandLineSwitches(arguments);
+    SetModuleHelpFile();
+    setFixedSize(WindowWidth, ClientHeight);
+    PlaceOnScreen();
+    BuildToolBar();
+    frame_ = new TFrameWnd(this);
+    LayoutInterview();
+    minuteCounter_ = 0;
+    State().StoreChanged = false;
+    State().CurrentFileName.clear();
+    State().CaptionChanged = [this] { UpdateCaption(); };
+    ChooseSaveFile = [this](const std::string& currentName, std::string& chosen) {
+        TSaveDialog dialog(currentName, this);
+        if (!dialog.Execute()) return false;
+        chosen = dialog.FileName();
+        return true;
+    };
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (timer_.interval() == FirstTickMs)
+            FirstTick();
+        else
+            AutosaveTick();
+    });
+    if (State().VisionImpairedMode) {
+        auto* links = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_H), this);
+        connect(links, &QShortcut::activated, this, [this] { frame_->ShowScreenLinks(); });
+        auto* keys = new QShortcut(QKeySequence(Qt::Key_F9), this);
+        connect(keys, &QShortcut::activated, this, [this] { ShowKeyboardHelp(); });
+    }
+    UpdateCaption();
+}
+
+TMainForm::~TMainForm() {
+    if (State().MainForm == this) {
+        State().MainForm = nullptr;
+        State().CaptionChanged = nullptr;
+    }
+}
+
+void TMainForm::ReadCommandLineSwitches(const QStringList& arguments) {
+    ModuleState& state = State();
+    state.HelpdeskMode = false;
+    for (const QString& argument : arguments) {
+        if (argument.compare(QStringLiteral("HELPDESK"), Qt::CaseInsensitive) == 0)
+            state.HelpdeskMode = true;
+        if (argument.compare(QStringLiteral("/V"), Qt::CaseInsensitive) == 0)
+            state.VisionImpairedMode = true;
+    }
+}
+
+void TMainForm::PlaceOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect desktop = screen->geometry();
+    if (desktop.height() > 600)
+        move(desktop.center() - QPoint(WindowWidth / 2, ClientHeight / 2));
+    else
+        move(0, 0);
+}
+
+void TMainForm::BuildToolBar() {
+    ToolBar = new QWidget(this);
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setGeometry(0, 0, WindowWidth, ToolBarHeight);
+    auto* layout = new QHBoxLayout(ToolBar);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(2);
+    auto* logo = new QLabel(ToolBar);
+    logo->setPixmap(LogoPicture());
+    layout->addWidget(logo);
+    layout->addSpacing(8);
+    auto add = [&](const QString& text, QStyle::StandardPixmap icon, const QString& hint) {
+        auto* button = new QToolButton(ToolBar);
+        button->setText(text);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        if (!hint.isEmpty()) button->setToolTip(WrappedHint(hint));
+        layout->addWidget(button);
+        return button;
+    };
+    BtnNew = add(QStringLiteral("New"), QStyle::SP_FileIcon, {});
+    BtnOpen = add(QStringLiteral("Open"), QStyle::SP_DirOpenIcon, {});
+    BtnSave = add(QStringLiteral("Save"), QStyle::SP_DialogSaveButton,
+                  QStringLiteral("Save your tax return"));
+    BtnViewReturn = add(QStringLiteral("View Tax Return"), QStyle::SP_FileDialogContentsView, {});
+    BtnCalculator =
+        add(QStringLiteral("Calculator"), QStyle::SP_ComputerIcon,
+            QStringLiteral("Click on this button to use the standard Windows Calculator."));
+    BtnNotes = add(QStringLiteral("Notes"), QStyle::SP_FileDialogDetailedView,
+                   QStringLiteral("Clicking on this button will allow you to compose your own "
+                                  "notes for your tax return (use this feature as a handy "
+                                  "jotter)."));
+    BtnHelp = add(QStringLiteral("Help"), QStyle::SP_DialogHelpButton,
+                  QStringLiteral("Click on this button to display Orvana's Table of Contents "
+                                 "(Help)."));
+    layout->addStretch();
+    BtnNew->setEnabled(false);
+    BtnOpen->setEnabled(false);
+    BtnViewReturn->setEnabled(false);
+    connect(BtnSave, &QToolButton::clicked, this, [this] { Save(); });
+    connect(BtnCalculator, &QToolButton::clicked, this, [this] { RunCalculator(); });
+    connect(BtnNotes, &QToolButton::clicked, this, [this] { ShowNotes(); });
+    connect(BtnHelp, &QToolButton::clicked, this, [this] { HelpButtonClick(); });
+}
+
+void TMainForm::LayoutInterview() {
+    ToolBar->setGeometry(0, 0, width(), ToolBarHeight);
+    const int frameHeight = height() - ToolBarHeight - 1;
+    frame_->setGeometry(0, height() - frameHeight, width(), frameHeight);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (firstShown_) return;
+    firstShown_ = true;
+    timer_.setSingleShot(true);
+    timer_.start(FirstTickMs);
+}
+
+void TMainForm::FirstTick() {
+    timer_.setSingleShot(false);
+    timer_.start(MinuteMs);
+    resizeInstalled_ = true;
+    LayoutInterview();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!resizeInstalled_) return;
+    LayoutInterview();
+    if (State().ScreenShown) frame_->ClientPanelResized();
+}
+
+void TMainForm::UpdateCaption() { setWindowTitle(FromLatin1Text(MainWindowCaption())); }
+
+void TMainForm::ShowHelpdeskButtons() {
+    for (QToolButton* button : {BtnNew, BtnOpen, BtnSave, BtnCalculator, BtnNotes})
+        button->setVisible(true);
+}
+
+bool TMainForm::ScreenBlocksSaving() {
+    if (!State().ScreenShown || !frame_->CurrentScreen()) return false;
+    if (frame_->CurrentScreen()->WorksheetSection()) {
+        AppMessageBox("You must complete this section before saving.", mtWarning, mbOK);
+        return true;
+    }
+    return !frame_->LeaveCheckPasses();
+}
+
+void TMainForm::StoreShownScreen() {
+    if (!State().ScreenShown) return;
+    frame_->SaveScreenFields();
+    if (State().CurrentWorksheet != 0) StoreWorksheetItem();
+}
+
+bool TMainForm::SaveTo(const std::string& fileName) {
+    const int result = SaveDataFile(fileName);
+    if (result == 0) {
+        State().StoreChanged = false;
+        return true;
+    }
+    AppMessageBox("The return could not be saved to " + fileName + ".\r\r" + std::strerror(result),
+                  mtError, mbOK);
+    return false;
+}
+
+bool TMainForm::Save() {
+    if (IsFileLodged()) {
+        ShowLodgedMessage();
+        return false;
+    }
+    if (ScreenBlocksSaving()) return false;
+    QToolTip::hideText();
+    StoreShownScreen();
+    std::string chosen;
+    const std::string current =
+        QFileInfo(FromLatin1Text(State().CurrentFileName)).fileName().toStdString();
+    if (!ChooseSaveFile(current, chosen)) return false;
+    State().CurrentFileName = chosen;
+    const bool saved = SaveTo(chosen);
+    UpdateCaption();
+    return saved;
+}
+
+void TMainForm::AutosaveTick() {
+    ++minuteCounter_;
+    if (!State().StoreChanged || IsFileLodged() || minuteCounter_ < AutosaveMinutes) return;
+    timer_.stop();
+    const AutosaveOutcome outcome = AutosaveTo(State().CurrentFileName);
+    // A failed save leaves the timer stopped (the taxpayer was told); a skipped one (a section
+    // in progress) is tried again at the next tick.
+    if (outcome == AutosaveOutcome::Failed) return;
+    timer_.start(MinuteMs);
+    if (outcome != AutosaveOutcome::Skipped) minuteCounter_ = 0;
+}
+
+TMainForm::AutosaveOutcome TMainForm::AutosaveTo(const std::string& fileName) {
+    ModuleState& state = State();
+    if (IsFileLodged()) {
+        state.StoreChanged = false;
+        return AutosaveOutcome::Done;
+    }
+    if (fileName.empty()) {
+        Save();
+        return AutosaveOutcome::Done;
+    }
+    state.CurrentFileName = fileName;
+    if (state.ScreenShown && frame_->CurrentScreen() &&
+        (frame_->HasLeaveCheck() || frame_->CurrentScreen()->WorksheetSection()))
+        return AutosaveOutcome::Skipped;
+    return SaveTo(fileName) ? AutosaveOutcome::Done : AutosaveOutcome::Failed;
+}
+
+bool TMainForm::CloseQuery(QObject*) {
+    if (!State().ScreenShown) return true;
+    return !ScreenBlocksSaving();
+}
+
+void TMainForm::Closed(QObject* requester) {
+    const bool taxpayerClosed = requester == frame_->BtnCancel || requester == this;
+    if (auto* host = static_cast<QObject*>(State().HostNotifyWindow))
+        QCoreApplication::postEvent(
+            host,
+            new QEvent(QEvent::Type(taxpayerClosed ? MsgModuleClosed : MsgInterviewFinished)));
+}
+
+bool TMainForm::event(QEvent* event) {
+    if (static_cast<int>(event->type()) == MsgExit) {
+        StoreShownScreen();
+        close();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!CloseQuery(this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Closed(this);
+}
+
+void TMainForm::ShowNotes() {
+    if (!notes_) notes_ = new TNotesForm(this);
+    notes_->show();
+    notes_->raise();
+    notes_->activateWindow();
+}
+
+void TMainForm::ShowKeyboardHelp() {
+    TKeyboardHelpForm dialog(this);
+    dialog.exec();
+}
+
+void TMainForm::RunCalculator() {
+    BtnCalculator->setEnabled(false);
+    const QString calculator = FindCalculator();
+    if (calculator.isEmpty())
+        AppMessageBox("Can't find ...", mtInformation, mbOK);
+    else
+        QProcess::startDetached(calculator, {}, QFileInfo(calculator).absolutePath());
+    QCoreApplication::processEvents();
+    BtnCalculator->setEnabled(true);
+}
+
+void TMainForm::HelpButtonClick() { OpenHostHelpContents(); }

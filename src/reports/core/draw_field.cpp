@@ -1,0 +1,136 @@
+#include "reports/core/draw_field.h"
+
+#include <cmath>
+#include <string>
+
+#include "controls/core/numbers.h"
+#include "store/field_store.h"
+
+namespace {
+
+int R(double x) { return static_cast<int>(RoundEven(static_cast<long double>(x))); }
+int T(double x) { return static_cast<int>(std::trunc(x)); }
+
+constexpr int FlagNoFrame = 1;
+constexpr int FlagCents = 2;
+constexpr int FlagIndentLeft = 4;
+constexpr int FlagIndentTop = 8;
+
+void DrawCaution(const TRect& r, TCanvas& canvas) {
+    const int d = (r.right - r.left) / 2;
+    const int p = R(0.2 * d);
+    canvas.SetBrush(clYellow, BrushStyle::Solid);
+    canvas.SetPen(clBlack, 1);
+    canvas.Polygon({{r.left, r.top + d - p},
+                    {r.left, r.top + d + p},
+                    {r.left + d - p, r.bottom},
+                    {r.left + d + p, r.bottom},
+                    {r.right, r.top + d + p},
+                    {r.right, r.top + d - p},
+                    {r.left + d + p, r.top},
+                    {r.left + d - p, r.top}});
+    const std::string text = "CAUTION";
+    canvas.TextOut(r.left + d - canvas.TextWidth(text) / 2, r.top + d - canvas.TextHeight(text) / 2,
+                   text);
+}
+
+std::string ValueText(int field, int alignment) {
+    if (alignment == 7) return GetFieldVal(field) < 0 ? "L" : " ";
+    std::string text = GetFieldText(field);
+    if (text.empty()) text = " ";
+    if (text[0] == '-') text.erase(0, 1);
+    return text;
+}
+
+void DrawList(const ReportFieldRecord& record, const TRect& r, int indent, TCanvas& canvas) {
+    const TextList* lines = GetFieldLst(RecordField(record));
+    const int columns = RecordColumns(record);
+    if (!lines || lines->empty() || columns < 1) return;
+    const int n = static_cast<int>(lines->size());
+    std::string text;
+    for (int k = 0; k <= (n - 1) / columns; ++k) {
+        const int index = RecordFirstIndex(record) + columns * k;
+        if (k > 0) text += '\n';
+        if (index >= 0 && index < n) text += (*lines)[index];
+    }
+    canvas.WrappedText({r.left + indent, r.top, r.right, r.bottom}, text);
+}
+
+void DrawCentsBox(const TRect& r, const DrawFieldScales& s, TColor background, TCanvas& canvas) {
+    const int middle = r.top + (r.bottom - r.top) / 2;
+    const int x = r.right + R(10 * s.horizontal);
+    canvas.SetPen(clBlack, R(2 * s.vertical));
+    canvas.SetBrush(clBlack, BrushStyle::DiagCross);
+    canvas.Ellipse({x, middle, x + R(5 * s.horizontal), middle + R(5 * s.vertical)});
+    CanvasFont font;
+    font.name = "Arial";
+    font.size = T(11 * s.font + 0.2);
+    canvas.SetFont(font);
+    canvas.SetBrush(background, BrushStyle::Solid);
+    const std::string cents = "00";
+    const int left = r.right + R(20 * s.horizontal);
+    const int top = r.top + (r.bottom - r.top - canvas.TextHeight(cents)) / 2;
+    canvas.TextOut(left, top, cents);
+    const int right = left + canvas.TextWidth(cents);
+    const int textTop = top + canvas.InternalLeading();
+    const int textBottom = top + canvas.TextHeight(cents) - canvas.Descent();
+    canvas.SetPen(clBlack, 1);
+    canvas.Line({left, textTop}, {right, textBottom});
+    canvas.Line({left, textBottom}, {right, textTop});
+}
+
+}  // namespace
+
+void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales& scales,
+               TRect rect, TCanvas& canvas) {
+    const char style = RecordStyle(record);
+    const bool white = !canvas.IsScreenCanvas() || style == 'E';
+    const TColor background = white ? clWhite : FieldWindowColour;
+    canvas.SetBrush(background, BrushStyle::Solid);
+    if (kind == '1') {
+        DrawCaution(rect, canvas);
+        return;
+    }
+    if (kind != 'S') return;
+
+    const int field = RecordField(record);
+    const int alignment = RecordAlignment(record);
+    const int flags = RecordFlags(record);
+    const std::string text = ValueText(field, alignment);
+    if (flags != FlagNoFrame) canvas.SetPen(clBlack, R(0.5 * scales.vertical));
+    CanvasFont font;
+    font.name = "Courier New";
+    font.bold = true;
+    font.size = T(12 * scales.font + 0.2);
+    canvas.SetFont(font);
+    if (flags & FlagCents) rect.right -= R(40 * scales.horizontal);
+    if (!(flags & FlagNoFrame)) canvas.Rectangle(rect);
+    if (flags & FlagIndentLeft) rect.left += T(35 * scales.horizontal);
+    if (flags & FlagIndentTop) rect.top += T(40 * scales.vertical);
+    rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+
+    const int indent = R(10 * scales.horizontal);
+    const int top = rect.top + (rect.bottom - rect.top - canvas.TextHeight(text)) / 2;
+    switch (alignment) {
+        case 0:
+        case 3:
+        case 4:
+        case 5:
+            canvas.TextOut(rect.left + indent, top, text);
+            break;
+        case 1:
+        case 2:
+            canvas.TextOut(rect.right - indent - 1 - canvas.TextWidth(text), top, text);
+            break;
+        case 6:
+        case 7:
+            canvas.TextOut(rect.left + 1, top, text);
+            break;
+        case 9:
+            DrawList(record, rect, indent, canvas);
+            break;
+        default:
+            break;
+    }
+    if (flags & FlagCents) DrawCentsBox(rect, scales, white ? clWhite : CentsBackground, canvas);
+}

@@ -1,0 +1,347 @@
+#include "interview/tframewnd.h"
+
+#include <QLabel>
+
+#include "controls/ttextlbl.h"
+
+#include "interview/core/tcustomnavigatordata.h"
+#include "interview/core/tnavigatoritem.h"
+#include "interview/tnavigatorframe.h"
+#include "interview_fixture.h"
+
+using FrameTest = InterviewTest;
+
+TEST_F(FrameTest, NextAndPrevMoveThroughTheHistory) {
+    Serve(2004);
+    Serve(2005);
+    Start(2004);
+    EXPECT_EQ(frame->ScreenIdLabel->text(), "Screen 2004");
+    EXPECT_EQ(frame->TitleLabel->text(), "Screen title 2004");
+    Click(frame->BtnNext);
+    EXPECT_EQ(Shown(), 2005);
+    EXPECT_EQ(State().ScreenHistory, (std::vector<int32_t>{2004, 2005}));
+    Click(frame->BtnPrev);
+    EXPECT_EQ(Shown(), 2004);
+    EXPECT_EQ(State().ScreenHistory, (std::vector<int32_t>{2004}));
+    // One entry: Prev does nothing.
+    Click(frame->BtnPrev);
+    EXPECT_EQ(Shown(), 2004);
+    EXPECT_EQ(State().ScreenHistory.size(), 1u);
+}
+
+TEST_F(FrameTest, ARefusingLeaveCheckKeepsScreenIndexAndHistory) {
+    bool refuse = true;
+    Serve(2004, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        screen->onShow = [&](ProbeScreen*) {
+            frame->SetLeaveCheck([&] {
+                if (refuse) frame->RefuseLeave();
+            });
+        };
+    });
+    Serve(2005);
+    Start(2004);
+    TChildForm* first = frame->CurrentScreen();
+    Click(frame->BtnNext);
+    EXPECT_EQ(Shown(), 2004);
+    EXPECT_EQ(frame->CurrentScreen(), first);
+    EXPECT_EQ(State().ScreenHistory, (std::vector<int32_t>{2004}));
+    refuse = false;
+    Click(frame->BtnNext);
+    EXPECT_EQ(Shown(), 2005);
+}
+
+TEST_F(FrameTest, PrevRefusedByTheScreenKeepsItsPlaceInTheHistory) {
+    Serve(2004);
+    Serve(2005, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        screen->onShow = [&](ProbeScreen*) { frame->SetLeaveCheck([&] { frame->RefuseLeave(); }); };
+    });
+    Serve(2006);
+    Start(2004);
+    Click(frame->BtnNext);
+    Click(frame->BtnPrev);
+    EXPECT_EQ(Shown(), 2005);
+    EXPECT_EQ(State().ScreenHistory, (std::vector<int32_t>{2004, 2005}));
+    EXPECT_FALSE(frame->GoingBack());
+}
+
+TEST_F(FrameTest, AFieldThatRefusesItsInputIgnoresTheButton) {
+    TTaxEdit* date = nullptr;
+    Serve(2004, sbNext | sbPrev,
+          [&](ProbeScreen* screen) { date = screen->AddEdit(726, ntDate, 40); });
+    Serve(2005);
+    Start(2004);
+    date->setFocus();
+    QTest::keyClicks(date, "31022004");
+    Click(frame->BtnNext);
+    EXPECT_EQ(Shown(), 2004);
+    EXPECT_TRUE(date->hasFocus());
+    EXPECT_EQ(responder->LastText(), "The date must be in dd/mm/yyyy format !");
+    date->selectAll();
+    QTest::keyClicks(date, "01072005");
+    Click(frame->BtnNext);
+    EXPECT_EQ(Shown(), 2005);
+    EXPECT_EQ(GetFieldStr(726), "01/07/2005");
+}
+
+TEST_F(FrameTest, ButtonsFollowTheScreensFlagsAndNoHidesNext) {
+    Serve(2125, sbPrev | sbYes | sbNo);
+    Serve(2004, sbNext | sbPrev | sbNo);
+    Serve(2103, sbPrev);
+    Start(2125);
+    EXPECT_FALSE(frame->BtnYes->isHidden());
+    EXPECT_FALSE(frame->BtnNo->isHidden());
+    EXPECT_TRUE(frame->BtnNext->isHidden());
+    EXPECT_FALSE(frame->BtnPrev->isHidden());
+    EXPECT_FALSE(frame->BtnIntHelp->isHidden());
+    Start(2004);
+    EXPECT_TRUE(frame->BtnNext->isHidden());
+    EXPECT_FALSE(frame->BtnNo->isHidden());
+    // Next shows exactly when No does not.
+    Start(2103);
+    EXPECT_FALSE(frame->BtnNext->isHidden());
+    EXPECT_TRUE(frame->BtnYes->isHidden());
+}
+
+TEST_F(FrameTest, YesAndNoMoveOnlyThroughTheHandlersPostedMessage) {
+    Serve(2125, sbPrev | sbYes | sbNo, [&](ProbeScreen* screen) {
+        screen->onShow = [&](ProbeScreen*) {
+            frame->SetNextHandler([&](QObject* sender) {
+                State().ScreenIndex = sender == frame->BtnYes ? 5 : 26;
+                State().ScreenGroup = sender == frame->BtnYes ? 20 : 21;
+                frame->PostShowScreen();
+            });
+        };
+    });
+    Serve(2005);
+    Serve(2126);
+    Start(2125);
+    Click(frame->BtnNo);
+    Settle();
+    EXPECT_EQ(Shown(), 2126);
+    Click(frame->BtnPrev);
+    Click(frame->BtnYes);
+    Settle();
+    EXPECT_EQ(Shown(), 2005);
+}
+
+TEST_F(FrameTest, NumbersWithoutAScreenEndTheInterview) {
+    Serve(2007);
+    Start(2007);
+    Click(frame->BtnNext);  // 2008 has no screen
+    Settle();
+    EXPECT_EQ(frame->FailedScreen(), 2008);
+    EXPECT_FALSE(State().ScreenShown);
+    EXPECT_EQ(frame->CurrentScreen(), nullptr);
+    EXPECT_EQ(host.messages, (std::vector<int>{MsgInterviewFinished}));
+}
+
+TEST_F(FrameTest, TheInterviewHandsOverAt2201) {
+    Serve(2107, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        screen->onShow = [&](ProbeScreen*) {
+            frame->SetNextHandler([](QObject*) {
+                State().ScreenGroup = 22;
+                State().ScreenIndex = 1;
+            });
+        };
+    });
+    Start(2107);
+    Click(frame->BtnNext);
+    Settle();
+    EXPECT_EQ(frame->FailedScreen(), 2201);
+    EXPECT_EQ(host.messages, (std::vector<int>{MsgInterviewFinished}));
+}
+
+TEST_F(FrameTest, Group20AboveIndex98ShowsTheFirstScreenOfGroup21) {
+    Serve(2098);
+    Serve(2101);
+    Start(2098);
+    Click(frame->BtnNext);
+    EXPECT_EQ(Shown(), 2101);
+    EXPECT_EQ(frame->ScreenIdLabel->text(), "Screen 2101");
+    EXPECT_EQ(State().ScreenHistory, (std::vector<int32_t>{2098, 2101}));
+}
+
+TEST_F(FrameTest, MovingToAnotherGroupCountsAsAChange) {
+    Serve(2004, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        screen->onShow = [&](ProbeScreen*) {
+            frame->SetNextHandler([](QObject*) {
+                State().ScreenGroup = 21;
+                State().ScreenIndex = 25;
+            });
+        };
+    });
+    Serve(2125);
+    Serve(2005);
+    Start(2004);
+    State().StoreChanged = false;
+    Click(frame->BtnNext);
+    EXPECT_EQ(Shown(), 2125);
+    EXPECT_TRUE(State().StoreChanged);
+    State().StoreChanged = false;
+    Start(2005);  // back to group 20
+    EXPECT_TRUE(State().StoreChanged);
+}
+
+TEST_F(FrameTest, TwoShowsOfOneNumberAreTwoInstances) {
+    Serve(2009);
+    Serve(2010);
+    Start(2009);
+    TChildForm* first = frame->CurrentScreen();
+    Click(frame->BtnNext);
+    Click(frame->BtnPrev);
+    EXPECT_NE(frame->CurrentScreen(), first);
+    EXPECT_EQ(created.size(), 3u);
+}
+
+TEST_F(FrameTest, TheNavigatorFollowsTheScreenAndJumps) {
+    auto withNavigator = [&](ProbeScreen* screen) {
+        screen->onShow = [&](ProbeScreen*) { frame->SetNavigatorVisible(true); };
+    };
+    for (int number : {2045, 2090, 2102, 2126, 2004}) Serve(number, sbNext | sbPrev, withNavigator);
+    auto highlighted = [&]() -> std::string {
+        TCustomNavigatorData* data = frame->NavigatorFrame->Data();
+        for (int i = 0; i < data->TopicCount(); ++i)
+            if (data->Topic(i)->Selected()) return data->Topic(i)->Caption();
+        return {};
+    };
+    Start(2045);
+    EXPECT_EQ(highlighted(), "Depreciating assets");
+    Start(2090);
+    EXPECT_EQ(highlighted(), "Ceasing to be a resident");
+    Start(2102);
+    EXPECT_EQ(highlighted(), "Application of choices");
+    Start(2126);
+    EXPECT_EQ(highlighted(), "Application of choices");
+
+    // A jump from the navigator goes to the topic's first screen.
+    TCustomNavigatorData* data = frame->NavigatorFrame->Data();
+    frame->NavigatorSelectItem(frame->NavigatorFrame, data->Topic(0));
+    EXPECT_EQ(Shown(), 2004);
+    EXPECT_EQ(highlighted(), "Introduction screen");
+}
+
+TEST_F(FrameTest, ARefusedJumpKeepsTheScreenAndItsHighlight) {
+    Serve(2045, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        screen->onShow = [&](ProbeScreen*) {
+            frame->SetNavigatorVisible(true);
+            frame->SetLeaveCheck([&] { frame->RefuseLeave(); });
+        };
+    });
+    Serve(2004);
+    Start(2045);
+    TChildForm* screen = frame->CurrentScreen();
+    TCustomNavigatorData* data = frame->NavigatorFrame->Data();
+    frame->NavigatorSelectItem(frame->NavigatorFrame, data->Topic(0));
+    EXPECT_EQ(Shown(), 2045);
+    EXPECT_EQ(frame->CurrentScreen(), screen);
+    EXPECT_TRUE(data->FindItemForScreen(2045)->Selected());
+}
+
+TEST_F(FrameTest, RescalingRecreatesTheScreenWithoutItsLeaveCheckAndKeepsWhatWasTyped) {
+    int leaveChecks = 0;
+    TTaxEdit* amount = nullptr;
+    Serve(2005, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        amount = screen->AddEdit(920, ntCurrency, 40);
+        screen->onShow = [&](ProbeScreen*) { frame->SetLeaveCheck([&] { ++leaveChecks; }); };
+    });
+    Start(2005);
+    amount->setFocus();
+    QTest::keyClicks(amount, "1500");
+    frame->BtnNext->setFocus();  // commits the field
+    TChildForm* before = frame->CurrentScreen();
+    frame->resize(frame->width() * 5 / 4, frame->height() * 5 / 4);
+    frame->ClientPanelResized();
+    Settle();
+    EXPECT_NE(frame->CurrentScreen(), before);
+    EXPECT_EQ(leaveChecks, 0);
+    EXPECT_EQ(amount->text(), "1500");
+    EXPECT_EQ(GetFieldVal(920), 1500);
+    EXPECT_NE(frame->ScaleNumerator(), frame->ScaleDenominator());
+    EXPECT_EQ(State().ScreenHistory.size(), 1u);
+}
+
+TEST_F(FrameTest, HelpdeskScanningSkipsIndex99) {
+    Serve(2098);
+    Serve(2101);
+    OpenWindows({QStringLiteral("orvana-host"), QStringLiteral("helpdesk")});
+    EXPECT_TRUE(State().HelpdeskMode);
+    EXPECT_FALSE(frame->btnScan->isHidden());
+    Start(2098);
+    Click(frame->btnScan);
+    EXPECT_EQ(Shown(), 2101);
+    Click(frame->btnBack);
+    EXPECT_EQ(Shown(), 2098);
+}
+
+TEST_F(FrameTest, HelpdeskJumpReadsANumberAndRefusesText) {
+    Serve(2004);
+    Serve(2101);
+    OpenWindows({QStringLiteral("HELPDESK")});
+    Start(2004);
+    std::string answer = "2101";
+    State().InputResponder = [&](const std::string& caption, const std::string& prompt,
+                                 std::string& value) {
+        EXPECT_EQ(caption, "Jump");
+        EXPECT_EQ(prompt, "Enter screen number to jump to: ");
+        value = answer;
+        return true;
+    };
+    Click(frame->JumpBtn);
+    EXPECT_EQ(Shown(), 2101);
+    answer = "abc";
+    Click(frame->JumpBtn);
+    EXPECT_EQ(Shown(), 2101);
+    EXPECT_EQ(responder->LastText(), "'abc' is not a valid integer value");
+}
+
+TEST_F(FrameTest, TheCloseButtonTellsTheHostTheTaxpayerClosed) {
+    Serve(2006);
+    Start(2006);
+    Click(frame->BtnCancel);
+    Settle();
+    EXPECT_EQ(host.messages, (std::vector<int>{MsgModuleClosed}));
+}
+
+TEST_F(FrameTest, ASectionInProgressCannotBeClosed) {
+    Serve(2009, sbNext | sbPrev, [](ProbeScreen* screen) { screen->setWorksheetSection(true); });
+    Start(2009);
+    Click(frame->BtnCancel);
+    Settle();
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(responder->LastText(), "You must complete this section before saving.");
+    main->close();
+    Settle();
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(main->isVisible());
+}
+
+TEST_F(FrameTest, ClosingTheMainWindowTellsTheHostAndHidesIt) {
+    Serve(2006);
+    Start(2006);
+    main->close();
+    Settle();
+    EXPECT_EQ(host.messages, (std::vector<int>{MsgModuleClosed}));
+    EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(FrameTest, LayoutOfTheWindowAroundAScreen) {
+    Serve(2005, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        auto* label = new TTextLbl(screen);
+        label->setGeometry(10, 10, 600, 80);
+        label->setText(
+            {QStringLiteral("<S12><T1>Unapplied net capital losses<.>"),
+             QStringLiteral("Enter the amounts of <C12><J32>earlier years' losses<.>.")});
+        screen->AddEdit(920, ntCurrency, 100);
+        screen->onShow = [&](ProbeScreen*) { frame->SetNavigatorVisible(true); };
+    });
+    Start(2005);
+    Settle();
+    const QRect client = frame->ClientPanel->geometry();
+    EXPECT_EQ(client.left(), 162);
+    EXPECT_EQ(client.top(), 24);
+    EXPECT_EQ(frame->BtnPanel->height(), 36);
+    EXPECT_EQ(frame->BtnPanel->geometry().bottom(), frame->height() - 1);
+    EXPECT_GE(frame->BtnCancel->geometry().right(), frame->BtnNext->geometry().right());
+    EXPECT_FALSE(frame->NavigatorFrame->isHidden());
+    SaveShotIfRequested(main, QStringLiteral("frame-layout"));
+}

@@ -1,0 +1,111 @@
+#include "reports/core/draw_field.h"
+
+#include <gtest/gtest.h>
+
+#include "store_fixture.h"
+
+namespace {
+
+// Records what was drawn; text is 10 pixels a character and 16 high.
+class RecordingCanvas : public TCanvas {
+public:
+    struct Text {
+        int x, y;
+        std::string text;
+    };
+    void SetPen(TColor, int width) override { penWidth = width; }
+    void SetBrush(TColor colour, BrushStyle) override { brush = colour; }
+    void SetFont(const CanvasFont& f) override { font = f; }
+    void Rectangle(const TRect& r) override { rectangles.push_back(r); }
+    void Polygon(const std::vector<TPoint>& p) override { polygon = p; }
+    void Ellipse(const TRect& r) override { ellipses.push_back(r); }
+    void Line(TPoint, TPoint) override { ++lines; }
+    void TextOut(int x, int y, const std::string& t) override { texts.push_back({x, y, t}); }
+    void WrappedText(const TRect&, const std::string& t) override { wrapped.push_back(t); }
+    int TextWidth(const std::string& t) override { return 10 * static_cast<int>(t.size()); }
+    int TextHeight(const std::string&) override { return 16; }
+    int InternalLeading() override { return 2; }
+    int Descent() override { return 3; }
+    bool IsScreenCanvas() const override { return screen; }
+
+    bool screen = false;
+    int penWidth = 0, lines = 0;
+    TColor brush = 0;
+    CanvasFont font;
+    std::vector<TRect> rectangles, ellipses;
+    std::vector<TPoint> polygon;
+    std::vector<Text> texts;
+    std::vector<std::string> wrapped;
+};
+
+ReportFieldRecord Record(int field, int alignment, int flags, int columns = 0, int first = 0) {
+    ReportFieldRecord r{};
+    r[0] = 'S';
+    r[2] = static_cast<uint8_t>(columns);
+    r[3] = static_cast<uint8_t>(field & 0xFF);
+    r[4] = static_cast<uint8_t>(field >> 8);
+    r[5] = static_cast<uint8_t>(first & 0xFF);
+    r[6] = static_cast<uint8_t>(first >> 8);
+    r[7] = static_cast<uint8_t>(alignment);
+    r[8] = static_cast<uint8_t>(flags);
+    return r;
+}
+
+}  // namespace
+
+using DrawFieldTest = StoreTest;
+
+TEST_F(DrawFieldTest, NegativeAmountsLoseTheirSignAndCodeSevenShowsTheLossMarker) {
+    SetFieldVal(1500, -1234);
+    RecordingCanvas canvas;
+    DrawField('S', Record(1500, 1, 0), {}, {0, 0, 200, 30}, canvas);
+    ASSERT_EQ(canvas.texts.size(), 1u);
+    EXPECT_EQ(canvas.texts[0].text, "1234");
+    // Right-aligned: ends at right - indent - 1 of the box shrunk by one pixel.
+    EXPECT_EQ(canvas.texts[0].x + 40, 199 - 10 - 1);
+    EXPECT_EQ(canvas.font.name, "Courier New");
+    EXPECT_TRUE(canvas.font.bold);
+
+    RecordingCanvas loss;
+    DrawField('S', Record(1500, 7, 0), {}, {0, 0, 200, 30}, loss);
+    ASSERT_EQ(loss.texts.size(), 1u);
+    EXPECT_EQ(loss.texts[0].text, "L");
+    EXPECT_EQ(loss.texts[0].x, 2);  // left edge of the shrunk box, plus one
+}
+
+TEST_F(DrawFieldTest, FramesCentsBoxAndScales) {
+    SetFieldVal(1500, 75);
+    RecordingCanvas canvas;
+    DrawField('S', Record(1500, 0, 2), {2, 2, 2}, {0, 0, 300, 60}, canvas);
+    ASSERT_EQ(canvas.rectangles.size(), 1u);
+    EXPECT_EQ(canvas.rectangles[0].right, 300 - 80);
+    ASSERT_EQ(canvas.ellipses.size(), 1u);
+    EXPECT_EQ(canvas.ellipses[0].left, 219 + 20);
+    ASSERT_EQ(canvas.texts.size(), 2u);
+    EXPECT_EQ(canvas.texts[1].text, "00");
+    EXPECT_EQ(canvas.lines, 2);
+
+    RecordingCanvas unframed;
+    DrawField('S', Record(1500, 8, 1), {}, {0, 0, 100, 20}, unframed);
+    EXPECT_TRUE(unframed.rectangles.empty());
+    EXPECT_TRUE(unframed.texts.empty());
+}
+
+TEST_F(DrawFieldTest, ListFieldsDrawOneColumn) {
+    SetFieldLst(1510, {"a0", "b0", "a1", "b1", "a2"});
+    RecordingCanvas canvas;
+    DrawField('S', Record(1510, 9, 0, 2, 1), {}, {0, 0, 100, 100}, canvas);
+    ASSERT_EQ(canvas.wrapped.size(), 1u);
+    EXPECT_EQ(canvas.wrapped[0], "b0\nb1\n");
+}
+
+TEST_F(DrawFieldTest, CautionSignIsAnOctagonWithItsText) {
+    RecordingCanvas canvas;
+    DrawField('1', Record(0, 0, 0), {}, {10, 10, 110, 110}, canvas);
+    ASSERT_EQ(canvas.polygon.size(), 8u);
+    EXPECT_EQ(canvas.polygon[0], (TPoint{10, 50}));
+    EXPECT_EQ(canvas.polygon[2], (TPoint{50, 110}));
+    ASSERT_EQ(canvas.texts.size(), 1u);
+    EXPECT_EQ(canvas.texts[0].text, "CAUTION");
+    EXPECT_EQ(canvas.brush, clYellow);
+}
