@@ -9,6 +9,12 @@
 // Introduction, losses of earlier years and residency
 #include "screens/tqcgt_83.h"
 
+// Shares, trusts and real estate
+
+// Depreciating assets, personal use assets, other assets, created rights and receipts
+
+// Before the choice table
+
 namespace {
 using Factory = TChildForm* (*)();
 
@@ -22,6 +28,12 @@ const std::map<int, Factory>& Factories() {
     static const std::map<int, Factory> table = {
         // Introduction, losses of earlier years and residency
         {2004, Make<TQCGT_83>},
+
+        // Shares, trusts and real estate
+
+        // Depreciating assets, personal use assets, other assets, created rights and receipts
+
+        // Before the choice table
     };
     return table;
 }
