@@ -7,13 +7,18 @@
 #include "module/core/module_state.h"
 
 // Introduction, losses of earlier years and residency
+#include "screens/tqcgt_56.h"
+#include "screens/tqcgt_60.h"
 #include "screens/tqcgt_83.h"
+#include "screens/tqcgt_ceaseresidency.h"
+#include "screens/tqcgt_unappliedncls.h"
 
 // Shares, trusts and real estate
 
 // Depreciating assets, personal use assets, other assets, created rights and receipts
 
 // Before the choice table
+#include "screens/tqcgt_57.h"
 
 namespace {
 using Factory = TChildForm* (*)();
@@ -28,12 +33,17 @@ const std::map<int, Factory>& Factories() {
     static const std::map<int, Factory> table = {
         // Introduction, losses of earlier years and residency
         {2004, Make<TQCGT_83>},
+        {2005, Make<TQCGT_56>},
+        {2088, Make<TQCGT_60>},
+        {2125, Make<TQCGT_UnappliedNCLs>},
+        {2126, Make<TQCGT_CeaseResidency>},
 
         // Shares, trusts and real estate
 
         // Depreciating assets, personal use assets, other assets, created rights and receipts
 
         // Before the choice table
+        {2102, Make<TQCGT_57>},
     };
     return table;
 }
