@@ -188,10 +188,10 @@ TEST_F(FrameTest, TwoShowsOfOneNumberAreTwoInstances) {
     Serve(2009);
     Serve(2010);
     Start(2009);
-    TChildForm* first = frame->CurrentScreen();
+    QPointer<TChildForm> first = frame->CurrentScreen();
     Click(frame->BtnNext);
+    EXPECT_TRUE(first.isNull());  // destroyed when left
     Click(frame->BtnPrev);
-    EXPECT_NE(frame->CurrentScreen(), first);
     EXPECT_EQ(created.size(), 3u);
 }
 
@@ -421,4 +421,22 @@ TEST_F(FrameTest, LeavingAnItemScreenClosesTheWorksheetAndKeepsTheItem) {
     EXPECT_EQ(State().CurrentWorksheet, 0);
     EXPECT_EQ(WorksheetItemCount(451), 1);
     EXPECT_TRUE(IsBlankDate(GetFieldStr(726)));
+}
+
+TEST_F(FrameTest, ANextHandlerThatAlsoPostsShowsTheNextScreenOnce) {
+    Serve(2004, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        screen->onShow = [&](ProbeScreen*) {
+            frame->SetNextHandler([&](QObject*) {
+                State().ScreenIndex = 5;
+                frame->PostShowScreen();
+            });
+        };
+    });
+    Serve(2005);
+    Start(2004);
+    Click(frame->BtnNext);
+    Settle();
+    EXPECT_EQ(Shown(), 2005);
+    EXPECT_EQ(created.size(), 2u);
+    EXPECT_EQ(static_cast<ProbeScreen*>(frame->CurrentScreen())->shows, 1);
 }
