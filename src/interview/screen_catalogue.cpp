@@ -14,6 +14,16 @@
 #include "screens/tqcgt_unappliedncls.h"
 
 // Shares, trusts and real estate
+#include "screens/tqcgt_03a.h"
+#include "screens/tqcgt_39.h"
+#include "screens/tqcgt_39a.h"
+#include "screens/tqcgt_40.h"
+#include "screens/tqcgt_41.h"
+#include "screens/tqcgt_42.h"
+#include "screens/tqcgt_43.h"
+#include "screens/tqcgt_43a.h"
+#include "screens/tqcgt_43b.h"
+#include "screens/tqcgt_44.h"
 
 // Depreciating assets, personal use assets, other assets, created rights and receipts
 
@@ -39,6 +49,16 @@ const std::map<int, Factory>& Factories() {
         {2126, Make<TQCGT_CeaseResidency>},
 
         // Shares, trusts and real estate
+        {2006, Make<TQCGT_39a>},
+        {2007, Make<TQCGT_39>},
+        {2017, Make<TQCGT_40>},
+        {2018, Make<TQCGT_03a>},
+        {2020, Make<TQCGT_41>},
+        {2030, Make<TQCGT_42>},
+        {2031, Make<TQCGT_43a>},
+        {2032, Make<TQCGT_43b>},
+        {2033, Make<TQCGT_43>},
+        {2041, Make<TQCGT_44>},
 
         // Depreciating assets, personal use assets, other assets, created rights and receipts
 
