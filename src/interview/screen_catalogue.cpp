@@ -26,6 +26,21 @@
 #include "screens/tqcgt_44.h"
 
 // Depreciating assets, personal use assets, other assets, created rights and receipts
+#include "screens/tqcgt_08g.h"
+#include "screens/tqcgt_35.h"
+#include "screens/tqcgt_37.h"
+#include "screens/tqcgt_45.h"
+#include "screens/tqcgt_45a.h"
+#include "screens/tqcgt_46.h"
+#include "screens/tqcgt_47.h"
+#include "screens/tqcgt_47a.h"
+#include "screens/tqcgt_48.h"
+#include "screens/tqcgt_49.h"
+#include "screens/tqcgt_49a.h"
+#include "screens/tqcgt_50.h"
+#include "screens/tqcgt_80.h"
+#include "screens/tqcgt_81.h"
+#include "screens/tqcgt_82.h"
 
 // Before the choice table
 #include "screens/tqcgt_57.h"
@@ -61,6 +76,21 @@ const std::map<int, Factory>& Factories() {
         {2041, Make<TQCGT_44>},
 
         // Depreciating assets, personal use assets, other assets, created rights and receipts
+        {2042, Make<TQCGT_80>},
+        {2043, Make<TQCGT_81>},
+        {2051, Make<TQCGT_82>},
+        {2052, Make<TQCGT_45a>},
+        {2053, Make<TQCGT_45>},
+        {2061, Make<TQCGT_46>},
+        {2062, Make<TQCGT_47a>},
+        {2063, Make<TQCGT_47>},
+        {2071, Make<TQCGT_48>},
+        {2072, Make<TQCGT_49a>},
+        {2073, Make<TQCGT_49>},
+        {2074, Make<TQCGT_08g>},
+        {2081, Make<TQCGT_50>},
+        {2096, Make<TQCGT_35>},
+        {2098, Make<TQCGT_37>},
 
         // Before the choice table
         {2102, Make<TQCGT_57>},
