@@ -11,6 +11,14 @@ void RaiseProgressMarker(int stage) {
     if (GetFieldVal(ProgressMarkerField) < stage) SetFieldVal(ProgressMarkerField, stage);
 }
 
+void EnsureNumericProgressMarker() {
+    if (GetFieldType(ProgressMarkerField) == dtNumeric) return;
+    // Retyping alone would leave the bytes of a short text or a tick in the value.
+    ClearField(ProgressMarkerField);
+    SetFieldType(ProgressMarkerField, dtNumeric);
+    SetFieldVal(ProgressMarkerField, 0);
+}
+
 void GoToScreen(int number) {
     State().ScreenGroup = number / 100;
     State().ScreenIndex = number % 100;

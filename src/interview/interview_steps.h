@@ -8,6 +8,8 @@ constexpr int ProgressMarkerField = 588;
 
 // Raises the progress marker to at least `stage`; it never goes down.
 void RaiseProgressMarker(int stage);
+// A marker saved with another type cannot be compared: it starts again from 0 as a number.
+void EnsureNumericProgressMarker();
 
 // Sets group and index from a screen number.
 void GoToScreen(int number);

@@ -200,9 +200,12 @@ void TFrameWnd::BuildLayout() {
     screenArea_->setFrameShape(QFrame::NoFrame);
     screenArea_->setWidgetResizable(true);
     screenArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    screenArea_->setStyleSheet(QStringLiteral("QScrollArea { background: white; }"));
+    // A palette, not a style sheet: a style sheet here would restyle every control on the screens.
+    QPalette white = screenArea_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    screenArea_->setPalette(white);
     screenArea_->viewport()->setAutoFillBackground(true);
-    screenArea_->viewport()->setStyleSheet(QStringLiteral("background: white;"));
+    screenArea_->viewport()->setPalette(white);
     ClientPanel = screenArea_;
 
     BtnPanel = new ButtonPanel(this);

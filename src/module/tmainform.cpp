@@ -103,6 +103,11 @@ TMainForm::TMainForm(QWidget* owner, const QStringList& arguments) : QWidget(own
         else
             AutosaveTick();
     });
+    // F1 opens the help of the screen shown.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] {
+        OpenHelpTopic(frame_->CurrentScreen() ? frame_->CurrentScreen()->HelpContext() : 0);
+    });
     if (State().VisionImpairedMode) {
         auto* links = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_H), this);
         connect(links, &QShortcut::activated, this, [this] { frame_->ShowScreenLinks(); });

@@ -175,6 +175,21 @@ void ClearReferenceBytes(FieldSlot& slot) {
         std::fill(slot.value.begin(), slot.value.begin() + 4, uint8_t{0});
 }
 
+// A long text or a line list held by a slot, as both records and item extras carry them.
+bool ReadHeldText(ByteReader& reader, FieldSlot& slot) {
+    std::string text;
+    if (!reader.ShortText(text)) return false;
+    slot.longText = std::move(text);
+    return true;
+}
+
+bool ReadHeldLines(ByteReader& reader, FieldSlot& slot) {
+    auto lines = std::make_unique<TextList>();
+    if (!reader.Lines(*lines)) return false;
+    slot.list = std::move(lines);
+    return true;
+}
+
 bool ReadItemRecord(ByteReader& reader, WorksheetItem& record) {
     SlotImage image{};
     if (!reader.Int16(record.ItemKey) || !reader.Int32(record.field) ||
@@ -184,18 +199,10 @@ bool ReadItemRecord(ByteReader& reader, WorksheetItem& record) {
     slot.SetImage(image);
     ClearReferenceBytes(slot);
     switch (slot.type) {
-        case dtString: {
-            std::string text;
-            if (!reader.ShortText(text)) return false;
-            slot.longText = std::move(text);
-            return true;
-        }
-        case dtList: {
-            auto lines = std::make_unique<TextList>();
-            if (!reader.Lines(*lines)) return false;
-            slot.list = std::move(lines);
-            return true;
-        }
+        case dtString:
+            return ReadHeldText(reader, slot);
+        case dtList:
+            return ReadHeldLines(reader, slot);
         case dtCheckbox:
             return reader.Bytes(slot.value.data(), slot.value.size());
         default:
@@ -228,18 +235,10 @@ bool ReadFieldValue(ByteReader& reader, FieldSlot& slot) {
             slot.SetSmallText(text);
             return true;
         }
-        case dtString: {
-            std::string text;
-            if (!reader.ShortText(text)) return false;
-            slot.longText = std::move(text);
-            return true;
-        }
-        case dtList: {
-            auto lines = std::make_unique<TextList>();
-            if (!reader.Lines(*lines)) return false;
-            slot.list = std::move(lines);
-            return true;
-        }
+        case dtString:
+            return ReadHeldText(reader, slot);
+        case dtList:
+            return ReadHeldLines(reader, slot);
         case dtWorksheet: {
             auto items = std::make_unique<ItemList>();
             if (!ReadItems(reader, *items)) return false;

@@ -1,8 +1,10 @@
 #include "interview/tframewnd.h"
 
 #include <QLabel>
+#include <QListWidget>
 
 #include "controls/ttextlbl.h"
+#include "store/worksheet_items.h"
 
 #include "interview/core/tcustomnavigatordata.h"
 #include "interview/core/tnavigatoritem.h"
@@ -186,10 +188,10 @@ TEST_F(FrameTest, TwoShowsOfOneNumberAreTwoInstances) {
     Serve(2009);
     Serve(2010);
     Start(2009);
-    TChildForm* first = frame->CurrentScreen();
+    QPointer<TChildForm> first = frame->CurrentScreen();
     Click(frame->BtnNext);
+    EXPECT_TRUE(first.isNull());  // destroyed when left
     Click(frame->BtnPrev);
-    EXPECT_NE(frame->CurrentScreen(), first);
     EXPECT_EQ(created.size(), 3u);
 }
 
@@ -344,4 +346,97 @@ TEST_F(FrameTest, LayoutOfTheWindowAroundAScreen) {
     EXPECT_GE(frame->BtnCancel->geometry().right(), frame->BtnNext->geometry().right());
     EXPECT_FALSE(frame->NavigatorFrame->isHidden());
     SaveShotIfRequested(main, QStringLiteral("frame-layout"));
+}
+
+namespace {
+// Clicks a row of the worksheet pick list.
+void ClickPickListRow(TFrameWnd* frame, int row) {
+    QListWidget* list = frame->lstPickList;
+    ASSERT_LT(row, list->count());
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    QCoreApplication::processEvents();
+}
+
+QStringList PickListTexts(TFrameWnd* frame) {
+    QStringList texts;
+    for (int i = 0; i < frame->lstPickList->count(); ++i)
+        texts << frame->lstPickList->item(i)->text();
+    return texts;
+}
+}  // namespace
+
+TEST_F(FrameTest, TheWorksheetPanelPicksStoresAndDeletesItems) {
+    TTaxEdit* name = nullptr;
+    Serve(2009, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        OpenWorksheetNewItem(451);
+        name = screen->AddEdit(710, ntNone, 40);
+        screen->onShow = [&](ProbeScreen*) {
+            frame->SetWorksheetPanelVisible(true);
+            frame->RefreshWorksheetPanel();
+        };
+    });
+    Start(2009);
+    EXPECT_TRUE(frame->WorksheetPanelVisible());
+    EXPECT_EQ(PickListTexts(frame), QStringList{"** Create new worksheet **"});
+    name->setFocus();
+    QTest::keyClicks(name, "BHP Billiton");
+    ClickPickListRow(frame, 0);  // stores the item and lists it
+    EXPECT_EQ(PickListTexts(frame), (QStringList{"BHP Billiton", "** Create new worksheet **"}));
+
+    ClickPickListRow(frame, 1);  // a new item
+    EXPECT_EQ(name->text(), "");
+    EXPECT_EQ(State().CurrentItem, 2);
+    name->setFocus();
+    QTest::keyClicks(name, "Telstra");
+    ClickPickListRow(frame, 0);  // back to the first
+    EXPECT_EQ(name->text(), "BHP Billiton");
+    EXPECT_EQ(PickListTexts(frame),
+              (QStringList{"BHP Billiton", "Telstra", "** Create new worksheet **"}));
+
+    responder->Answer(mrNo);
+    QTest::mouseClick(frame->btnRemove, Qt::LeftButton);
+    EXPECT_EQ(responder->LastText(), "Are you sure you want to delete the selected worksheet?");
+    EXPECT_EQ(WorksheetItemCount(451), 2);
+    responder->Answer(mrYes);
+    QTest::mouseClick(frame->btnRemove, Qt::LeftButton);
+    EXPECT_EQ(WorksheetItemCount(451), 1);
+    EXPECT_EQ(PickListTexts(frame), (QStringList{"Telstra", "** Create new worksheet **"}));
+    EXPECT_EQ(name->text(), "Telstra");
+}
+
+TEST_F(FrameTest, LeavingAnItemScreenClosesTheWorksheetAndKeepsTheItem) {
+    TTaxEdit* name = nullptr;
+    Serve(2009, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        OpenWorksheetNewItem(451);
+        name = screen->AddEdit(710, ntNone, 40);
+    });
+    Serve(2010);
+    Start(2009);
+    EXPECT_TRUE(frame->CurrentScreen()->WorksheetSection());
+    name->setFocus();
+    QTest::keyClicks(name, "Woolworths");
+    Click(frame->BtnNext);
+    EXPECT_EQ(Shown(), 2010);
+    EXPECT_EQ(State().CurrentWorksheet, 0);
+    EXPECT_EQ(WorksheetItemCount(451), 1);
+    EXPECT_TRUE(IsBlankDate(GetFieldStr(726)));
+}
+
+TEST_F(FrameTest, ANextHandlerThatAlsoPostsShowsTheNextScreenOnce) {
+    Serve(2004, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        screen->onShow = [&](ProbeScreen*) {
+            frame->SetNextHandler([&](QObject*) {
+                State().ScreenIndex = 5;
+                frame->PostShowScreen();
+            });
+        };
+    });
+    Serve(2005);
+    Start(2004);
+    Click(frame->BtnNext);
+    Settle();
+    EXPECT_EQ(Shown(), 2005);
+    EXPECT_EQ(created.size(), 2u);
+    EXPECT_EQ(static_cast<ProbeScreen*>(frame->CurrentScreen())->shows, 1);
 }

@@ -1,10 +1,13 @@
 #include "module/tmainform.h"
 
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 #include "../interview/interview_fixture.h"
 #include "module/tnotesform.h"
+#include "platform/help_requests.h"
+#include "platform/thelpviewer.h"
 #include "store/data_file.h"
 #include "temp_dir.h"
 
@@ -183,4 +186,35 @@ TEST_F(MainFormTest, ToolBarAndFixedSize) {
     EXPECT_TRUE(main->BtnSave->isEnabled());
     EXPECT_EQ(frame->height(), 575 - 32 - 1);
     EXPECT_NE(main->BtnSave->toolTip().indexOf("Save your tax return"), -1);
+}
+
+TEST_F(MainFormTest, HelpOpensTheScreensTopicAndTheHostsContents) {
+    Serve(2006);
+    Start(2006);
+    QTest::keyClick(main, Qt::Key_F1);
+    ASSERT_NE(State().HelpViewer, nullptr);
+    EXPECT_EQ(State().HelpViewer->CurrentPage().context, 2006);  // the probe screen's topic
+    EXPECT_EQ(State().HelpViewer->CurrentPage().kind, THelpViewer::PageKind::MissingTopic);
+    Click(frame->BtnIntHelp);
+    EXPECT_EQ(State().HelpViewer->CurrentPage().context, 2006);
+    QTest::mouseClick(main->BtnHelp, Qt::LeftButton);
+    EXPECT_EQ(State().HelpViewer->CurrentPage().set, HelpTopicSet::HostMain);
+    EXPECT_EQ(State().HelpViewer->CurrentPage().kind, THelpViewer::PageKind::Contents);
+    // The module's own help file stays the one help requests open.
+    EXPECT_EQ(State().HelpFile, ModuleHelpFile());
+}
+
+TEST_F(MainFormTest, KeyboardHelpInScreenReaderMode) {
+    OpenWindows({QStringLiteral("/v")});
+    EXPECT_TRUE(State().VisionImpairedMode);
+    QString title;
+    QTimer::singleShot(50, [&title] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) return;
+        title = dialog->windowTitle();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    QTest::keyClick(main, Qt::Key_F9);
+    EXPECT_EQ(title, "Shortcut keys for vision impaired users dialog");
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

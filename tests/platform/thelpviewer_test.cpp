@@ -18,8 +18,8 @@
 
 namespace {
 
-const std::set<int> WrittenModuleTopics = {347, 115, 346, 32, 143, 235, 3,  4,  216,
-                                           7,   80,  345, 8,  11,  10,  15, 82, 33};
+const std::set<int> WrittenModuleTopics = {347, 115, 346, 32, 143, 235, 3,   4,   216, 7,   80, 345,
+                                           8,   11,  10,  15, 82,  33,  410, 411, 412, 413, 414};
 
 class HelpViewer : public ::testing::Test {
 protected:
