@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QSettings>
 
+#include "controls/core/currency_format.h"
 #include "module/core/tax_calendar.h"
 
 void BuildTextVariables();
@@ -12,5 +13,7 @@ void BuildTextVariables();
 // Money in the locale's currency format ("$18,663"); a locale without regional settings
 // (the C locale) formats as Australian English.
 MoneyFormatter LocaleMoneyFormatter(const QLocale& locale);
+// The currency symbol and thousands separator of the locale (the same fallback), on `format`.
+CurrencyFormat LocaleCurrencyFormat(const QLocale& locale, CurrencyFormat format);
 // Reads the group "Client" of the given settings.
 SettingReader ClientSettingReader(QSettings& settings);

@@ -4,6 +4,7 @@
 #include <QListWidget>
 
 #include "controls/ttextlbl.h"
+#include "controls/txgrid.h"
 #include "store/worksheet_items.h"
 
 #include "interview/core/tcustomnavigatordata.h"
@@ -439,4 +440,47 @@ TEST_F(FrameTest, ANextHandlerThatAlsoPostsShowsTheNextScreenOnce) {
     EXPECT_EQ(Shown(), 2005);
     EXPECT_EQ(created.size(), 2u);
     EXPECT_EQ(static_cast<ProbeScreen*>(frame->CurrentScreen())->shows, 1);
+}
+
+TEST_F(FrameTest, ScreenReaderModeMakesLabelsTabStopsInReadingOrder) {
+    TTextLbl* label = nullptr;
+    TTaxEdit* right = nullptr;
+    TTaxEdit* left = nullptr;
+    Serve(2005, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        right = screen->AddEdit(920, ntCurrency, 100);  // created first, further right
+        left = screen->AddEdit(921, ntCurrency, 105);
+        left->move(10, 105);
+        label = new TTextLbl(screen);
+        label->setGeometry(10, 10, 300, 40);
+        label->setText({QStringLiteral("Losses")});
+    });
+    OpenWindows({QStringLiteral("/V")});
+    Start(2005);
+    EXPECT_EQ(label->mode(), tlmVisionImpaired);
+    EXPECT_TRUE(label->focusPolicy() & Qt::TabFocus);
+    // Top edges 5 pixels apart count as one row, read from the left.
+    std::vector<QWidget*> tabStops;
+    for (QWidget* w = label; w && tabStops.size() < 3; w = w->nextInFocusChain())
+        if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus)) tabStops.push_back(w);
+    EXPECT_EQ(tabStops, (std::vector<QWidget*>{label, left, right}));
+}
+
+TEST_F(FrameTest, F6LeavesAGrid) {
+    TXGrid* grid = nullptr;
+    TTaxEdit* after = nullptr;
+    Serve(2011, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        grid = new TXGrid(screen);
+        grid->setGeometry(10, 10, 400, 120);
+        grid->setColCount(2);
+        grid->setDisplay({QStringLiteral("Element|0|0|20|0|F|F|||||||0|F|F|"),
+                          QStringLiteral("Amount|1|1|10|0|F|F|0|T||||-1|0|F|F|")});
+        after = screen->AddEdit(920, ntCurrency, 160);
+    });
+    Start(2011);
+    grid->setFocus();
+    Settle();
+    ASSERT_TRUE(grid->isAncestorOf(QApplication::focusWidget()) || grid->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    Settle();
+    EXPECT_TRUE(after->hasFocus());
 }

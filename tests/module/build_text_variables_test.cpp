@@ -41,3 +41,15 @@ TEST(BuildTextVariables, TheModuleTableIsFilled) {
     ResetModuleState();
 }
 }  // namespace
+
+TEST(BuildTextVariables, LabelsTakeTheLocalesCurrencySymbolAndGrouping) {
+    CurrencyFormat format;
+    format.negative = NegativeCurrencyStyle::MinusBeforeSymbol;
+    const CurrencyFormat german =
+        LocaleCurrencyFormat(QLocale(QLocale::German, QLocale::Germany), format);
+    EXPECT_EQ(german.thousandsSeparator, '.');
+    EXPECT_EQ(german.negative, NegativeCurrencyStyle::MinusBeforeSymbol);
+    const CurrencyFormat plain = LocaleCurrencyFormat(QLocale::c(), format);
+    EXPECT_EQ(plain.symbol, "$");
+    EXPECT_EQ(plain.thousandsSeparator, ',');
+}

@@ -11,7 +11,6 @@
 #include "interview/screen_catalogue.h"
 #include "module/build_text_variables.h"
 #include "module/core/help_file_name.h"
-#include "platform/help_library.h"
 #include "store/worksheet_items.h"
 
 namespace {
@@ -199,44 +198,4 @@ TEST_F(LaterSectionsScreens, CreatedRightsInformationOnlyMovesForward) {
     Click(frame->BtnNext);
     Settle();
     EXPECT_EQ(Shown(), 2075);
-}
-
-// The labels do not wrap, so a line that is too long or a label that is too short cuts text
-// off; a help link must name a written topic; years come from the text variables.
-TEST_F(LaterSectionsScreens, EveryTextFitsItsScreenAndLinksToWrittenHelp) {
-    BuildTextVariables();
-    for (int number : OwnScreens) {
-        SCOPED_TRACE(number);
-        std::unique_ptr<TChildForm> screen(CreateScreen(number));
-        ASSERT_TRUE(screen);
-        const QRect area(0, 0, 628, 475);
-        std::vector<QRect> placed;
-        for (TTextLbl* label : screen->findChildren<TTextLbl*>()) {
-            if (label->isHidden()) continue;  // the review banner
-            SCOPED_TRACE(label->objectName().toStdString());
-            label->UpdateLayout();
-            const MarkupPlan& plan = label->layoutPlan();
-            EXPECT_EQ(plan.unreadableCommands, 0);
-            EXPECT_FALSE(plan.variableNotLastInTag);
-            EXPECT_FALSE(plan.runs.empty());
-            for (const MarkupRun& run : plan.runs) {
-                EXPECT_LE(run.x + run.width, label->width()) << run.text;
-                EXPECT_LE(run.y + run.height, label->height()) << run.text;
-            }
-            for (const TJump& jump : plan.jumps)
-                EXPECT_FALSE(HelpTopicHtml(HelpTopicSet::Module, jump.JumpID).isEmpty())
-                    << jump.JumpID;
-            for (const QString& line : label->text()) {
-                EXPECT_FALSE(line.contains(QStringLiteral("2005")) ||
-                             line.contains(QStringLiteral("2006")))
-                    << line.toStdString();
-            }
-            EXPECT_TRUE(area.contains(label->geometry()));
-            for (const QRect& other : placed) EXPECT_FALSE(other.intersects(label->geometry()));
-            placed.push_back(label->geometry());
-        }
-        EXPECT_FALSE(placed.empty());
-        // The screen's own help topic is written too.
-        EXPECT_FALSE(HelpTopicHtml(HelpTopicSet::Module, screen->HelpContext()).isEmpty());
-    }
 }

@@ -1,5 +1,6 @@
 // The texts of every built screen: the label does not wrap, so each line must fit its label
-// and each label its screen; help links must lead to written topics and variables must exist.
+// and each label its screen, without overlapping another; help links must lead to written
+// topics, variables must exist and the income year is never spelled out.
 
 #include <gtest/gtest.h>
 
@@ -35,16 +36,21 @@ using ScreenTextsTest = StoreTest;
 TEST_F(ScreenTextsTest, EveryLineFitsAndEveryLinkAndVariableLeadsSomewhere) {
     BuildTextVariables();
     static const QRegularExpression variable(QStringLiteral("<(@[A-Za-z0-9_]+)>"));
+    // The income year is never spelled out: texts use the year variables.
+    static const QRegularExpression incomeYear(QStringLiteral("\\b200[56]\\b"));
     int labels = 0;
     for (const ScreenEntry& entry : ScreenTable()) {
         std::unique_ptr<TChildForm> screen(CreateScreen(entry.number));
         if (!screen) continue;
+        SCOPED_TRACE(entry.number);
+        EXPECT_FALSE(HelpTopicHtml(HelpTopicSet::Module, screen->HelpContext()).isEmpty());
+        std::vector<QRect> placed;
         for (TTextLbl* label : screen->findChildren<TTextLbl*>()) {
             if (label == screen->ReviewBanner()) continue;
             ++labels;
-            SCOPED_TRACE(entry.number);
             SCOPED_TRACE(label->objectName().toStdString());
             for (const QString& line : label->text()) {
+                EXPECT_FALSE(incomeYear.match(line).hasMatch()) << line.toStdString();
                 for (const auto& match : variable.globalMatch(line)) {
                     EXPECT_TRUE(IsVariable(match.captured(1).toStdString()))
                         << match.captured(1).toStdString();
@@ -53,8 +59,14 @@ TEST_F(ScreenTextsTest, EveryLineFitsAndEveryLinkAndVariableLeadsSomewhere) {
 
             label->UpdateLayout();
             const MarkupPlan& plan = label->layoutPlan();
+            EXPECT_EQ(plan.unreadableCommands, 0);
+            EXPECT_FALSE(plan.variableNotLastInTag);
             for (const MarkupRun& run : plan.runs) {
                 EXPECT_LE(run.x + run.width, label->width()) << run.text;
+            }
+            if (label->parentWidget() == screen.get()) {
+                for (const QRect& other : placed) EXPECT_FALSE(other.intersects(label->geometry()));
+                placed.push_back(label->geometry());
             }
             for (const TJump& jump : label->jumps()) {
                 EXPECT_FALSE(HelpTopicHtml(HelpTopicSet::Module, jump.JumpID).isEmpty())
