@@ -77,24 +77,8 @@ std::vector<TMsgDlgBtn> ScreenMessageButtons(TMsgDlgButtons buttons) {
 
 TModalResult TChildForm::ShowMessageBox(const QString& text, TMsgDlgType type,
                                         TMsgDlgButtons buttons, int /*helpContext*/) {
-    MessageRequest request;
-    request.caption = ApplicationTitle;
-    request.text = ToLatin1Text(text);
-    request.icon = IconForDialogType(type, true);
-    request.buttons = ScreenMessageButtons(buttons);
-    request.defaultButton = request.buttons.front();
-    const TModalResult result = ShowModuleMessage(request);
-    switch (result) {
-        case mrCancel:
-        case mrAbort:
-        case mrRetry:
-        case mrIgnore:
-        case mrYes:
-        case mrNo:
-            return result;
-        default:
-            return mrOk;
-    }
+    return ShowTitledMessage(ToLatin1Text(text), IconForDialogType(type, true),
+                             ScreenMessageButtons(buttons));
 }
 
 void TChildForm::ShowInfo(const QString& text) { ShowMessageBox(text, mtInformation, mbOK); }

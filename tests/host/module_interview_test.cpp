@@ -70,6 +70,23 @@ struct SavedReturn {
     int result = 0;
 };
 
+// RunCGTModule on a file, as a host calls it, at an 800 x 600 placement.
+void RunModule(const LoadedModule& module, Host& host, const std::string& file, int32_t start) {
+    const auto name = ToShortString(file);
+    const auto tfn = ToShortString(Tfn);
+    const auto commandLine = ToShortString("host");
+    module.run(nullptr, &host, name.c_str(), tfn.c_str(), commandLine.c_str(), start, 0, 0, 800,
+               600, 0, 0);
+}
+
+// The module's window, shown and active.
+QWidget* ActiveModuleWindow() {
+    QWidget* window = ModuleWindow();
+    if (!window) return nullptr;
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window) ? window : nullptr;
+}
+
 }  // namespace
 
 TEST(ModuleInterview, WhatWasTypedReachesTheFileThroughFreeDLLResources) {
@@ -87,15 +104,9 @@ TEST(ModuleInterview, WhatWasTypedReachesTheFileThroughFreeDLLResources) {
     LoadedModule module;
     ASSERT_TRUE(module.Loaded()) << dlerror();
     Host host;
-    const auto name = ToShortString(file);
-    const auto tfn = ToShortString(Tfn);
-    const auto commandLine = ToShortString("host");
-    module.run(nullptr, &host, name.c_str(), tfn.c_str(), commandLine.c_str(), 2004, 0, 0, 800, 600,
-               0, 0);
-    QWidget* window = ModuleWindow();
+    RunModule(module, host, file, 2004);
+    QWidget* window = ActiveModuleWindow();
     ASSERT_NE(window, nullptr);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_NE(window->windowTitle().indexOf(QStringLiteral("SMITH.TAX")), -1);
     EXPECT_EQ(ScreenId(window), "Screen 2004");
 
@@ -124,15 +135,9 @@ TEST(ModuleInterview, TheCloseButtonTellsTheHost) {
     LoadedModule module;
     ASSERT_TRUE(module.Loaded()) << dlerror();
     Host host;
-    const auto name = ToShortString(dir.File("NEW.TAX"));
-    const auto tfn = ToShortString(Tfn);
-    const auto commandLine = ToShortString("host");
-    module.run(nullptr, &host, name.c_str(), tfn.c_str(), commandLine.c_str(), 2004, 0, 0, 800, 600,
-               0, 0);
-    QWidget* window = ModuleWindow();
+    RunModule(module, host, dir.File("NEW.TAX"), 2004);
+    QWidget* window = ActiveModuleWindow();
     ASSERT_NE(window, nullptr);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     Press(window, "BtnCancel");
     ASSERT_TRUE(WaitUntil([&] { return host.lastMessage != 0; }));
     EXPECT_EQ(host.lastMessage, ORVANA_MSG_MODULE_CLOSED);
@@ -144,11 +149,7 @@ TEST(ModuleInterview, AStartScreenWithoutAScreenEndsTheInterviewAtOnce) {
     LoadedModule module;
     ASSERT_TRUE(module.Loaded()) << dlerror();
     Host host;
-    const auto name = ToShortString(dir.File("NEW.TAX"));
-    const auto tfn = ToShortString(Tfn);
-    const auto commandLine = ToShortString("host");
-    module.run(nullptr, &host, name.c_str(), tfn.c_str(), commandLine.c_str(), 2201, 0, 0, 800, 600,
-               0, 0);
+    RunModule(module, host, dir.File("NEW.TAX"), 2201);
     ASSERT_TRUE(WaitUntil([&] { return host.lastMessage != 0; }));
     EXPECT_EQ(host.lastMessage, ORVANA_MSG_INTERVIEW_FINISHED);
     EXPECT_EQ(module.failedScreen(), 2201);

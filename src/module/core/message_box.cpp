@@ -59,12 +59,13 @@ MessageIcon IconForDialogType(TMsgDlgType type, bool questionForConfirmation) {
     }
 }
 
-TModalResult AppMessageBox(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+TModalResult ShowTitledMessage(const std::string& text, MessageIcon icon,
+                               std::vector<TMsgDlgBtn> buttons) {
     MessageRequest request;
     request.caption = ApplicationTitle;
     request.text = text;
-    request.icon = IconForDialogType(type, false);
-    request.buttons = AppMessageButtons(buttons);
+    request.icon = icon;
+    request.buttons = std::move(buttons);
     request.defaultButton = request.buttons.front();
     const TModalResult result = ShowModuleMessage(request);
     // Anything the platform reports other than the listed buttons counts as OK.
@@ -79,6 +80,10 @@ TModalResult AppMessageBox(const std::string& text, TMsgDlgType type, TMsgDlgBut
         default:
             return mrOk;
     }
+}
+
+TModalResult AppMessageBox(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+    return ShowTitledMessage(text, IconForDialogType(type, false), AppMessageButtons(buttons));
 }
 
 TModalResult PlainMessageBox(const std::string& text) {

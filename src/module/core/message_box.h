@@ -46,6 +46,10 @@ TModalResult ShowModuleMessage(const MessageRequest& request);
 
 TModalResult ResultForButton(TMsgDlgBtn button);
 
+// A message box captioned with the application title; the first button is the default.
+TModalResult ShowTitledMessage(const std::string& text, MessageIcon icon,
+                               std::vector<TMsgDlgBtn> buttons);
+
 // The module's own message box, captioned with the application title.
 TModalResult AppMessageBox(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
 TModalResult PlainMessageBox(const std::string& text);
