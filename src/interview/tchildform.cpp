@@ -15,7 +15,6 @@ QString Expanded(const QString& text) {
 }  // namespace
 
 TChildForm::TChildForm(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(false);
     hide();
 }

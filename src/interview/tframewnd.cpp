@@ -306,7 +306,6 @@ void TFrameWnd::resizeEvent(QResizeEvent* event) {
     LayoutPanels();
     FormResizer1.Resize();
     LayoutPanels();
-    if (designClientSize_.isEmpty() && isVisible()) designClientSize_ = ClientPanel->size();
 }
 
 bool TFrameWnd::event(QEvent* event) {
@@ -336,8 +335,6 @@ bool TFrameWnd::event(QEvent* event) {
     }
     return QWidget::event(event);
 }
-
-void TFrameWnd::keyPressEvent(QKeyEvent* event) { QWidget::keyPressEvent(event); }
 
 void TFrameWnd::PostShowScreen() {
     QCoreApplication::postEvent(this, new QEvent(QEvent::Type(MsgShowScreen)));
@@ -567,10 +564,15 @@ void TFrameWnd::RefreshWorksheetPanel() {
         StoreWorksheetItem();
     }
     SetWorksheetHeaderSection(1);
-    BuildItemNames();
-    for (const std::string& name : state.ItemNames) lstPickList->addItem(FromLatin1Text(name));
+    FillPickList();
     lstPickList->setCurrentRow(state.CurrentItem - 1);
     state.PickedItem = lstPickList->currentRow() + 1;
+}
+
+void TFrameWnd::FillPickList() {
+    BuildItemNames();
+    lstPickList->clear();
+    for (const std::string& name : State().ItemNames) lstPickList->addItem(FromLatin1Text(name));
 }
 
 void TFrameWnd::lstPickListClick() {
@@ -600,9 +602,7 @@ void TFrameWnd::btnRemoveClick() {
         return;
     state.PickedItem = lstPickList->currentRow() + 1;
     DeleteWorksheetItem(state.PickedItem);
-    BuildItemNames();
-    lstPickList->clear();
-    for (const std::string& name : state.ItemNames) lstPickList->addItem(FromLatin1Text(name));
+    FillPickList();
     if (state.PickedItem > lstPickList->count()) state.PickedItem = lstPickList->count();
     LoadWorksheetItem(state.PickedItem);
     lstPickList->setCurrentRow(state.PickedItem - 1);

@@ -67,6 +67,8 @@ public:
     void SetWorksheetPanelVisible(bool visible);
     bool WorksheetPanelVisible() const;
     void RefreshWorksheetPanel();
+    // The worksheet names, then "** Create new worksheet **".
+    void FillPickList();
     void SetWorksheetHeaderSection(int section);
 
     // The window is closing (the module is being released).
@@ -124,7 +126,6 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

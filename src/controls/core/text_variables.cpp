@@ -1,14 +1,9 @@
 #include "controls/core/text_variables.h"
 
+#include "controls/core/latin1_case.h"
 #include "module/core/module_state.h"
 
 namespace {
-char LowerLatin1(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) return char(u + 32);
-    return c;
-}
-
 // A value that refers to itself would otherwise expand for ever.
 constexpr int MaxExpansions = 1000;
 }  // namespace
@@ -16,7 +11,7 @@ constexpr int MaxExpansions = 1000;
 bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (LowerLatin1(a[i]) != LowerLatin1(b[i])) return false;
+        if (Latin1Lower(a[i]) != Latin1Lower(b[i])) return false;
     return true;
 }
 
