@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "controls/core/numbers.h"
-#include "module/core/latin1_text.h"
+#include "base/latin1_text.h"
+#include "base/numbers.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "base/latin1_text.h"
+#include "base/module_state.h"
 #include "field_assignment.h"
-#include "module/core/latin1_text.h"
-#include "module/core/module_state.h"
 #include "return_dump.h"
 #include "store/data_file.h"
 #include "store/data_file_cipher.h"

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <cstdio>
 
+#include "base/module_state.h"
 #include "interview/core/screen_table.h"
 #include "interview/tframewnd.h"
 #include "module/build_text_variables.h"
-#include "module/core/module_state.h"
 #include "module/tmainform.h"
 #include "platform/qt_message_box.h"
 #include "store/data_file.h"

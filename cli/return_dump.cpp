@@ -5,9 +5,9 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "controls/core/numbers.h"
-#include "module/core/latin1_text.h"
-#include "module/core/module_state.h"
+#include "base/latin1_text.h"
+#include "base/module_state.h"
+#include "base/numbers.h"
 #include "store/data_file_format.h"
 
 namespace {

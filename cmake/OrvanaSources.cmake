@@ -1,8 +1,11 @@
-# Source lists by layer. A folder named core/ (and the whole of store/ and calc/) is Qt-free.
+# Source lists by layer. The whole of base/, store/, grid/ and calc/, and every folder named
+# core/, are Qt-free: the core library.
 
 function(orvana_core_sources out)
   file(GLOB_RECURSE files CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/src/base/*.cpp
     ${CMAKE_SOURCE_DIR}/src/store/*.cpp
+    ${CMAKE_SOURCE_DIR}/src/grid/*.cpp
     ${CMAKE_SOURCE_DIR}/src/calc/*.cpp
     ${CMAKE_SOURCE_DIR}/src/*/core/*.cpp)
   set(${out} ${files} PARENT_SCOPE)
@@ -14,16 +17,18 @@ function(orvana_gui_sources out)
     ${CMAKE_SOURCE_DIR}/src/*.h
     ${CMAKE_SOURCE_DIR}/src/*.ui
     ${CMAKE_SOURCE_DIR}/src/*.qrc)
-  list(FILTER files EXCLUDE REGEX "/src/(store|calc)/")
+  list(FILTER files EXCLUDE REGEX "/src/(base|store|grid|calc)/")
   list(FILTER files EXCLUDE REGEX "/src/[a-z_]+/core/")
   list(FILTER files EXCLUDE REGEX "/src/module/exports\\.cpp$")
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
-# Tests mirror the source folders: tests/store, tests/calc and tests/*/core run without Qt.
+# Tests mirror the source folders: tests of the core library run without Qt.
 function(orvana_core_test_sources out)
   file(GLOB_RECURSE files CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/tests/base/*.cpp
     ${CMAKE_SOURCE_DIR}/tests/store/*.cpp
+    ${CMAKE_SOURCE_DIR}/tests/grid/*.cpp
     ${CMAKE_SOURCE_DIR}/tests/calc/*.cpp
     ${CMAKE_SOURCE_DIR}/tests/*/core/*.cpp)
   set(${out} ${files} PARENT_SCOPE)
@@ -31,7 +36,7 @@ endfunction()
 
 function(orvana_gui_test_sources out)
   file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp ${CMAKE_SOURCE_DIR}/tests/*.h)
-  list(FILTER files EXCLUDE REGEX "/tests/(store|calc|support|host|cli)/")
+  list(FILTER files EXCLUDE REGEX "/tests/(base|store|grid|calc|support|host|cli)/")
   list(FILTER files EXCLUDE REGEX "/tests/[a-z_]+/core/")
   set(${out} ${files} PARENT_SCOPE)
 endfunction()

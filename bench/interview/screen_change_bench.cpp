@@ -6,9 +6,9 @@
 
 #include <QApplication>
 
+#include "base/module_state.h"
 #include "interview/tframewnd.h"
 #include "module/build_text_variables.h"
-#include "module/core/module_state.h"
 #include "module/tmainform.h"
 #include "store/field_store.h"
 

@@ -6,7 +6,7 @@
 #include <QAbstractScrollArea>
 #include <vector>
 
-#include "controls/core/grid_model.h"
+#include "grid/grid_model.h"
 
 class TMyStringGrid : public QAbstractScrollArea {
     Q_OBJECT

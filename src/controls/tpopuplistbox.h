@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/core/picklist_search.h"
+#include "grid/picklist_search.h"
 
 class TPopupListbox : public QListWidget {
     Q_OBJECT

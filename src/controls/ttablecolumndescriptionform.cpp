@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "controls/core/column_description.h"
+#include "grid/column_description.h"
 #include "platform/qt_message_box.h"
 
 TTableColumnDescriptionForm::TTableColumnDescriptionForm(QWidget* parent) : QDialog(parent) {

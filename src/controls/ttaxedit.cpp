@@ -12,9 +12,9 @@
 #include <QValidator>
 #include <memory>
 
+#include "base/message_box.h"
+#include "base/module_state.h"
 #include "controls/core/valid_chars.h"
-#include "module/core/message_box.h"
-#include "module/core/module_state.h"
 #include "platform/qt_message_box.h"
 
 namespace {

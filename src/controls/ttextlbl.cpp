@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "base/module_state.h"
 #include "controls/markup_qt.h"
-#include "module/core/module_state.h"
 #include "platform/shell_open.h"
 
 namespace {

@@ -7,12 +7,12 @@
 #include <QStyle>
 #include <QToolTip>
 
-#include "controls/core/grid_cell_rules.h"
-#include "controls/core/numbers.h"
+#include "base/message_box.h"
+#include "base/module_state.h"
+#include "base/numbers.h"
 #include "controls/txgridinplaceedit.h"
 #include "controls/txgridtotals.h"
-#include "module/core/message_box.h"
-#include "module/core/module_state.h"
+#include "grid/grid_cell_rules.h"
 #include "platform/qt_message_box.h"
 
 namespace {

@@ -10,10 +10,10 @@
 #include <QStyle>
 #include <QStyleOption>
 
-#include "controls/core/grid_key_filter.h"
+#include "base/module_state.h"
 #include "controls/tpopuplistbox.h"
 #include "controls/txgrid.h"
-#include "module/core/module_state.h"
+#include "grid/grid_key_filter.h"
 #include "platform/qt_message_box.h"
 
 TXGridInplaceEdit::TXGridInplaceEdit(TXGrid* grid, QWidget* parent)

@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-#include "controls/core/grid_column.h"
+#include "grid/grid_column.h"
 
 class TXGrid;
 class TPopupListbox;

@@ -6,12 +6,12 @@
 #include <QRadioButton>
 #include <cmath>
 
-#include "controls/core/currency_format.h"
+#include "base/currency_format.h"
+#include "base/module_state.h"
 #include "controls/ttaxedit.h"
 #include "controls/ttextlbl.h"
 #include "controls/txgrid.h"
 #include "interview/tchildform.h"
-#include "module/core/module_state.h"
 #include "platform/qt_message_box.h"
 #include "store/field_store.h"
 

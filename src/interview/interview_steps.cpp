@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
+#include "base/module_state.h"
 #include "interview/tframewnd.h"
-#include "module/core/module_state.h"
 #include "store/field_store.h"
 
 void RaiseProgressMarker(int stage) {

@@ -1,111 +1,16 @@
 #include "interview/screen_catalogue.h"
 
-#include <map>
-
+#include "base/module_state.h"
 #include "interview/core/screen_table.h"
 #include "interview/tchildform.h"
-#include "module/core/module_state.h"
-
-// Introduction, losses of earlier years and residency
-#include "screens/tqcgt_56.h"
-#include "screens/tqcgt_60.h"
-#include "screens/tqcgt_83.h"
-#include "screens/tqcgt_ceaseresidency.h"
-#include "screens/tqcgt_unappliedncls.h"
-
-// Shares, trusts and real estate
-#include "screens/tqcgt_03a.h"
-#include "screens/tqcgt_39.h"
-#include "screens/tqcgt_39a.h"
-#include "screens/tqcgt_40.h"
-#include "screens/tqcgt_41.h"
-#include "screens/tqcgt_42.h"
-#include "screens/tqcgt_43.h"
-#include "screens/tqcgt_43a.h"
-#include "screens/tqcgt_43b.h"
-#include "screens/tqcgt_44.h"
-
-// Depreciating assets, personal use assets, other assets, created rights and receipts
-#include "screens/tqcgt_08g.h"
-#include "screens/tqcgt_35.h"
-#include "screens/tqcgt_37.h"
-#include "screens/tqcgt_45.h"
-#include "screens/tqcgt_45a.h"
-#include "screens/tqcgt_46.h"
-#include "screens/tqcgt_47.h"
-#include "screens/tqcgt_47a.h"
-#include "screens/tqcgt_48.h"
-#include "screens/tqcgt_49.h"
-#include "screens/tqcgt_49a.h"
-#include "screens/tqcgt_50.h"
-#include "screens/tqcgt_80.h"
-#include "screens/tqcgt_81.h"
-#include "screens/tqcgt_82.h"
-
-// Before the choice table
-#include "screens/tqcgt_57.h"
-
-namespace {
-using Factory = TChildForm* (*)();
-
-template <class Screen>
-TChildForm* Make() {
-    return new Screen;
-}
-
-// The screen classes that exist, by the numbers they serve.
-const std::map<int, Factory>& Factories() {
-    static const std::map<int, Factory> table = {
-        // Introduction, losses of earlier years and residency
-        {2004, Make<TQCGT_83>},
-        {2005, Make<TQCGT_56>},
-        {2088, Make<TQCGT_60>},
-        {2125, Make<TQCGT_UnappliedNCLs>},
-        {2126, Make<TQCGT_CeaseResidency>},
-
-        // Shares, trusts and real estate
-        {2006, Make<TQCGT_39a>},
-        {2007, Make<TQCGT_39>},
-        {2017, Make<TQCGT_40>},
-        {2018, Make<TQCGT_03a>},
-        {2020, Make<TQCGT_41>},
-        {2030, Make<TQCGT_42>},
-        {2031, Make<TQCGT_43a>},
-        {2032, Make<TQCGT_43b>},
-        {2033, Make<TQCGT_43>},
-        {2041, Make<TQCGT_44>},
-
-        // Depreciating assets, personal use assets, other assets, created rights and receipts
-        {2042, Make<TQCGT_80>},
-        {2043, Make<TQCGT_81>},
-        {2051, Make<TQCGT_82>},
-        {2052, Make<TQCGT_45a>},
-        {2053, Make<TQCGT_45>},
-        {2061, Make<TQCGT_46>},
-        {2062, Make<TQCGT_47a>},
-        {2063, Make<TQCGT_47>},
-        {2071, Make<TQCGT_48>},
-        {2072, Make<TQCGT_49a>},
-        {2073, Make<TQCGT_49>},
-        {2074, Make<TQCGT_08g>},
-        {2081, Make<TQCGT_50>},
-        {2096, Make<TQCGT_35>},
-        {2098, Make<TQCGT_37>},
-
-        // Before the choice table
-        {2102, Make<TQCGT_57>},
-    };
-    return table;
-}
-}  // namespace
 
 TChildForm* CreateScreen(int number) {
     if (number < FirstScreen || number > LastScreen) return nullptr;
     TChildForm* screen = nullptr;
     if (State().ExtraScreenFactory) screen = State().ExtraScreenFactory(number);
     if (!screen) {
-        const auto it = Factories().find(number);
-        if (it == Factories().end() || !FindScreenEntry(number)) return nullptr;
+        const auto it = ScreenClasses().find(number);
+        if (it == ScreenClasses().end() || !FindScreenEntry(number)) return nullptr;
         screen = it->second();
     }
     screen->FinishConstruction();

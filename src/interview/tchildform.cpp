@@ -2,10 +2,10 @@
 
 #include <QLabel>
 
+#include "base/module_state.h"
 #include "controls/treviewlabel.h"
 #include "controls/ttaxedit.h"
 #include "controls/ttextlbl.h"
-#include "module/core/module_state.h"
 #include "platform/qt_message_box.h"
 
 namespace {

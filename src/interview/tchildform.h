@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "module/core/message_box.h"
+#include "base/message_box.h"
 
 class TFrameWnd;
 class TReviewLabel;

@@ -2,9 +2,9 @@
 
 #include <QPushButton>
 
+#include "base/module_state.h"
 #include "interview/interview_steps.h"
 #include "interview/tframewnd.h"
-#include "module/core/module_state.h"
 
 TClosingQuestion::TClosingQuestion(int yesStep, int noStep, QWidget* parent)
     : TChildForm(parent), yesStep_(yesStep), noStep_(noStep) {}

@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/core/dates.h"
+#include "base/dates.h"
+#include "base/input_box.h"
+#include "base/module_state.h"
 #include "controls/thyperlinksform.h"
 #include "controls/treviewlabel.h"
 #include "controls/ttablecolumndescriptionform.h"
@@ -29,10 +31,7 @@
 #include "interview/screen_scaling.h"
 #include "interview/tchildform.h"
 #include "interview/tnavigatorframe.h"
-#include "module/core/input_box.h"
-#include "module/core/module_state.h"
-#include "module/module_help.h"
-#include "module/tmainform.h"
+#include "platform/module_help.h"
 #include "platform/qt_message_box.h"
 #include "platform/shell_open.h"
 #include "store/field_store.h"
@@ -110,7 +109,7 @@ void SortByPosition(QList<QWidget*>& controls) {
 
 }  // namespace
 
-TFrameWnd::TFrameWnd(QWidget* mainWindow) : QWidget(mainWindow) {
+TFrameWnd::TFrameWnd(QWidget* mainWindow, InterviewHost* host) : QWidget(mainWindow), host_(host) {
     setObjectName(QStringLiteral("FrameWnd"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
@@ -282,9 +281,8 @@ void TFrameWnd::BuildHelpdeskTools() {
     if (helpdesk) {
         auto* exit = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
         exit->setContext(Qt::WindowShortcut);
-        connect(exit, &QShortcut::activated, this, [] {
-            if (State().MainForm)
-                QCoreApplication::postEvent(State().MainForm, new QEvent(QEvent::Type(MsgExit)));
+        connect(exit, &QShortcut::activated, this, [this] {
+            if (host_) host_->RequestExit();
         });
     }
 }
@@ -504,8 +502,7 @@ void TFrameWnd::FocusScreen(TChildForm* screen) {
 }
 
 void TFrameWnd::EndInterview() {
-    TMainForm* main = State().MainForm;
-    if (main && main->CloseQuery(this)) main->Closed(BtnYes);
+    if (host_ && host_->CloseQuery(this)) host_->Closed(BtnYes);
 }
 
 bool TFrameWnd::CommitFocus(QPushButton* button) {
@@ -645,8 +642,7 @@ void TFrameWnd::BtnYesNoClick(QPushButton* sender) {
 
 void TFrameWnd::BtnCancelClick() {
     if (!CommitFocus(BtnCancel)) return;
-    TMainForm* main = State().MainForm;
-    if (main && main->CloseQuery(this)) main->Closed(BtnCancel);
+    if (host_ && host_->CloseQuery(this)) host_->Closed(BtnCancel);
 }
 
 void TFrameWnd::BtnIntHelpClick() {
@@ -665,7 +661,7 @@ void TFrameWnd::JumpBtnClick() {
     const auto number = static_cast<int16_t>(static_cast<uint16_t>(value & 0xFFFF));
     State().ScreenGroup = number / 100;
     State().ScreenIndex = number % 100;
-    if (State().MainForm) State().MainForm->ShowHelpdeskButtons();
+    if (host_) host_->ShowHelpdeskButtons();
     BtnYes->hide();
     BtnNo->hide();
     BtnNext->setEnabled(true);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "interview/interview_host.h"
 #include "interview/tchildform.h"
 #include "interview/tformresizer.h"
 #include "store/worksheet_screen.h"
@@ -30,7 +31,8 @@ constexpr int MsgClearComboSelection = 1029;
 class TFrameWnd : public QWidget, public WorksheetScreenHooks {
     Q_OBJECT
 public:
-    explicit TFrameWnd(QWidget* mainWindow);
+    // `host` answers close requests and help-desk commands; may be null.
+    explicit TFrameWnd(QWidget* mainWindow, InterviewHost* host = nullptr);
     ~TFrameWnd() override;
 
     // Shows the screen that ScreenGroup and ScreenIndex name; false when the current
@@ -129,6 +131,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    InterviewHost* host_ = nullptr;
     void BuildLayout();
     void BuildButtons();
     void BuildHelpdeskTools();

@@ -1,6 +1,6 @@
 #include "module/build_text_variables.h"
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 #include "platform/qt_message_box.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <QSettings>
 
-#include "controls/core/currency_format.h"
-#include "module/core/tax_calendar.h"
+#include "base/currency_format.h"
+#include "base/tax_calendar.h"
 
 void BuildTextVariables();
 

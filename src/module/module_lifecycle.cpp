@@ -2,14 +2,14 @@
 
 #include <QApplication>
 
+#include "base/module_state.h"
 #include "interview/core/tsingleton.h"
 #include "interview/tframewnd.h"
 #include "module/build_text_variables.h"
 #include "module/core/host_arguments.h"
-#include "module/core/module_state.h"
-#include "module/module_help.h"
 #include "module/tmainform.h"
 #include "platform/help_requests.h"
+#include "platform/module_help.h"
 #include "platform/qt_message_box.h"
 #include "store/data_file.h"
 #include "store/field_store.h"

@@ -17,14 +17,14 @@
 #include <QToolTip>
 #include <cstring>
 
+#include "base/module_state.h"
 #include "interview/tchildform.h"
 #include "interview/tframewnd.h"
-#include "module/core/module_state.h"
 #include "module/core/window_caption.h"
-#include "module/module_help.h"
 #include "module/tkeyboardhelpform.h"
 #include "module/tnotesform.h"
 #include "module/tsavedialog.h"
+#include "platform/module_help.h"
 #include "platform/qt_message_box.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
@@ -85,7 +85,7 @@ TMainForm::TMainForm(QWidget* owner, const QStringList& arguments) : QWidget(own
     setFixedSize(WindowWidth, ClientHeight);
     PlaceOnScreen();
     BuildToolBar();
-    frame_ = new TFrameWnd(this);
+    frame_ = new TFrameWnd(this, this);
     LayoutInterview();
     minuteCounter_ = 0;
     State().StoreChanged = false;
@@ -225,6 +225,10 @@ void TMainForm::UpdateCaption() { setWindowTitle(FromLatin1Text(MainWindowCaptio
 void TMainForm::ShowHelpdeskButtons() {
     for (QToolButton* button : {BtnNew, BtnOpen, BtnSave, BtnCalculator, BtnNotes})
         button->setVisible(true);
+}
+
+void TMainForm::RequestExit() {
+    QCoreApplication::postEvent(this, new QEvent(QEvent::Type(MsgExit)));
 }
 
 bool TMainForm::ScreenBlocksSaving() {

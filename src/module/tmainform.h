@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "interview/interview_host.h"
 #include "module/tnotesform.h"
 
 class QToolButton;
@@ -22,7 +23,7 @@ constexpr int MsgExit = 1025;
 constexpr int MsgInterviewFinished = 1131;
 constexpr int MsgModuleClosed = 1132;
 
-class TMainForm : public QWidget {
+class TMainForm : public QWidget, public InterviewHost {
     Q_OBJECT
 public:
     // `arguments`: the host process's command line, where the HELPDESK and /V switches are.
@@ -34,9 +35,9 @@ public:
 
     // The close check: false (after telling the taxpayer) while the interview is in the middle
     // of a section that must be completed first.
-    bool CloseQuery(QObject* sender);
+    bool CloseQuery(QObject* sender) override;
     // After an allowed close: tells the host who asked for it.
-    void Closed(QObject* requester);
+    void Closed(QObject* requester) override;
 
     // Interactive Save; true when the file was saved.
     bool Save();
@@ -47,7 +48,8 @@ public:
     QTimer& Timer() { return timer_; }
 
     void UpdateCaption();
-    void ShowHelpdeskButtons();
+    void ShowHelpdeskButtons() override;
+    void RequestExit() override;
     void ShowNotes();
     TNotesForm* Notes() const { return notes_; }
     void ShowKeyboardHelp();

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 #include "platform/qt_message_box.h"
 #include "store/field_store.h"
 

@@ -13,7 +13,7 @@
 #include <QStorageInfo>
 #include <QStyle>
 
-#include "module/core/message_box.h"
+#include "base/message_box.h"
 #include "module/core/save_file_name.h"
 #include "platform/qt_message_box.h"
 

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "module/core/input_helpers.h"
+#include "base/input_helpers.h"
 #include "platform/qt_message_box.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 
 // Outside any namespace, as the resource initialiser is declared where it is named. The topics
 // live in a static library, whose resource object is linked in only when named.

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-#include "module/core/help_file_name.h"
+#include "platform/core/help_file_name.h"
 
 struct HelpIndexEntry {
     QString title;

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include "module/core/help_file_name.h"
-#include "module/core/module_state.h"
+#include "base/module_state.h"
+#include "platform/core/help_file_name.h"
 #include "platform/qt_message_box.h"
 #include "platform/thelpviewer.h"
 

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 
 namespace {
 QMessageBox::StandardButton StandardButtonFor(TMsgDlgBtn button) {

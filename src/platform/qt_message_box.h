@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "module/core/message_box.h"
+#include "base/message_box.h"
 
 TModalResult ShowQtMessageBox(const MessageRequest& request);
 

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QUrl>
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 #include "platform/qt_message_box.h"
 
 void ShellOpen(const QString& target) {

@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 #include "platform/help_library.h"
 
 namespace {

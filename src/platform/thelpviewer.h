@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "module/core/help_file_name.h"
+#include "platform/core/help_file_name.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,9 +1,9 @@
 #include "screens/tqcgt_56.h"
 
+#include "base/input_helpers.h"
 #include "controls/ttaxedit.h"
 #include "interview/interview_steps.h"
 #include "interview/tframewnd.h"
-#include "module/core/input_helpers.h"
 #include "platform/qt_message_box.h"
 #include "ui_tqcgt_56.h"
 

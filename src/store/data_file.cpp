@@ -5,9 +5,9 @@
 #include <fstream>
 #include <memory>
 
-#include "controls/core/numbers.h"
-#include "module/core/latin1_text.h"
-#include "module/core/module_state.h"
+#include "base/latin1_text.h"
+#include "base/module_state.h"
+#include "base/numbers.h"
 #include "store/data_file_cipher.h"
 #include "store/data_file_format.h"
 #include "store/file_bytes.h"
@@ -104,7 +104,7 @@ int32_t OpenDataFile(const std::string& name) {
     if (read.status == PlainReadStatus::NotADataFile || read.status == PlainReadStatus::Malformed)
         return Refuse(name, OpenNotADataFile);
 
-    state.Store = std::move(store);
+    state.Store.reset(store.release());
     state.ScreenGroup = position.screenGroup;
     state.ScreenIndex = position.screenIndex;
     state.ScreenHistory = std::move(position.history);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 
 namespace {
 

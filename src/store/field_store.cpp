@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/core/dates.h"
-#include "controls/core/numbers.h"
-#include "module/core/module_state.h"
+#include "base/dates.h"
+#include "base/module_state.h"
+#include "base/numbers.h"
 
 namespace {
 
@@ -317,6 +317,16 @@ void ZeroScratchFields() {
 void ClearAllFields() {
     ZeroScratchFields();
     for (int n = 1; n <= MaxField; ++n) ClearField(n);
+}
+
+void FieldStoreDeleter::operator()(FieldStore* store) const { delete store; }
+
+void AllocateFieldStore() { State().Store.reset(new FieldStore); }
+
+void ReleaseFieldStore() {
+    if (!State().Store) return;
+    ClearAllFields();
+    State().Store.reset();
 }
 
 bool ClearFieldsConfirmed(const std::vector<int>& fields, int count, bool ask) {

@@ -53,6 +53,10 @@ inline bool FieldNotEmpty(int n) { return !FieldEmpty(n); }
 bool IsZeroMarker(int n);
 void ClearField(int n);
 void ClearAllFields();
+
+// Allocates an empty store (every field dtNone); an existing store is released first.
+void AllocateFieldStore();
+void ReleaseFieldStore();
 bool ClearFieldsConfirmed(const std::vector<int>& fields, int count, bool ask);
 bool ClearFieldsConfirmed(std::initializer_list<int> fields, bool ask);
 bool IsBlankDate(const std::string& text);

@@ -1,6 +1,6 @@
 #include "store/lodgment.h"
 
-#include "module/core/message_box.h"
+#include "base/message_box.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 #include "store/field_store.h"
 #include "store/worksheet_screen.h"
 

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include "base/module_state.h"
 #include "controls/txgrid.h"
 #include "controls/txgridinplaceedit.h"
-#include "module/core/module_state.h"
 #include "scripted_responder.h"
 
 // The cost elements table: picklist, incurred date, hidden paid date, description,

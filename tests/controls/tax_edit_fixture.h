@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "base/module_state.h"
 #include "controls/ttaxedit.h"
-#include "module/core/module_state.h"
 #include "scripted_responder.h"
 
 // Counts the FocusIn events a widget receives.

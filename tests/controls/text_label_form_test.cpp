@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/module_state.h"
 #include "controls/ttextlbl.h"
-#include "module/core/module_state.h"
 #include "ui_text_label_form.h"
 
 namespace {

@@ -5,10 +5,10 @@
 
 #include <QTest>
 
+#include "base/module_state.h"
 #include "controls/treviewlabel.h"
 #include "controls/ttextlbl.h"
 #include "gui_test_util.h"
-#include "module/core/module_state.h"
 
 namespace {
 const QStringList Showcase = {

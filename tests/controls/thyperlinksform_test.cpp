@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "base/module_state.h"
 #include "controls/treviewlabel.h"
 #include "controls/ttextlbl.h"
-#include "module/core/module_state.h"
 
 namespace {
 class HyperlinksFormTest : public ::testing::Test {

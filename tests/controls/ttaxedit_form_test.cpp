@@ -3,7 +3,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "controls/core/dates.h"
+#include "base/dates.h"
 #include "controls/ttaxedit.h"
 #include "gui_test_util.h"
 #include "tax_edit_fixture.h"

@@ -5,7 +5,7 @@
 #include <QMimeData>
 #include <QTimer>
 
-#include "controls/core/dates.h"
+#include "base/dates.h"
 #include "store/field_store.h"
 #include "tax_edit_fixture.h"
 

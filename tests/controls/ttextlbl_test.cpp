@@ -4,8 +4,8 @@
 
 #include <QTest>
 
+#include "base/module_state.h"
 #include "gui_test_util.h"
-#include "module/core/module_state.h"
 #include "scripted_responder.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <string>
 
+#include "base/module_state.h"
 #include "loaded_module.h"
 #include "module/core/host_arguments.h"
-#include "module/core/module_state.h"
 #include "orvana_cgt.h"
 #include "store/data_file.h"
 #include "temp_dir.h"

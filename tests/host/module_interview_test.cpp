@@ -11,10 +11,10 @@
 #include <QTest>
 #include <string>
 
+#include "base/module_state.h"
 #include "gui_test_util.h"
 #include "loaded_module.h"
 #include "module/core/host_arguments.h"
-#include "module/core/module_state.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
 #include "temp_dir.h"

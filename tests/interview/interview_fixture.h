@@ -14,12 +14,12 @@
 #include <memory>
 #include <vector>
 
+#include "base/module_state.h"
 #include "controls/ttaxedit.h"
 #include "gui_test_util.h"
 #include "interview/core/screen_table.h"
 #include "interview/tchildform.h"
 #include "interview/tframewnd.h"
-#include "module/core/module_state.h"
 #include "module/tmainform.h"
 #include "scripted_responder.h"
 #include "store/field_store.h"

@@ -7,10 +7,10 @@
 #include <QTest>
 #include <vector>
 
+#include "base/module_state.h"
 #include "gui_test_util.h"
 #include "interview/core/tcgtnavigatordata.h"
 #include "interview/tnavigatortreeview.h"
-#include "module/core/module_state.h"
 #include "two_level_navigator_data.h"
 
 namespace {

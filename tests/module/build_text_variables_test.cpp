@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/core/text_variables.h"
-#include "module/core/module_state.h"
+#include "base/module_state.h"
+#include "base/text_variables.h"
 #include "temp_dir.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <QtTest>
 #include <optional>
 
+#include "base/module_state.h"
 #include "gui_test_util.h"
-#include "module/core/module_state.h"
 #include "scripted_responder.h"
 #include "temp_dir.h"
 

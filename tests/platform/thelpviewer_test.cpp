@@ -10,8 +10,8 @@
 #include <QTextBrowser>
 #include <set>
 
+#include "base/module_state.h"
 #include "gui_test_util.h"
-#include "module/core/module_state.h"
 #include "platform/help_library.h"
 #include "platform/help_requests.h"
 #include "scripted_responder.h"

@@ -10,7 +10,7 @@
 #include "controls/ttextlbl.h"
 #include "interview/screen_catalogue.h"
 #include "module/build_text_variables.h"
-#include "module/core/help_file_name.h"
+#include "platform/core/help_file_name.h"
 #include "store/worksheet_items.h"
 
 namespace {

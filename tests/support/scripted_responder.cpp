@@ -1,6 +1,6 @@
 #include "scripted_responder.h"
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 
 ScriptedResponder::ScriptedResponder() {
     State().Responder = [this](const MessageRequest& request) { return Respond(request); };

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "module/core/message_box.h"
+#include "base/message_box.h"
 
 class ScriptedResponder {
 public:

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 #include "store/field_store.h"
 
 class StoreTest : public ::testing::Test {

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <type_traits>
 
+#include "base/message_box.h"
+#include "base/module_state.h"
+#include "base/numbers.h"
+#include "base/text_encoding.h"
+#include "base/text_variables.h"
 #include "controls/core/markup_parser.h"
-#include "controls/core/numbers.h"
-#include "controls/core/text_encoding.h"
-#include "controls/core/text_variables.h"
-#include "module/core/message_box.h"
-#include "module/core/module_state.h"
 
 namespace {
 enum class Alignment { Left, Right, Centre };

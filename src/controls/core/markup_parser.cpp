@@ -1,6 +1,6 @@
 #include "controls/core/markup_parser.h"
 
-#include "controls/core/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace {
 std::vector<MarkupCommand> SplitCommands(const std::string& tag) {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "controls/core/dates.h"
-#include "controls/core/numbers.h"
+#include "base/dates.h"
+#include "base/numbers.h"
 #include "store/field_store.h"
 
 namespace {

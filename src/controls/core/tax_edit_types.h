@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "controls/core/identifiers.h"
+#include "base/identifiers.h"
 
 enum TNumericType {
     ntNone,

@@ -1,6 +1,6 @@
 #include "controls/core/text_label_types.h"
 
-#include "controls/core/text_variables.h"
+#include "base/text_variables.h"
 
 bool TryReadKindName(const std::string& name, TTextLblKind& kind) {
     static constexpr struct {

@@ -1,6 +1,6 @@
 #include "interview/core/tsingleton.h"
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 
 TSingleton::~TSingleton() = default;
 
@@ -22,9 +22,11 @@ TSingleton* TSingleton::FindInstance(const std::string& className) {
 TSingleton& TSingleton::StoreInstance(const std::string& className,
                                       std::unique_ptr<TSingleton> instance) {
     auto& slot = State().SingletonInstances[className];
-    slot = std::move(instance);
+    slot.reset(instance.release());
     return *slot;
 }
+
+void SingletonDeleter::operator()(TSingleton* instance) const { delete instance; }
 
 void ReleaseSingletonInstances() {
     // Moved out first so that a destructor asking for an instance finds an empty slot table.

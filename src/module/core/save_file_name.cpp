@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "controls/core/text_variables.h"
+#include "base/text_variables.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "module/core/window_caption.h"
 
-#include "module/core/module_state.h"
+#include "base/module_state.h"
 #include "store/field_store.h"
 #include "store/lodgment.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "controls/core/numbers.h"
+#include "base/numbers.h"
 #include "store/field_store.h"
 
 namespace {

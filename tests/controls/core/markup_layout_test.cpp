@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/module_state.h"
+#include "base/text_variables.h"
 #include "controls/core/markup_parser.h"
-#include "controls/core/text_variables.h"
-#include "module/core/module_state.h"
 #include "scripted_responder.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/core/dates.h"
+#include "base/dates.h"
+#include "base/module_state.h"
 #include "controls/core/tax_edit_defaults.h"
 #include "controls/core/valid_chars.h"
-#include "module/core/module_state.h"
 #include "store/field_store.h"
 
 namespace {

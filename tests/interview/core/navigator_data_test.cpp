@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "base/module_state.h"
 #include "interview/core/navigator_drawing.h"
 #include "interview/core/tcgtnavigatordata.h"
-#include "module/core/module_state.h"
 #include "two_level_navigator_data.h"
 
 namespace {
