@@ -1,0 +1,29 @@
+#include "calc/opening_cost_base.h"
+
+#include "calc/asset_fields.h"
+#include "store/field_store.h"
+
+OpeningCostBase ReadOpeningCostBase() {
+    OpeningCostBase base;
+    if (GetFieldVal(fPaymentNonIndexed) > 0 || GetFieldVal(fPaymentIndexed) > 0 ||
+        GetFieldVal(fPaymentReduced) > 0) {
+        base.present = base.afterPayments = true;
+        base.date = GetFieldStr(fPaymentCostBaseDate);
+        base.indexed = GetFieldVal(fPaymentIndexed);
+        base.nonIndexed = GetFieldVal(fPaymentNonIndexed);
+        base.reduced = GetFieldVal(fPaymentReduced);
+    } else if (SectionTwoAmountsEntered()) {
+        base.present = true;
+        base.date = SectionTwoDateText();
+        base.indexed = GetFieldVal(fSection2Indexed);
+        base.nonIndexed = GetFieldVal(fSection2NonIndexed);
+        base.reduced = GetFieldVal(fSection2Reduced);
+    }
+    return base;
+}
+
+bool CostElementCounts(const CostElement& cost, double baseDate) {
+    const double incurred = DateOfText(cost.incurred);
+    if (FieldIsDate(fPaymentCostBaseDate)) return incurred > FieldDate(fPaymentCostBaseDate);
+    return incurred >= baseDate;
+}
