@@ -1,0 +1,74 @@
+#pragma once
+// An asset item in the scratch fields, built answer by answer, and the two summaries run
+// on it with their grids.
+
+#include <string>
+
+#include "calc/asset_fields.h"
+#include "calc/asset_summary.h"
+#include "calc/payment_worksheet.h"
+#include "calc/worksheet_columns.h"
+#include "grid/grid_model.h"
+#include "store/field_store.h"
+#include "store_fixture.h"
+
+class CalcTest : public StoreTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        SetUpPaymentWorksheet(payments);
+        SetUpAssetRegister(reg);
+        SetUpCgtWorksheet(worksheet);
+    }
+
+    static void AppendLines(int field, std::initializer_list<std::string> lines) {
+        TextList list;
+        if (const TextList* held = GetFieldLst(field)) list = *held;
+        list.insert(list.end(), lines);
+        SetFieldLst(field, std::move(list));
+    }
+    // A cost element row: code, date incurred, amount, amount excluded from the cost base.
+    static void AddCost(const std::string& code, const std::string& incurred,
+                        const std::string& amount, const std::string& excluded = "") {
+        AppendLines(fCostElements,
+                    {code, incurred, incurred, code + " cost", amount, excluded, "", ""});
+    }
+    static void AddSharePayment(const std::string& date, const std::string& amount,
+                                const std::string& excluded = "") {
+        AppendLines(fPayments, {date, date, "Capital return", amount, excluded, ""});
+    }
+    // Trust payment: date paid, date of CGT event, concession, tax free, exempted, deferred.
+    static void AddTrustPayment(const std::string& paid, const std::string& event,
+                                const std::string& concession, const std::string& taxFree,
+                                const std::string& exempted, const std::string& deferred) {
+        AppendLines(fPayments,
+                    {paid, event, "Distribution", "", concession, taxFree, exempted, deferred});
+    }
+    static void Shares(const std::string& acquired, const std::string& type = "SA") {
+        SetFieldStr(fAssetType, type);
+        SetFieldStr(fAcquisitionDate, acquired);
+        SetFieldStr(fPaymentEventCode, "G1");
+    }
+    static void Sold(const std::string& date, long double proceeds) {
+        SetFieldStr(fEventDate, date);
+        SetFieldVal(fCapitalProceeds, proceeds);
+    }
+
+    PaymentOutcome RunPayments(PaymentScreen screen = PaymentScreen::Shares) {
+        return RefreshPayments(payments, {screen, IncomeYearDates(2006)});
+    }
+    AssetSummary RunSummary(SummaryScreen screen = SummaryScreen::General) {
+        ResetSummaryFields(screen);
+        return RefreshSummary(reg, worksheet, {screen, IncomeYearDates(2006)});
+    }
+
+    // The first data row whose cell in `col` equals `text`, or -1.
+    static int FindRow(const TGridModel& grid, int col, const std::string& text) {
+        for (int row = 1; row < grid.RowCount(); ++row)
+            if (grid.Cell(col, row) == text) return row;
+        return -1;
+    }
+    static long double Value(int field) { return GetFieldVal(field); }
+
+    TGridModel payments, reg, worksheet;
+};
