@@ -8,6 +8,7 @@
 #include "calc/indexation.h"
 #include "calc/payment_rows.h"
 #include "calc/payment_worksheet.h"
+#include "calc/row_placement.h"
 #include "calc/worksheet_columns.h"
 #include "grid/grid_model.h"
 #include "store/field_store.h"
@@ -212,6 +213,7 @@ PaymentOutcome ApplyPayments(TGridModel& grid, const PaymentInputs& inputs) {
             break;
 
         const std::string date = FormatDate(receipt.date);
+        const int firstAppended = rows.Next();
         const bool trusts = inputs.screen == PaymentScreen::Trusts;
         AppendTotalsRow(grid, rows, trusts ? "Cost bases at " : "Total Cost bases at ", "9", date,
                         costs);
@@ -238,7 +240,9 @@ PaymentOutcome ApplyPayments(TGridModel& grid, const PaymentInputs& inputs) {
 
         AppendTotalsRow(grid, rows, "Adjusted Costbase ", "Y", date, adjusted);
         AppendCarriedRows(grid, rows, inputs, receipt.date, adjusted);
-        grid.SortRows("0,5");
+        // Same order as sorting the worksheet by date and code again, without re-sorting
+        // the rows already in order.
+        PlaceAppendedRows(grid, firstAppended, rows.Next(), pcSortDate, pcCode);
         ShowResults(receipt.date, adjusted, gains, availability);
         outcome.stepRan = true;
     }

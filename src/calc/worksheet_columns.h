@@ -21,6 +21,7 @@ class RowAppender {
 public:
     explicit RowAppender(TGridModel& grid);
     int Append();  // the number of the row to fill
+    int Next() const { return next_; }
 
 private:
     TGridModel& grid_;
