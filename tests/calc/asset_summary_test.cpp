@@ -18,6 +18,13 @@ protected:
         AddCost("1", "15/08/1990", "10000");
         Sold("20/10/2005", 30000);
     }
+    // An asset of the given type bought after the cut-off for 10,000 and sold for 7,000.
+    AssetSummary SoldAtALoss(const std::string& type) {
+        Shares("01/10/1999", type);
+        AddCost("1", "01/10/1999", "10000");
+        Sold("01/11/2005", 7000);
+        return RunSummary();
+    }
 };
 
 }  // namespace
@@ -85,10 +92,7 @@ TEST_F(SummaryTest, AcquiredAfterTheCutOffHasOnlyTheDiscountMethod) {
 }
 
 TEST_F(SummaryTest, ProceedsBelowTheReducedCostBaseGiveALoss) {
-    Shares("01/10/1999", "SN");
-    AddCost("1", "01/10/1999", "10000");
-    Sold("01/11/2005", 7000);
-    const AssetSummary s = RunSummary();
+    const AssetSummary s = SoldAtALoss("SN");
     EXPECT_TRUE(s.loss.enabled);
     EXPECT_EQ(Value(fCapitalLoss), 3000);
     EXPECT_EQ(Value(fLossCostBase), 10000);
@@ -99,10 +103,7 @@ TEST_F(SummaryTest, ProceedsBelowTheReducedCostBaseGiveALoss) {
 }
 
 TEST_F(SummaryTest, LossOnAPersonalUseAssetIsDisregarded) {
-    Shares("01/10/1999", "P");
-    AddCost("1", "01/10/1999", "10000");
-    Sold("01/11/2005", 7000);
-    const AssetSummary s = RunSummary();
+    const AssetSummary s = SoldAtALoss("P");
     EXPECT_TRUE(s.loss.enabled);
     EXPECT_TRUE(IsZeroMarker(fCapitalLoss));
     EXPECT_EQ(s.message1, "You have no gain or loss in respect of this CGT event");
