@@ -30,7 +30,9 @@ class ReceiptScreens : public InterviewTest {
 protected:
     void SetUp() override {
         InterviewTest::SetUp();
+        // The return's identifier, whose digits are the data file's key.
         State().IdentifierText = "123 456 782";
+        SetFieldStr(1, "123 456 782");
     }
 
     QWidget* Screen() const { return frame->CurrentScreen(); }
