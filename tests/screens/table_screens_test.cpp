@@ -5,6 +5,7 @@
 
 #include "../interview/interview_fixture.h"
 #include "controls/txgrid.h"
+#include "module/build_text_variables.h"
 #include "screens/core/manual_table_rules.h"
 #include "screens/core/trust_distribution_rules.h"
 
@@ -27,6 +28,11 @@ TextList Join(std::initializer_list<TextList> rows) {
 
 class TableScreens : public InterviewTest {
 protected:
+    void SetUp() override {
+        InterviewTest::SetUp();
+        BuildTextVariables();  // the income year in the introductions
+    }
+
     TXGrid* Grid() const { return frame->CurrentScreen()->findChild<TXGrid*>(); }
     QWidget* Focused() const { return QApplication::focusWidget(); }
 
