@@ -8,6 +8,7 @@
 #include "screens/tqcgt_unappliedncls.h"
 
 // Shares, trusts and real estate
+#include "screens/tqcgt02_04.h"
 #include "screens/tqcgt_03a.h"
 #include "screens/tqcgt_39.h"
 #include "screens/tqcgt_39a.h"
@@ -22,6 +23,8 @@
 // Depreciating assets, personal use assets, other assets, created rights and receipts
 #include "screens/tqcgt_08g.h"
 #include "screens/tqcgt_35.h"
+#include "screens/tqcgt_36.h"
+#include "screens/tqcgt_36a.h"
 #include "screens/tqcgt_37.h"
 #include "screens/tqcgt_45.h"
 #include "screens/tqcgt_45a.h"
@@ -37,6 +40,7 @@
 #include "screens/tqcgt_82.h"
 
 // Before the choice table
+#include "screens/tqcgt02_05.h"
 #include "screens/tqcgt_57.h"
 
 namespace {
@@ -60,6 +64,7 @@ const ScreenClassTable& ScreenClasses() {
         {2007, Make<TQCGT_39>},
         {2017, Make<TQCGT_40>},
         {2018, Make<TQCGT_03a>},
+        {2019, Make<TQCGT02_04>},
         {2020, Make<TQCGT_41>},
         {2030, Make<TQCGT_42>},
         {2031, Make<TQCGT_43a>},
@@ -80,11 +85,14 @@ const ScreenClassTable& ScreenClasses() {
         {2072, Make<TQCGT_49a>},
         {2073, Make<TQCGT_49>},
         {2074, Make<TQCGT_08g>},
+        {2075, Make<TQCGT_36a>},
         {2081, Make<TQCGT_50>},
         {2096, Make<TQCGT_35>},
+        {2097, Make<TQCGT_36>},
         {2098, Make<TQCGT_37>},
 
         // Before the choice table
+        {2101, Make<TQCGT02_05>},
         {2102, Make<TQCGT_57>},
     };
     return table;
