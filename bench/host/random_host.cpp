@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -119,8 +120,8 @@ private:
         if (QAbstractButton* notes = ToolButton(QStringLiteral("Notes"))) {
             notes->click();
             ++figures_.notesOpened;
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (auto* memo = window->findChild<QPlainTextEdit*>(QStringLiteral("Memo")))
+            if (QWidget* main = MainWindow())
+                if (auto* memo = main->findChild<QPlainTextEdit*>(QStringLiteral("Memo")))
                     QTest::keyClicks(memo, QStringLiteral("Kept at exit"));
         }
     }
@@ -168,8 +169,21 @@ private:
         if (alive) QTest::keyRelease(target, key, modifiers);
     }
 
+    // Typed one key at a time; characters beyond ASCII come as bare text events.
+    void TypeText(QWidget* target) {
+        ++figures_.texts;
+        QPointer<QWidget> alive(target);
+        QTest::keyClicks(target, RandomText());
+        if (alive && Pick(4) == 0) {
+            static const QString foreign[] = {QStringLiteral("\u00e9"), QStringLiteral("\u20ac"),
+                                              QStringLiteral("\u4e2d")};
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, foreign[Pick(3)]);
+            QApplication::sendEvent(target, &press);
+        }
+    }
+
     QString RandomText() {
-        static const QString characters = QStringLiteral("0123456789./-,$ abcxyzAZ%'\u00e9\u20ac");
+        static const QString characters = QStringLiteral("0123456789./-,$ abcxyzAZ%'");
         QString text;
         for (int i = 1 + Pick(8); i > 0; --i) text += characters.at(Pick(int(characters.size())));
         return text;
@@ -184,7 +198,7 @@ private:
         if (choice == 0 || buttons.isEmpty())
             Key(modal, Pick(2) ? Qt::Key_Escape : Qt::Key_Return);
         else if (choice == 1)
-            QTest::keyClicks(modal->focusWidget() ? modal->focusWidget() : modal, RandomText());
+            TypeText(modal->focusWidget() ? modal->focusWidget() : modal);
         else
             buttons.at(Pick(int(buttons.size())))->click();
     }
@@ -212,8 +226,7 @@ private:
         } else if (kind < 75) {
             Key(focus, mnemonics[Pick(int(std::size(mnemonics)))], Qt::AltModifier);
         } else if (kind < 92) {
-            ++figures_.texts;
-            QTest::keyClicks(focus, RandomText());
+            TypeText(focus);
         } else if (kind < 96) {
             // Help and notes come and go.
             if (window != MainWindow()) {

@@ -44,6 +44,9 @@ constexpr int DesignHeight = 535;
 constexpr int TitleHeight = 24;
 constexpr int ButtonPanelHeight = 36;
 constexpr int LeftPanelWidth = 162;
+constexpr int NavigatorLeft = 12;
+constexpr int NavigatorTop = 8;
+constexpr int NavigatorBottomMargin = 41;
 // Below nine tenths of the design size text is hard to read: the screen scrolls instead.
 constexpr int MinimumScaleNumerator = 9;
 constexpr int MinimumScaleDenominator = 10;
@@ -163,7 +166,8 @@ void TFrameWnd::BuildLayout() {
 
     ImagePanel = AlignedPanel(this, "ImagePanel", Qt::white);
     NavigatorFrame = new TNavigatorFrame(ImagePanel);
-    NavigatorFrame->setGeometry(12, 8, 138, 426);
+    // Placed with the left panel, not stretched by the resizer.
+    NavigatorFrame->setProperty("aligned", true);
     NavigatorFrame->hide();
 
     ActionPanel = new QWidget(ImagePanel);
@@ -298,7 +302,10 @@ void TFrameWnd::LayoutPanels() {
     const QSize design = designFrameSize_.isEmpty() ? size() : designFrameSize_;
     const int titleHeight = StretchedLength(TitleHeight, h, design.height());
     const int buttonRowHeight = StretchedLength(ButtonPanelHeight, h, design.height());
-    const int leftWidth = StretchedLength(LeftPanelWidth, w, design.width());
+    // The left panel keeps the width its smallest navigator text needs.
+    const int leftWidth =
+        std::max(StretchedLength(LeftPanelWidth, w, design.width()),
+                 LeftPanelWidth * MinimumScaleNumerator / MinimumScaleDenominator);
     TitlePanel->setGeometry(0, 0, w, titleHeight);
     TitleLabel->setGeometry(0, 0, w, titleHeight);
     btnInternals->move(w - 64, 2);
@@ -307,6 +314,10 @@ void TFrameWnd::LayoutPanels() {
     ImagePanel->setGeometry(0, titleHeight, leftWidth, middle);
     screenArea_->setGeometry(leftWidth, titleHeight, w - leftWidth, middle);
     ScreenIdLabel->setGeometry(10, middle - 18, leftWidth - 20, 16);
+    const int navigatorTop = StretchedLength(NavigatorTop, h, design.height());
+    NavigatorFrame->setGeometry(
+        NavigatorLeft, navigatorTop, leftWidth - 2 * NavigatorLeft,
+        middle - navigatorTop - StretchedLength(NavigatorBottomMargin, h, design.height()));
 }
 
 void TFrameWnd::resizeEvent(QResizeEvent* event) {

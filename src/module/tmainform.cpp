@@ -196,6 +196,12 @@ void TMainForm::BuildToolBar() {
 }
 
 void TMainForm::LayoutInterview() {
+    // A narrow window drops the tool bar's pictures so that every caption stays whole.
+    for (QToolButton* button : ToolBar->findChildren<QToolButton*>())
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    if (ToolBar->layout()->sizeHint().width() > width())
+        for (QToolButton* button : ToolBar->findChildren<QToolButton*>())
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     ToolBar->setGeometry(0, 0, width(), ToolBarHeight);
     const int frameHeight = height() - ToolBarHeight - 1;
     frame_->setGeometry(0, height() - frameHeight, width(), frameHeight);

@@ -14,7 +14,8 @@ protected:
     void SetUp() override {
         InterviewTest::SetUp();
         for (int number : {2004, 2006, 2031, 2042, 2102})
-            Serve(number, sbNext | sbPrev, [this](ProbeScreen* screen) {
+            Serve(number, sbNext | sbPrev, [this, number](ProbeScreen* screen) {
+                ++creations[number];
                 screen->onShow = [this](ProbeScreen*) { frame->SetNavigatorVisible(true); };
             });
     }
@@ -30,6 +31,8 @@ protected:
     void ClickRow(const QString& caption, bool twice = false) {
         QTreeWidgetItem* node = Node(caption);
         ASSERT_NE(node, nullptr) << caption.toStdString();
+        // A row below the panel's edge is scrolled to first, as the taxpayer would.
+        Tree()->scrollToItem(node);
         const QPoint middle = Tree()->visualItemRect(node).center();
         if (twice)
             QTest::mouseDClick(Tree()->viewport(), Qt::LeftButton, {}, middle);
@@ -46,11 +49,8 @@ protected:
         Settle();
     }
 
-    int CreatedCount(int number) const {
-        int count = 0;
-        for (TChildForm* screen : created) count += screen->HelpContext() == number;
-        return count;
-    }
+    int CreatedCount(int number) { return creations[number]; }
+    std::map<int, int> creations;
 };
 
 }  // namespace
