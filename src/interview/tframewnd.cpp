@@ -44,7 +44,17 @@ constexpr int DesignHeight = 535;
 constexpr int TitleHeight = 24;
 constexpr int ButtonPanelHeight = 36;
 constexpr int LeftPanelWidth = 162;
+constexpr int NavigatorLeft = 12;
+constexpr int NavigatorTop = 8;
+constexpr int NavigatorBottomMargin = 41;
+// Below nine tenths of the design size text is hard to read: the screen scrolls instead.
+constexpr int MinimumScaleNumerator = 9;
+constexpr int MinimumScaleDenominator = 10;
 const QColor TitleColour(212, 134, 37);
+
+int StretchedLength(int designLength, int current, int design) {
+    return static_cast<int>(std::lround(double(designLength) * current / design));
+}
 const QColor WorksheetPanelColour(235, 235, 235);
 
 // A panel placed by its parent (top, bottom, left or filling), which the resizer leaves alone.
@@ -133,8 +143,6 @@ TFrameWnd::TFrameWnd(QWidget* mainWindow, InterviewHost* host) : QWidget(mainWin
     designTitleFont_ = TitleLabel->font().pixelSize();
     designCloseFont_ = BtnCancel->font().pixelSize();
     FormResizer1.Initialise(this);
-    // Clicks reach the window only from the first rescale on.
-    NavigatorFrame->SetInitialised(false);
 }
 
 TFrameWnd::~TFrameWnd() {
@@ -158,7 +166,8 @@ void TFrameWnd::BuildLayout() {
 
     ImagePanel = AlignedPanel(this, "ImagePanel", Qt::white);
     NavigatorFrame = new TNavigatorFrame(ImagePanel);
-    NavigatorFrame->setGeometry(12, 8, 138, 426);
+    // Placed with the left panel, not stretched by the resizer.
+    NavigatorFrame->setProperty("aligned", true);
     NavigatorFrame->hide();
 
     ActionPanel = new QWidget(ImagePanel);
@@ -198,7 +207,6 @@ void TFrameWnd::BuildLayout() {
     screenArea_->setProperty("aligned", true);
     screenArea_->setFrameShape(QFrame::NoFrame);
     screenArea_->setWidgetResizable(true);
-    screenArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // A palette, not a style sheet: a style sheet here would restyle every control on the screens.
     QPalette white = screenArea_->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -288,15 +296,28 @@ void TFrameWnd::BuildHelpdeskTools() {
 }
 
 void TFrameWnd::LayoutPanels() {
+    // The panels stretch with the window as the resizer stretches the controls inside them,
+    // so that the buttons always fit their row.
     const int w = width(), h = height();
-    TitlePanel->setGeometry(0, 0, w, TitleHeight);
-    TitleLabel->setGeometry(0, 0, w, TitleHeight);
+    const QSize design = designFrameSize_.isEmpty() ? size() : designFrameSize_;
+    const int titleHeight = StretchedLength(TitleHeight, h, design.height());
+    const int buttonRowHeight = StretchedLength(ButtonPanelHeight, h, design.height());
+    // The left panel keeps the width its smallest navigator text needs.
+    const int leftWidth =
+        std::max(StretchedLength(LeftPanelWidth, w, design.width()),
+                 LeftPanelWidth * MinimumScaleNumerator / MinimumScaleDenominator);
+    TitlePanel->setGeometry(0, 0, w, titleHeight);
+    TitleLabel->setGeometry(0, 0, w, titleHeight);
     btnInternals->move(w - 64, 2);
-    BtnPanel->setGeometry(0, h - ButtonPanelHeight, w, ButtonPanelHeight);
-    const int middle = h - TitleHeight - ButtonPanelHeight;
-    ImagePanel->setGeometry(0, TitleHeight, LeftPanelWidth, middle);
-    screenArea_->setGeometry(LeftPanelWidth, TitleHeight, w - LeftPanelWidth, middle);
-    ScreenIdLabel->setGeometry(10, middle - 18, LeftPanelWidth - 20, 16);
+    BtnPanel->setGeometry(0, h - buttonRowHeight, w, buttonRowHeight);
+    const int middle = h - titleHeight - buttonRowHeight;
+    ImagePanel->setGeometry(0, titleHeight, leftWidth, middle);
+    screenArea_->setGeometry(leftWidth, titleHeight, w - leftWidth, middle);
+    ScreenIdLabel->setGeometry(10, middle - 18, leftWidth - 20, 16);
+    const int navigatorTop = StretchedLength(NavigatorTop, h, design.height());
+    NavigatorFrame->setGeometry(
+        NavigatorLeft, navigatorTop, leftWidth - 2 * NavigatorLeft,
+        middle - navigatorTop - StretchedLength(NavigatorBottomMargin, h, design.height()));
 }
 
 void TFrameWnd::resizeEvent(QResizeEvent* event) {
@@ -328,6 +349,7 @@ bool TFrameWnd::event(QEvent* event) {
     }
     if (event->type() == QEvent::Show && designClientSize_.isEmpty()) {
         const bool handled = QWidget::event(event);
+        designFrameSize_ = size();
         designClientSize_ = ClientPanel->size();
         return handled;
     }
@@ -752,6 +774,10 @@ void TFrameWnd::ClientPanelResized() {
         double(current.height()) / designClientSize_.height()) {
         numerator = current.height();
         denominator = designClientSize_.height();
+    }
+    if (double(numerator) / denominator < double(MinimumScaleNumerator) / MinimumScaleDenominator) {
+        numerator = MinimumScaleNumerator;
+        denominator = MinimumScaleDenominator;
     }
     if (double(numerator) / denominator == double(scaleNumerator_) / scaleDenominator_) return;
     NavigatorFrame->SetInitialised(false);

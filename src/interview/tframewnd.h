@@ -157,6 +157,7 @@ private:
     bool skipLeaveCheck_ = false;
     int32_t failedScreen_ = 0;
     QSize designClientSize_;
+    QSize designFrameSize_;
     int scaleNumerator_ = 1;
     int scaleDenominator_ = 1;
     bool scaled_ = false;

@@ -27,7 +27,6 @@ TNavigatorFrame::TNavigatorFrame(QWidget* parent) : QWidget(parent) {
 
     titlePanel = new QLabel(QStringLiteral("Navigator"), this);
     titlePanel->setObjectName(QStringLiteral("titlePanel"));
-    titlePanel->setFixedHeight(TitleHeight);
     titlePanel->setAlignment(Qt::AlignCenter);
     titlePanel->setAutoFillBackground(true);
 
@@ -149,6 +148,8 @@ void TNavigatorFrame::SelectItemByScreenID(int screenNumber) {
 void TNavigatorFrame::SetFontPointSize(int points) {
     if (points <= 0) return;
     titlePanel->setFont(NavigatorFont(points, true));
+    // The title keeps its design height unless the scaled font needs more.
+    titlePanel->setFixedHeight(qMax(TitleHeight, titlePanel->fontMetrics().height() + 4));
     navigatorTreeView->setFont(NavigatorFont(points, false));
     navigatorTreeView->RefreshRowHeights();
 }

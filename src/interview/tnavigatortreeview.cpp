@@ -94,10 +94,32 @@ QTreeWidgetItem* TNavigatorTreeView::NodeOnRowAt(const QPoint& point) const {
     return itemFromIndex(index);
 }
 
-int TNavigatorTreeView::RowHeight() const { return qMax(16, fontMetrics().height() + 7); }
+int TNavigatorTreeView::RowHeight(const QTreeWidgetItem* node) const {
+    const TNavigatorItem* entry = EntryOf(node);
+    if (!entry) return qMax(16, fontMetrics().height() + 7);
+    const QRect wrapped =
+        fontMetrics().boundingRect(QRect(0, 0, CaptionWidth(node), 100000), Qt::TextWordWrap,
+                                   FromLatin1Text(entry->Caption()));
+    return qMax(16, wrapped.height() + 7);
+}
 
 int TNavigatorTreeView::TextLeft(const QModelIndex& index) const {
     return visualRect(index).left() + TextMargin + (arrowMargin_ ? NavigatorArrowMargin : 0);
+}
+
+int TNavigatorTreeView::CaptionLeft(const QTreeWidgetItem* node, int textLeft) const {
+    const TNavigatorItem* entry = EntryOf(node);
+    const bool numbered = entry && !entry->IsTopic() && !entry->QuestionNumber().empty();
+    return numbered ? NavigatorQuestionNumberEdge(textLeft) : NavigatorCaptionLeft(textLeft);
+}
+
+int TNavigatorTreeView::CaptionWidth(const QTreeWidgetItem* node) const {
+    // Laid out or not, a node sits one indentation step in per level.
+    int depth = 0;
+    for (const QTreeWidgetItem* up = node->parent(); up; up = up->parent()) ++depth;
+    const int textLeft =
+        depth * indentation() + TextMargin + (arrowMargin_ ? NavigatorArrowMargin : 0);
+    return qMax(1, viewport()->width() - CaptionLeft(node, textLeft) - 2);
 }
 
 void TNavigatorTreeView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
@@ -124,7 +146,6 @@ void TNavigatorTreeView::drawRow(QPainter* painter, const QStyleOptionViewItem& 
         NavigatorTextTop(row.top(), rowBottom, metrics.height()) + metrics.ascent();
     const int textLeft = TextLeft(index);
     const QString caption = FromLatin1Text(entry->Caption());
-    int captionLeft = NavigatorCaptionLeft(textLeft);
 
     if (const auto* topic = dynamic_cast<const TNavigatorTopic*>(entry); topic) {
         if (topic->HasItems()) {
@@ -138,11 +159,12 @@ void TNavigatorTreeView::drawRow(QPainter* painter, const QStyleOptionViewItem& 
         const int edge = NavigatorQuestionNumberEdge(textLeft);
         painter->setPen(highlighted ? Qt::white : Qt::black);
         painter->drawText(edge - metrics.horizontalAdvance(prefix), baseline, prefix);
-        captionLeft = edge;
     }
+    // A caption longer than the panel is wide wraps onto the next line, never cut.
     painter->setPen(highlighted ? Qt::white : Qt::black);
-    const int room = row.right() - captionLeft - 2;
-    painter->drawText(captionLeft, baseline, metrics.elidedText(caption, Qt::ElideRight, room));
+    const QRect captionRect(CaptionLeft(node, textLeft), row.top(), CaptionWidth(node),
+                            row.height());
+    painter->drawText(captionRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
 
     // Keyboard users see where the cursor is, although only a choice moves the highlight.
     if (hasFocus() && currentItem() == node) {
@@ -162,8 +184,9 @@ void TNavigatorTreeView::mousePressEvent(QMouseEvent* event) {
 }
 
 void TNavigatorTreeView::keyPressEvent(QKeyEvent* event) {
-    const bool choose = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-                        event->modifiers() == Qt::NoModifier;
+    const int key = event->key();
+    const bool choose = (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+                        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (choose && currentItem()) {
         emit ChooseRequested(currentItem());
         event->accept();
@@ -177,6 +200,11 @@ void TNavigatorTreeView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) RefreshRowHeights();
 }
 
+void TNavigatorTreeView::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    RefreshRowHeights();
+}
+
 void TNavigatorTreeView::RefreshRowHeights() {
     for (int i = 0; i < topLevelItemCount(); ++i) {
         QTreeWidgetItem* topic = topLevelItem(i);
@@ -187,5 +215,5 @@ void TNavigatorTreeView::RefreshRowHeights() {
 }
 
 void TNavigatorTreeView::RefreshRowHeight(QTreeWidgetItem* node) {
-    if (node) node->setSizeHint(0, QSize(1, RowHeight()));
+    if (node) node->setSizeHint(0, QSize(1, RowHeight(node)));
 }

@@ -34,13 +34,16 @@ public:
     // Whether a point lies on a node's row at or right of its text column.
     QTreeWidgetItem* NodeOnRowAt(const QPoint& point) const;
 
-    int RowHeight() const;
-    // Rows follow the font's height (after filling and after every font change).
+    // Rows follow the height of their caption, wrapped at the panel's width (after filling and
+    // after every change of font or width).
+    int RowHeight(const QTreeWidgetItem* node) const;
     void RefreshRowHeights();
     int TextLeft(const QModelIndex& index) const;
+    // The width a node's caption wraps at.
+    int CaptionWidth(const QTreeWidgetItem* node) const;
 
 signals:
-    // Return or Enter on the current node: the keyboard's way of choosing it.
+    // Return, Enter or Space on the current node: the keyboard's way of choosing it.
     void ChooseRequested(QTreeWidgetItem* node);
 
 protected:
@@ -49,9 +52,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void RefreshRowHeight(QTreeWidgetItem* node);
+    int CaptionLeft(const QTreeWidgetItem* node, int textLeft) const;
 
     QColor background_;
     bool arrowMargin_ = false;

@@ -1,6 +1,7 @@
 #include "module/module_lifecycle.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include "base/module_state.h"
 #include "interview/core/tsingleton.h"
@@ -20,6 +21,32 @@ void LetPendingMessagesRun() {
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
 }
 
+// What the open screen, item and notes hold reaches the store before it is saved.
+void StoreOpenWindows() {
+    ModuleState& state = State();
+    if (TFrameWnd* frame = state.FrameWnd; frame && state.ScreenShown) {
+        frame->SaveScreenFields();
+        if (state.CurrentWorksheet != 0) StoreWorksheetItem();
+    }
+    if (state.MainForm && state.MainForm->Notes()) state.MainForm->Notes()->close();
+}
+
+// Widgets can be destroyed only while the application object exists. Once it is gone (a host
+// that returns from main without unloading the library), what is left is only forgotten: the
+// process is ending and destroying it would reach into the released toolkit.
+void ReleaseWindows() {
+    ModuleState& state = State();
+    if (QCoreApplication::instance()) {
+        delete state.MainForm;
+        CloseHelpViewer();
+        LetPendingMessagesRun();
+    }
+    state.MainForm = nullptr;
+    state.FrameWnd = nullptr;
+    state.WorksheetScreen = nullptr;
+    state.HelpViewer = nullptr;
+}
+
 void SetStartScreen(int32_t startCode) {
     ModuleState& state = State();
     const ScreenPosition start = SplitScreenNumber(startCode);
@@ -37,16 +64,17 @@ void StartWindows(const StartArguments& arguments) {
     SetStartScreen(arguments.startCode);
     SetModuleHelpFile();
     main->FrameWnd()->ShowScreen();
+    const QSize requested(arguments.width, arguments.height);
+    main->TakeHostSize(arguments.maximized && main->screen()
+                           ? main->screen()->availableGeometry().size()
+                           : requested);
     if (arguments.maximized)
         main->showMaximized();
     else if (arguments.minimized)
         main->showMinimized();
     else
         main->showNormal();
-    // The window keeps its own fixed size; only the position is taken.
     main->move(arguments.left, arguments.top);
-    main->resize(arguments.width, arguments.height);
-    main->LayoutInterview();
 }
 }  // namespace
 
@@ -77,16 +105,12 @@ void StartModule(const StartArguments& arguments) {
 int32_t FreeModuleResources() {
     ModuleState& state = State();
     try {
-        // What the open screen and item hold is stored before the save, and nothing can write
-        // into the store once it is released.
-        if (TFrameWnd* frame = state.FrameWnd; frame && state.ScreenShown) {
-            frame->SaveScreenFields();
-            if (state.CurrentWorksheet != 0) StoreWorksheetItem();
-        }
+        StoreOpenWindows();
         if (!state.Store) return 0;
         if (SaveDataFile(state.HostDataFileName) != 0) return 0;
         if (TFrameWnd* frame = state.FrameWnd) frame->CloseInterview();
-        if (state.MainForm) state.MainForm->hide();
+        // The windows go now, while the host's application object surely exists.
+        ReleaseWindows();
         ReleaseFieldStore();
         state.ScreenHistory.clear();
         LetPendingMessagesRun();
@@ -103,9 +127,7 @@ int32_t FailedScreenIndex() {
 }
 
 void UnloadModule() {
-    delete State().MainForm;
-    LetPendingMessagesRun();
-    CloseHelpViewer();
+    ReleaseWindows();
     // After the windows: the navigator frame refers to its data until it is gone.
     ReleaseSingletonInstances();
     DestroyModuleState();

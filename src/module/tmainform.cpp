@@ -36,6 +36,9 @@ namespace {
 constexpr int WindowWidth = 800;
 constexpr int ClientHeight = 575;
 constexpr int ToolBarHeight = 32;
+// Below this the interview's text and buttons no longer fit, however they are scaled.
+constexpr int SmallestWidth = 640;
+constexpr int SmallestHeight = 480;
 constexpr int FirstTickMs = 2000;
 constexpr int MinuteMs = 60000;
 constexpr int AutosaveMinutes = 5;
@@ -193,9 +196,23 @@ void TMainForm::BuildToolBar() {
 }
 
 void TMainForm::LayoutInterview() {
+    // A narrow window drops the tool bar's pictures so that every caption stays whole.
+    for (QToolButton* button : ToolBar->findChildren<QToolButton*>())
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    if (ToolBar->layout()->sizeHint().width() > width())
+        for (QToolButton* button : ToolBar->findChildren<QToolButton*>())
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     ToolBar->setGeometry(0, 0, width(), ToolBarHeight);
     const int frameHeight = height() - ToolBarHeight - 1;
     frame_->setGeometry(0, height() - frameHeight, width(), frameHeight);
+    if (State().ScreenShown) frame_->ClientPanelResized();
+}
+
+void TMainForm::TakeHostSize(const QSize& requested) {
+    if (requested.width() <= 0 || requested.height() <= 0) return;
+    // Still a fixed size: the taxpayer does not drag the border, the host decides.
+    setFixedSize(requested.expandedTo(QSize(SmallestWidth, SmallestHeight)));
+    LayoutInterview();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -215,9 +232,7 @@ void TMainForm::FirstTick() {
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!resizeInstalled_) return;
-    LayoutInterview();
-    if (State().ScreenShown) frame_->ClientPanelResized();
+    if (resizeInstalled_) LayoutInterview();
 }
 
 void TMainForm::UpdateCaption() { setWindowTitle(FromLatin1Text(MainWindowCaption())); }

@@ -55,8 +55,10 @@ public:
     void ShowKeyboardHelp();
     void RunCalculator();
     void HelpButtonClick();
-    // Lays the interview window out in the client area.
+    // Lays the interview window out in the client area and rescales the screen shown.
     void LayoutInterview();
+    // The size the host asked for, never below 640 x 480; none (0 or less) keeps the design size.
+    void TakeHostSize(const QSize& requested);
 
     // Asks for the name to save under (the Save dialog; tests answer it themselves).
     std::function<bool(const std::string& currentName, std::string& chosen)> ChooseSaveFile;

@@ -6,27 +6,12 @@
 #include <QProcessEnvironment>
 #include <filesystem>
 
+#include "host_process.h"
 #include "temp_dir.h"
 
 namespace {
-struct HostRun {
-    int exitCode = -1;
-    QString out, err;
-};
-
 HostRun RunHost(const QStringList& arguments, const QProcessEnvironment& environment) {
-    QProcess host;
-    host.setProcessEnvironment(environment);
-    host.start(QStringLiteral(ORVANA_HOST_PROGRAM), arguments);
-    HostRun run;
-    if (!host.waitForFinished(60000)) {
-        host.kill();
-        return run;
-    }
-    run.exitCode = host.exitStatus() == QProcess::NormalExit ? host.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(host.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(host.readAllStandardError());
-    return run;
+    return RunHostProgram(QStringLiteral(ORVANA_HOST_PROGRAM), arguments, environment);
 }
 }  // namespace
 
