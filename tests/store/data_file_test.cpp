@@ -9,6 +9,7 @@
 #include <fstream>
 #include <optional>
 
+#include "folder_files.h"
 #include "scripted_responder.h"
 #include "store/data_file_cipher.h"
 #include "store/data_file_format.h"
@@ -24,18 +25,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* Tfn = "123 456 782";
-
-ByteBuffer ReadBytes(const std::string& path) {
-    ByteBuffer bytes;
-    EXPECT_EQ(ReadFileBytes(path, bytes), 0) << path;
-    return bytes;
-}
-
-void WriteBytes(const std::string& path, const ByteBuffer& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
 
 CipherKey KeyOf(const std::string& identifier) {
     CipherKey key{};
@@ -53,14 +42,6 @@ ByteBuffer Encipher(const ByteBuffer& plain, const std::string& identifier = Tfn
     ByteBuffer enciphered;
     EXPECT_TRUE(EncipherDataFile(plain, KeyOf(identifier), enciphered));
     return enciphered;
-}
-
-std::vector<std::string> FolderContents(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // Makes every write to a regular file beyond `bytes` fail, while alive.
@@ -320,7 +301,8 @@ TEST_F(DataFileTest, AFailedSaveLeavesFilesStoreAndChangeFlagAsTheyWere) {
 
     EXPECT_EQ(SaveDataFile(dir.File("NO-SUCH-FOLDER/RETURN.TAX")), ENOENT);
     EXPECT_EQ(SaveFailureText("/r/A.TAX", ENOSPC),
-              "Unable to save file - /r/A.TAX\r\n\r\nNo space left on device");
+              "Unable to save file - /r/A.TAX\r\n\r\nNo space left on device\r\n\r\nThe "
+              "return on disk is unchanged.");
     fs::create_directory(dir.File("FOLDER.TAX"));
     EXPECT_EQ(SaveDataFile(dir.File("FOLDER.TAX")), EISDIR);
     EXPECT_TRUE(fs::is_directory(dir.File("FOLDER.TAX")));
