@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "folder_files.h"
+#include "return_file_fixture.h"
 #include "scripted_responder.h"
 #include "store/data_file_cipher.h"
 #include "store/data_file_format.h"
@@ -17,14 +18,11 @@
 #include "store/file_bytes.h"
 #include "store/lodgment.h"
 #include "store/worksheet_items.h"
-#include "store_fixture.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* Tfn = "123 456 782";
 
 CipherKey KeyOf(const std::string& identifier) {
     CipherKey key{};
@@ -64,15 +62,8 @@ private:
     void (*signal_)(int);
 };
 
-class DataFileTest : public StoreTest {
+class DataFileTest : public ReturnFileTest {
 protected:
-    void SetUp() override {
-        StoreTest::SetUp();
-        responder.emplace();
-        State().IdentifierText = Tfn;
-        SetFieldStr(1, Tfn);
-        name = dir.File("RETURN.TAX");
-    }
     // Everything a save would write: the store and the screen position.
     ByteBuffer Snapshot() {
         ByteBuffer out;
@@ -124,10 +115,6 @@ protected:
         responder.emplace();
         State().IdentifierText = Tfn;
     }
-
-    TempDir dir;
-    std::string name;
-    std::optional<ScriptedResponder> responder;
 };
 
 }  // namespace

@@ -14,31 +14,23 @@
 #include <optional>
 
 #include "folder_files.h"
+#include "return_file_fixture.h"
 #include "scripted_responder.h"
 #include "store/data_file.h"
 #include "store/data_file_cipher.h"
 #include "store/data_file_format.h"
 #include "store/file_faults.h"
 #include "store/return_lock.h"
-#include "store_fixture.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* Tfn = "123 456 782";
 const std::vector<std::string> ReturnAndBackup = {"RETURN.BAK", "RETURN.TAX"};
 
-class ReturnSafetyTest : public StoreTest {
+class ReturnSafetyTest : public ReturnFileTest {
 protected:
-    void SetUp() override {
-        StoreTest::SetUp();
-        responder.emplace();
-        State().IdentifierText = Tfn;
-        SetFieldStr(1, Tfn);
-        name = dir.File("RETURN.TAX");
-    }
     // Two saves: a return and a backup that differ.
     void SaveTwoGenerations() {
         SetFieldStr(397, "first");
@@ -61,10 +53,6 @@ protected:
             return step == failing ? error : 0;
         };
     }
-
-    TempDir dir;
-    std::string name;
-    std::optional<ScriptedResponder> responder;
 };
 
 // Holds an advisory lock on a file from another process until the object goes.
