@@ -1,6 +1,7 @@
 #include "field_assignment.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "base/latin1_text.h"
 #include "base/numbers.h"
@@ -74,8 +75,14 @@ bool ParseValue(const std::string& value, FieldAssignment& assignment, std::stri
     for (const auto& [name, numberKind] : numbers) {
         if (kind != name || colon == std::string::npos) continue;
         assignment.kind = numberKind;
-        if (TryReadNumber(rest, assignment.number)) return true;
-        error = "\"" + rest + "\" is not a number";
+        if (!TryReadNumber(rest, assignment.number)) {
+            error = "\"" + rest + "\" is not a number";
+            return false;
+        }
+        // No field can show more, and a NaN or infinity would spread through every sum.
+        if (std::isfinite(assignment.number) && std::fabs(assignment.number) <= LargestFieldAmount)
+            return true;
+        error = "\"" + rest + "\" is not an amount a field can hold (at most 999999999999.99)";
         return false;
     }
     if (kind == "text" && colon != std::string::npos) {
@@ -101,6 +108,41 @@ bool ParseValue(const std::string& value, FieldAssignment& assignment, std::stri
     error = "\"" + value +
             "\" is not a value (currency:, cents:, numeric:, text:, lines:, check, uncheck, "
             "clear)";
+    return false;
+}
+
+// The type codes an assignment of this kind leaves in a field; an empty list fits any.
+std::vector<int> TypesOf(FieldAssignment::Kind kind) {
+    switch (kind) {
+        case FieldAssignment::Currency:
+            return {dtCurrency};
+        case FieldAssignment::Cents:
+            return {dtCurrencyCnt};
+        case FieldAssignment::Numeric:
+            return {dtNumeric};
+        case FieldAssignment::Text:
+            return {dtString, dtSmallStr};
+        case FieldAssignment::Check:
+        case FieldAssignment::Uncheck:
+            return {dtCheckbox};
+        case FieldAssignment::Lines:
+            return {dtList};
+        case FieldAssignment::Clear:
+            break;
+    }
+    return {};
+}
+
+// The module shows a field by its type; a value of another type would not show, or would
+// show as something else.
+bool KeepsType(int n, const FieldAssignment& a, std::string& error) {
+    const int held = GetFieldType(n);
+    const std::vector<int> types = TypesOf(a.kind);
+    if (held == dtNone || types.empty()) return true;
+    for (int type : types)
+        if (type == held) return true;
+    error = "field " + std::to_string(n) + " holds a " + DataTypeName(held) + "; setting it to " +
+            DataTypeName(types.front()) + " would change its type (--force does)";
     return false;
 }
 
@@ -147,8 +189,9 @@ bool ParseFieldAssignment(const std::string& argument, FieldAssignment& assignme
            ParseValue(argument.substr(equals + 1), assignment, error);
 }
 
-bool ApplyFieldAssignment(const FieldAssignment& assignment, std::string& error) {
+bool ApplyFieldAssignment(const FieldAssignment& assignment, bool changeType, std::string& error) {
     if (assignment.itemKey == 0) {
+        if (!changeType && !KeepsType(assignment.field, assignment, error)) return false;
         SetValue(assignment.field, assignment);
         return true;
     }
@@ -164,6 +207,11 @@ bool ApplyFieldAssignment(const FieldAssignment& assignment, std::string& error)
         return false;
     }
     GetWorksheetItem(worksheet, assignment.itemKey);
+    if (!changeType && !KeepsType(assignment.itemField, assignment, error)) {
+        error = "item " + std::to_string(assignment.itemKey) + " of field " +
+                std::to_string(assignment.field) + ": " + error;
+        return false;
+    }
     SetValue(assignment.itemField, assignment);
     PutWorksheetItem(worksheet, assignment.itemKey);
     return true;
@@ -177,6 +225,8 @@ const char* FieldAssignmentHelp() {
            "  N=check, N=uncheck  a check box\n"
            "  N=lines:ONE|TWO     a list of lines\n"
            "  N=clear             empties the field\n"
+           "                      A field keeps the type of the value it holds (--force\n"
+           "                      changes it); amounts are finite, at most 999999999999.99.\n"
            "  N.K.F=VALUE         field F (710-749, 1100-1199) of item K of the worksheet\n"
            "                      held in field N (for example 1202.1.710=text:BHP shares);\n"
            "                      K may be the next new item. Fields that show no text are\n"

@@ -20,8 +20,12 @@ struct FieldAssignment {
 bool ParseFieldAssignment(const std::string& argument, FieldAssignment& assignment,
                           std::string& error);
 
-// Applies it to the module's store; false with a message when it cannot be applied.
-bool ApplyFieldAssignment(const FieldAssignment& assignment, std::string& error);
+// The largest amount any field of the return can show (twelve whole-dollar digits).
+constexpr long double LargestFieldAmount = 999999999999.99L;
+
+// Applies it to the module's store; false with a message when it cannot be applied. A
+// field that holds a value of one type keeps that type unless `changeType`.
+bool ApplyFieldAssignment(const FieldAssignment& assignment, bool changeType, std::string& error);
 
 // The forms, for --help.
 const char* FieldAssignmentHelp();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/identifiers.h"
 #include "base/latin1_text.h"
 #include "base/module_state.h"
 #include "field_assignment.h"
@@ -16,6 +17,8 @@
 #include "store/data_file.h"
 #include "store/data_file_cipher.h"
 #include "store/field_store.h"
+#include "store/lodgment.h"
+#include "store/return_lock.h"
 
 namespace {
 
@@ -28,22 +31,28 @@ const char* const Usage =
     "Commands:\n"
     "  new FILE --tfn ID [--name NAME] [--force]\n"
     "        writes a new return: field 1 the TFN, field 397 the name. An existing\n"
-    "        FILE is replaced only with --force (it is kept as the .BAK backup).\n"
+    "        FILE is replaced only with --force (it is kept as the .BAK backup). A TFN\n"
+    "        that fails the check digit gets a warning.\n"
     "  dump FILE --tfn ID [--json]\n"
     "        prints the screen position, the history, every field with its number,\n"
     "        type and value, and every worksheet with its items.\n"
-    "  set FILE --tfn ID ASSIGNMENT...\n"
-    "        sets fields, then saves the return. Assignments:\n"
+    "  set FILE --tfn ID [--force] ASSIGNMENT...\n"
+    "        sets fields, then saves the return; a lodged return, and a change of\n"
+    "        field 1's digits (the file's key), are refused. Another program saving\n"
+    "        the same return is waited for briefly. Assignments:\n"
     "%ASSIGNMENTS%"
     "  check FILE --tfn ID\n"
     "        exits 0 when the file reads completely, else says why and exits 1.\n"
+    "\n"
+    "  --version   prints the tool's version.\n"
     "\n"
     "The TFN's digits are the file's key: a file opens only with the digits it was\n"
     "saved with. dump and check never change the file.\n";
 
 struct Arguments {
     std::string command, file, tfn, name;
-    bool haveTfn = false, haveName = false, json = false, force = false, help = false;
+    bool haveTfn = false, haveName = false, json = false, force = false, help = false,
+         version = false;
     std::vector<std::string> assignments;
 };
 
@@ -95,6 +104,8 @@ bool ParseArguments(int argc, char** argv, Arguments& args, std::string& error) 
         };
         if (arg == "--help" || arg == "-h") {
             args.help = true;
+        } else if (arg == "--version") {
+            args.version = true;
         } else if (arg == "--tfn") {
             if (!value(args.tfn, args.haveTfn)) return false;
         } else if (arg == "--name") {
@@ -110,7 +121,7 @@ bool ParseArguments(int argc, char** argv, Arguments& args, std::string& error) 
             positional.push_back(arg);
         }
     }
-    if (args.help) return true;
+    if (args.help || args.version) return true;
     if (positional.size() < 2) {
         error = "give a command and a file (see --help)";
         return false;
@@ -180,6 +191,9 @@ int New(const Arguments& args, const std::string& file) {
     struct stat info {};
     if (!args.force && stat(Latin1ToUtf8(file).c_str(), &info) == 0)
         return Fail(ExitFileProblem, args.file + " exists (--force replaces it)");
+    if (!IdentifierValid(IdentifierKind::TFN, args.tfn))
+        std::cerr << "orvana-tax: warning: " << Latin1ToUtf8(args.tfn)
+                  << " fails the TFN check digit; the return is written under it anyway\n";
     AllocateFieldStore();
     State().IdentifierText = args.tfn;
     SetFieldStr(1, args.tfn);
@@ -195,10 +209,25 @@ int Set(const Arguments& args, const std::string& file) {
         if (!ParseFieldAssignment(argument, assignment, error)) return Fail(ExitUsage, error);
         assignments.push_back(assignment);
     }
+    // Held from the read to the save, so that a concurrent writer's change is not lost.
+    const ReturnLock lock(Latin1ToUtf8(file));
+    if (lock.Error())
+        return Fail(ExitFileProblem,
+                    args.file + ": the return is in use by another program; nothing was changed");
     bool partial = false;
     if (const int status = OpenReturn(args, file, partial)) return status;
+    if (IsFileLodged() || GetFieldText(FrozenMarkField) == LodgedMark)
+        return Fail(ExitFileProblem,
+                    args.file + ": the return has been lodged and is locked; nothing was changed");
+    const std::string key = MakeKeyText(GetFieldStr(1));
     for (const FieldAssignment& assignment : assignments)
-        if (!ApplyFieldAssignment(assignment, error)) return Fail(ExitFileProblem, error);
+        if (!ApplyFieldAssignment(assignment, args.force, error))
+            return Fail(ExitFileProblem, error + "; nothing was changed");
+    // The file is enciphered with field 1's digits: other digits would lock the owner out.
+    if (MakeKeyText(GetFieldStr(1)) != key)
+        return Fail(ExitFileProblem,
+                    "field 1 is the TFN the return is keyed with; a change of its digits is "
+                    "refused, nothing was changed");
     return Save(args, file);
 }
 
@@ -222,9 +251,7 @@ int Check(const Arguments& args, const std::string& file) {
     return ExitOk;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     Arguments args;
     std::string error;
     if (!ParseArguments(argc, argv, args, error)) return Fail(ExitUsage, error);
@@ -232,6 +259,10 @@ int main(int argc, char** argv) {
         std::string usage = Usage;
         usage.replace(usage.find("%ASSIGNMENTS%"), 13, FieldAssignmentHelp());
         std::cout << usage;
+        return ExitOk;
+    }
+    if (args.version) {
+        std::cout << "orvana-tax " ORVANA_VERSION " (2006 income year)\n";
         return ExitOk;
     }
     std::string file, tfn, name;
@@ -248,4 +279,16 @@ int main(int argc, char** argv) {
     if (args.command == "set") return Set(args, file);
     if (args.command == "dump") return Dump(args, file);
     return Check(args, file);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Nothing the core throws (out of memory on a huge input, say) ends the tool untold.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        return Fail(ExitFileProblem, std::string("unexpected failure: ") + error.what());
+    } catch (...) {
+        return Fail(ExitFileProblem, "unexpected failure");
+    }
 }

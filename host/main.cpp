@@ -56,7 +56,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption moduleOption(
         QStringLiteral("module"), QStringLiteral("path of liborvanaCGT.so"), QStringLiteral("PATH"),
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("liborvanaCGT.so")));
-    parser.addOptions({tfnOption, startOption, moduleOption});
+    const QCommandLineOption newOption(
+        QStringLiteral("new"), QStringLiteral("start a new return when FILE does not exist yet"));
+    parser.addOptions({tfnOption, startOption, moduleOption, newOption});
     // Switches such as HELPDESK and /V stay on the command line, where the module reads them.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.parse(QCoreApplication::arguments());
@@ -72,6 +74,12 @@ int main(int argc, char** argv) {
     bool startOk = false;
     const int32_t startCode = parser.value(startOption).toInt(&startOk);
     if (!startOk) return Fail(QStringLiteral("--start needs a screen number"));
+
+    // A mistyped name would otherwise open a blank interview and look like a lost return.
+    if (!QFileInfo::exists(files.first()) && !parser.isSet(newOption))
+        return Fail(QStringLiteral("%1 does not exist; give --new to start a new return under "
+                                   "that name")
+                        .arg(files.first()));
 
     const QByteArray fileName = QFileInfo(files.first()).absoluteFilePath().toLatin1();
     const QByteArray identifier = parser.value(tfnOption).toLatin1();

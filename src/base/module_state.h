@@ -25,6 +25,7 @@ class TFrameWnd;
 class WorksheetScreenHooks;
 class TSingleton;
 class THelpViewer;
+enum class FileStep : int;  // the steps of a save (store/file_faults.h)
 
 // The state owns these, but the layers that define them destroy them, so this lowest layer
 // never includes their headers.
@@ -60,6 +61,9 @@ struct ModuleState {
     std::unique_ptr<FieldStore, FieldStoreDeleter> Store;
     bool StoreChanged = false;
     bool StoreHoldsFileData = false;  // set by every field record an open reads
+    // A return that could not be opened, or was read only in part: no save writes over it
+    // until the taxpayer confirms replacing it. Empty when the open went well.
+    std::string UnopenedFileName;
 
     // Worksheet items.
     int CurrentWorksheet = 0;
@@ -103,6 +107,8 @@ struct ModuleState {
     std::function<void()> CaptionChanged;
     // Opens a web address or file with the desktop (Latin-1); tests record instead.
     std::function<void(const std::string&)> ShellOpenHook;
+    // Fails chosen steps of a save with an error code (0 lets the step run); tests only.
+    std::function<int(FileStep)> FileFaultHook;
 
     // Tests pin the calendar year that the two-digit year window is based on.
     int CurrentYearOverride = 0;

@@ -26,7 +26,11 @@ ORVANA_CGT_API void RunCGTModule(void* host_application, void* notify_window,
     arguments.height = height;
     arguments.maximized = maximized != 0;
     arguments.minimized = minimized != 0;
-    StartModule(arguments);
+    // Nothing may unwind into the host; a start that failed shows what it could.
+    try {
+        StartModule(arguments);
+    } catch (...) {
+    }
 }
 
 ORVANA_CGT_API int32_t FreeDLLResources(void) { return FreeModuleResources(); }

@@ -8,6 +8,7 @@
 #include "interview/tframewnd.h"
 #include "module/build_text_variables.h"
 #include "module/core/host_arguments.h"
+#include "module/core/unopened_return.h"
 #include "module/tmainform.h"
 #include "platform/help_requests.h"
 #include "platform/module_help.h"
@@ -90,8 +91,11 @@ void StartModule(const StartArguments& arguments) {
     state.IdentifierText = arguments.taxpayerIdentifier;
     SetFieldStr(1, state.IdentifierText);
     state.HostDataFileName = arguments.dataFileName;
-    // A file that cannot be read is reported by the open; the start goes on regardless.
+    // A file that cannot be read is reported by the open; the start goes on regardless,
+    // but with the return on disk left alone.
     OpenDataFile(state.HostDataFileName);
+    if (!state.UnopenedFileName.empty())
+        AppMessageBox(UnopenedReturnNotice(state.UnopenedFileName), mtWarning, mbOK);
     LetPendingMessagesRun();
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
         StartWindows(arguments);
@@ -107,6 +111,7 @@ int32_t FreeModuleResources() {
     try {
         StoreOpenWindows();
         if (!state.Store) return 0;
+        // A return that was not opened is not saved (SaveDataFile leaves it alone).
         if (SaveDataFile(state.HostDataFileName) != 0) return 0;
         if (TFrameWnd* frame = state.FrameWnd) frame->CloseInterview();
         // The windows go now, while the host's application object surely exists.

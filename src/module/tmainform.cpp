@@ -20,6 +20,7 @@
 #include "base/module_state.h"
 #include "interview/tchildform.h"
 #include "interview/tframewnd.h"
+#include "module/core/unopened_return.h"
 #include "module/core/window_caption.h"
 #include "module/tkeyboardhelpform.h"
 #include "module/tnotesform.h"
@@ -67,6 +68,12 @@ QPixmap LogoPicture() {
 }
 
 // The desktop calculators we know, in the order they are looked for on PATH.
+// Where the Save dialog starts: the folder of the return being worked on.
+QString FolderOfReturn() {
+    const std::string& name = State().CurrentFileName;
+    return name.empty() ? QString() : QFileInfo(FromLatin1Text(name)).absolutePath();
+}
+
 QString FindCalculator() {
     for (const char* name :
          {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
@@ -95,7 +102,8 @@ TMainForm::TMainForm(QWidget* owner, const QStringList& arguments) : QWidget(own
     State().CurrentFileName.clear();
     State().CaptionChanged = [this] { UpdateCaption(); };
     ChooseSaveFile = [this](const std::string& currentName, std::string& chosen) {
-        TSaveDialog dialog(currentName, this);
+        // The folder of the return being worked on, not wherever the host was started.
+        TSaveDialog dialog(currentName, this, FolderOfReturn());
         if (!dialog.Execute()) return false;
         chosen = dialog.FileName();
         return true;
@@ -267,8 +275,7 @@ bool TMainForm::SaveTo(const std::string& fileName) {
         State().StoreChanged = false;
         return true;
     }
-    AppMessageBox("The return could not be saved to " + fileName + ".\r\r" + std::strerror(result),
-                  mtError, mbOK);
+    AppMessageBox(SaveFailureText(fileName, result), mtError, mbOK);
     return false;
 }
 
@@ -284,6 +291,7 @@ bool TMainForm::Save() {
     const std::string current =
         QFileInfo(FromLatin1Text(State().CurrentFileName)).fileName().toStdString();
     if (!ChooseSaveFile(current, chosen)) return false;
+    if (!ConfirmReplacingUnopened(chosen)) return false;
     State().CurrentFileName = chosen;
     const bool saved = SaveTo(chosen);
     UpdateCaption();

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <memory>
 
 #include "base/latin1_text.h"
@@ -11,6 +10,7 @@
 #include "store/data_file_cipher.h"
 #include "store/data_file_format.h"
 #include "store/file_bytes.h"
+#include "store/return_lock.h"
 
 namespace {
 
@@ -62,29 +62,46 @@ private:
     bool storeChanged_;
 };
 
+// A return reached through a symbolic link is saved into the link's target, beside which
+// its temporary files and backup then live; the link stays.
 int EncipherAndReplace(const std::string& name, const ByteBuffer& plain) {
     CipherKey key{};
     ByteBuffer enciphered;
     if (!KeyFromText(State().KeyText, key) || !EncipherDataFile(plain, key, enciphered)) return EIO;
-    return ReplaceFileSafely(Latin1ToUtf8(name), Latin1ToUtf8(ChangeFileExt(name, ".BAK")),
-                             enciphered);
+    const std::string target = ResolveLinks(Latin1ToUtf8(name));
+    const ReturnLock lock(target);
+    if (lock.Error()) return lock.Error();
+    return ReplaceFileSafely(target, ChangeFileExt(target, ".BAK"), enciphered);
 }
 
-// Support staff read it; a dump that cannot be written does not fail the save.
+// Support staff read it; it holds the whole return in plain text, so only its owner may.
+// A dump that cannot be written does not fail the save.
 void WriteHelpdeskDump(const FieldStore& store) {
-    std::ofstream dump(HelpdeskDumpFile, std::ios::binary | std::ios::trunc);
-    for (const std::string& line : HelpdeskDumpLines(store)) dump << line << '\n';
+    std::string text;
+    for (const std::string& line : HelpdeskDumpLines(store)) text += line + '\n';
+    ReplacePrivateFile(HelpdeskDumpFile, text);
 }
 
-}  // namespace
+// What a killed save of this return left behind goes, unless another writer is at work.
+void TidyBeside(const std::string& name) {
+    const std::string target = ResolveLinks(Latin1ToUtf8(name));
+    const ReturnLock lock(target, std::chrono::milliseconds(0));
+    if (!lock.Error()) RemoveStaleTemporaries(target);
+}
 
-int32_t OpenDataFile(const std::string& name) {
+// The return under this name was not opened as a whole; saves leave it alone.
+void MarkUnopened(const std::string& name, bool unopened) {
+    if (unopened)
+        State().UnopenedFileName = name;
+    else if (!State().UnopenedFileName.empty() &&
+             SameFile(Latin1ToUtf8(State().UnopenedFileName), Latin1ToUtf8(name)))
+        State().UnopenedFileName.clear();
+}
+
+// The read behind OpenDataFile, without the bookkeeping around it.
+int32_t ReadReturn(const std::string& name) {
     ModuleState& state = State();
-    const bool keyFromFile = state.IdentifierText.empty() && state.StoreHoldsFileData;
-    state.KeyText = MakeKeyText(keyFromFile ? GetFieldStr(1) : state.IdentifierText);
-    state.StoreHoldsFileData = false;
-    state.CurrentFileName = name;
-
+    TidyBeside(name);
     ByteBuffer enciphered;
     if (const int error = ReadFileBytes(Latin1ToUtf8(name), enciphered)) {
         // A return that does not exist yet is a new one; the first save creates it.
@@ -120,10 +137,26 @@ int32_t OpenDataFile(const std::string& name) {
     HandReviewStateToLabels();
     return result;
 }
+}  // namespace
+
+int32_t OpenDataFile(const std::string& name) {
+    ModuleState& state = State();
+    const bool keyFromFile = state.IdentifierText.empty() && state.StoreHoldsFileData;
+    state.KeyText = MakeKeyText(keyFromFile ? GetFieldStr(1) : state.IdentifierText);
+    state.StoreHoldsFileData = false;
+    state.CurrentFileName = name;
+    const int32_t result = ReadReturn(name);
+    MarkUnopened(name, result != OpenReadCompletely && result != ENOENT);
+    return result;
+}
 
 int32_t SaveDataFile(const std::string& name) {
     ModuleState& state = State();
     if (!state.Store) return 0;  // released: nothing to save, and nothing to overwrite with
+    // A return this module could not open stays as it is on disk.
+    if (!state.UnopenedFileName.empty() &&
+        SameFile(Latin1ToUtf8(name), Latin1ToUtf8(state.UnopenedFileName)))
+        return 0;
     SaveRollback rollback;
     PutReviewStateIntoStore();
     if (GetFieldText(FrozenMarkField) == LodgedMark) return 0;
@@ -153,7 +186,11 @@ int32_t SaveDataFile(const std::string& name) {
 }
 
 std::string SaveFailureText(const std::string& name, int32_t result) {
-    return "Unable to save file - " + name + "\r\n\r\n" + std::strerror(result);
+    const std::string reason =
+        result == ReturnInUse ? "The return is in use by another program." : std::strerror(result);
+    // Every failing step of a save comes before the rename that puts the new file in place.
+    return "Unable to save file - " + name + "\r\n\r\n" + reason +
+           "\r\n\r\nThe return on disk is unchanged.";
 }
 
 std::vector<std::string> HelpdeskDumpLines(const FieldStore& store) {

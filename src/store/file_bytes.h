@@ -2,17 +2,40 @@
 // Whole-file reads and crash-safe replacement. Paths are as the operating system takes
 // them (UTF-8 on this platform). Results are 0 or the operating-system error code.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+// Far above the largest return a taxpayer can make; anything bigger is not a return.
+constexpr size_t MaxReturnFileBytes = size_t{64} << 20;
+
+// Reads a regular file of at most MaxReturnFileBytes. Anything else is refused at once:
+// EINVAL for a folder, pipe, device or socket, EFBIG for a larger file.
 int ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes);
 
-// Writes the bytes to a temporary file in the same folder and flushes it to disk; then the
-// previous file becomes the backup and the temporary file takes its name. A failure at any
-// step leaves the previous file (and the backup, unless that step was reached) as they were.
+// Writes the bytes to a temporary file beside the return and flushes it; the previous
+// file, when there is one and `backupPath` is another name, becomes the backup; then the
+// temporary file is renamed over the return. At every instant the return's name holds the
+// previous file or the new one, and the backup name the generation before it. On failure
+// the return and its backup are as they were and no temporary file is left. The new file
+// keeps the previous one's owner and group where the process may, and its permissions.
 int ReplaceFileSafely(const std::string& path, const std::string& backupPath,
                       const std::vector<uint8_t>& bytes);
+
+// Writes a file that only its owner can read into the current folder, replacing the one
+// there (a symbolic link under that name is replaced, never followed). `name` has no '/'.
+int ReplacePrivateFile(const std::string& name, const std::string& text);
+
+// Removes temporary files that saves of `path` left behind when they were killed: names
+// made of the file name, "." and six letters or digits, older than this process.
+void RemoveStaleTemporaries(const std::string& path);
+
+// The file a chain of symbolic links ends at (the path itself when it is no link; a link
+// to a missing file gives the missing file's path).
+std::string ResolveLinks(const std::string& path);
+// The same file on disk (or the same name, when either does not exist).
+bool SameFile(const std::string& a, const std::string& b);
 
 // The name with its extension (from the last "." of the file part) replaced; appended
 // when there is none.

@@ -20,9 +20,10 @@ TEST(OrvanaHost, AStartScreenOutsideTheModuleEndsAndSaves) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     const QString file = QString::fromStdString(dir.File("NEW.TAX"));
-    const HostRun run = RunHost({file, QStringLiteral("--tfn"), QStringLiteral("123456782"),
-                                 QStringLiteral("--start"), QStringLiteral("2201")},
-                                environment);
+    const HostRun run =
+        RunHost({file, QStringLiteral("--new"), QStringLiteral("--tfn"),
+                 QStringLiteral("123456782"), QStringLiteral("--start"), QStringLiteral("2201")},
+                environment);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out.trimmed(), "Interview finished: the module handed over at screen 2201.");
     EXPECT_TRUE(std::filesystem::exists(file.toStdString()));

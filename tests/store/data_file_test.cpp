@@ -9,6 +9,8 @@
 #include <fstream>
 #include <optional>
 
+#include "folder_files.h"
+#include "return_file_fixture.h"
 #include "scripted_responder.h"
 #include "store/data_file_cipher.h"
 #include "store/data_file_format.h"
@@ -16,26 +18,11 @@
 #include "store/file_bytes.h"
 #include "store/lodgment.h"
 #include "store/worksheet_items.h"
-#include "store_fixture.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* Tfn = "123 456 782";
-
-ByteBuffer ReadBytes(const std::string& path) {
-    ByteBuffer bytes;
-    EXPECT_EQ(ReadFileBytes(path, bytes), 0) << path;
-    return bytes;
-}
-
-void WriteBytes(const std::string& path, const ByteBuffer& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
 
 CipherKey KeyOf(const std::string& identifier) {
     CipherKey key{};
@@ -53,14 +40,6 @@ ByteBuffer Encipher(const ByteBuffer& plain, const std::string& identifier = Tfn
     ByteBuffer enciphered;
     EXPECT_TRUE(EncipherDataFile(plain, KeyOf(identifier), enciphered));
     return enciphered;
-}
-
-std::vector<std::string> FolderContents(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // Makes every write to a regular file beyond `bytes` fail, while alive.
@@ -83,15 +62,8 @@ private:
     void (*signal_)(int);
 };
 
-class DataFileTest : public StoreTest {
+class DataFileTest : public ReturnFileTest {
 protected:
-    void SetUp() override {
-        StoreTest::SetUp();
-        responder.emplace();
-        State().IdentifierText = Tfn;
-        SetFieldStr(1, Tfn);
-        name = dir.File("RETURN.TAX");
-    }
     // Everything a save would write: the store and the screen position.
     ByteBuffer Snapshot() {
         ByteBuffer out;
@@ -143,10 +115,6 @@ protected:
         responder.emplace();
         State().IdentifierText = Tfn;
     }
-
-    TempDir dir;
-    std::string name;
-    std::optional<ScriptedResponder> responder;
 };
 
 }  // namespace
@@ -320,7 +288,8 @@ TEST_F(DataFileTest, AFailedSaveLeavesFilesStoreAndChangeFlagAsTheyWere) {
 
     EXPECT_EQ(SaveDataFile(dir.File("NO-SUCH-FOLDER/RETURN.TAX")), ENOENT);
     EXPECT_EQ(SaveFailureText("/r/A.TAX", ENOSPC),
-              "Unable to save file - /r/A.TAX\r\n\r\nNo space left on device");
+              "Unable to save file - /r/A.TAX\r\n\r\nNo space left on device\r\n\r\nThe "
+              "return on disk is unchanged.");
     fs::create_directory(dir.File("FOLDER.TAX"));
     EXPECT_EQ(SaveDataFile(dir.File("FOLDER.TAX")), EISDIR);
     EXPECT_TRUE(fs::is_directory(dir.File("FOLDER.TAX")));
