@@ -38,6 +38,8 @@ public:
     // Rows follow the font's height (after filling and after every font change).
     void RefreshRowHeights();
     int TextLeft(const QModelIndex& index) const;
+    // The rows shown, in tree order (items of collapsed topics left out).
+    QList<QTreeWidgetItem*> VisibleNodes() const;
 
 signals:
     // Return or Enter on the current node: the keyboard's way of choosing it.
@@ -49,6 +51,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Screen readers count the rows of the list, not of a table with a hidden header.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
 private:
     void RefreshRowHeight(QTreeWidgetItem* node);
