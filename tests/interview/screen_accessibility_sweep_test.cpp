@@ -109,13 +109,16 @@ protected:
                                  << b.y() << ")";
         }
         for (int i = 0; i < chain.size(); ++i) {
-            if (frame->ImagePanel->isAncestorOf(chain[i]) && firstOnScreen >= 0)
+            if (frame->ImagePanel->isAncestorOf(chain[i]) && firstOnScreen >= 0) {
                 EXPECT_LT(i, firstOnScreen) << chain[i]->objectName().toStdString();
-            if (frame->BtnPanel->isAncestorOf(chain[i]) && lastOnScreen >= 0)
+            }
+            if (frame->BtnPanel->isAncestorOf(chain[i]) && lastOnScreen >= 0) {
                 EXPECT_GT(i, lastOnScreen) << chain[i]->objectName().toStdString();
+            }
         }
-        if (frame->BtnPrev->isVisible() && frame->BtnNext->isVisible())
+        if (frame->BtnPrev->isVisible() && frame->BtnNext->isVisible()) {
             EXPECT_LT(chain.indexOf(frame->BtnPrev), chain.indexOf(frame->BtnNext)) << number;
+        }
     }
 
     int fields = 0;

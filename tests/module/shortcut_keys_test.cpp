@@ -65,8 +65,9 @@ TEST_F(ShortcutKeysTest, EveryKeyInTheListIsTheKeyOfThatWindow) {
         const QStringList answering = Answering(window, keys);
         SCOPED_TRACE(key.keys.toStdString() + " " + key.text.toStdString());
         ASSERT_EQ(answering.size(), 1) << answering.join(QLatin1Char(',')).toStdString();
-        if (answering[0] != QStringLiteral("shortcut"))
+        if (answering[0] != QStringLiteral("shortcut")) {
             EXPECT_TRUE(key.text.startsWith(answering[0] + QLatin1Char(':')));
+        }
         ++checked;
     }
     EXPECT_GE(checked, 17);
