@@ -79,7 +79,6 @@ TTaxEdit::TTaxEdit(QWidget* parent) : QLineEdit(parent) {
     QLineEdit::setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setValidator(new Latin1Validator(this));
     State().Currency.negative = NegativeCurrencyStyle::MinusBeforeSymbol;
-    if (State().VisionImpairedMode) setAccessibleDescription(AdditionalInfoHint());
 }
 
 QString TTaxEdit::AdditionalInfoHint() {

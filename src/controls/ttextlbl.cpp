@@ -1,5 +1,6 @@
 #include "controls/ttextlbl.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
@@ -10,7 +11,8 @@
 
 #include "base/module_state.h"
 #include "controls/markup_qt.h"
-#include "platform/shell_open.h"
+#include "controls/text_label_links.h"
+#include "controls/ttextlbl_accessible.h"
 
 namespace {
 // At scale 1 on a display taller than this, a bottom margin counts from the design bottom.
@@ -75,6 +77,9 @@ QPixmap TTextLbl::SmallKindIcon(TTextLblKind kind, qreal devicePixelRatio) {
 }
 
 TTextLbl::TTextLbl(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(TextLabelAccessibleFactory), true);
+    (void)accessible;
+    HandleLinkKeys(this);
     resize(80, 40);
     setFont(QFont(QStringLiteral("Arial"), 10));
     setMouseTracking(true);
@@ -164,12 +169,15 @@ void TTextLbl::setMode(TTextLabelMode mode) {
 }
 
 void TTextLbl::UpdateFocusPolicy() {
-    // Keyboard users reach a label with Tab only when it is a tab stop; in vision-impaired
-    // mode a click focuses it too, so its focus rectangle shows where the reader is.
-    if (tabStop_)
-        setFocusPolicy(Qt::StrongFocus);
-    else
-        setFocusPolicy(mode_ == tlmVisionImpaired ? Qt::ClickFocus : Qt::NoFocus);
+    // Keyboard users reach a label with Tab when it is a tab stop or has links to follow; in
+    // vision-impaired mode a click focuses it too, so its focus rectangle shows where the
+    // reader is. Elsewhere a click on a link leaves the focus where it was.
+    const bool hasLinks = planValid_ && !(plan_.jumps.empty() && plan_.hyperlinks.empty() &&
+                                          plan_.screenLinks.empty());
+    Qt::FocusPolicy policy = hasLinks ? Qt::TabFocus : Qt::NoFocus;
+    if (mode_ == tlmVisionImpaired) policy = hasLinks ? Qt::StrongFocus : Qt::ClickFocus;
+    if (tabStop_) policy = Qt::StrongFocus;
+    if (policy != focusPolicy()) setFocusPolicy(policy);
 }
 
 void TTextLbl::SetScale(int numerator, int denominator) {
@@ -250,6 +258,7 @@ void TTextLbl::UpdateLayout() {
     planValid_ = true;
     const QString spoken = QString::fromStdString(plan_.PlainText());
     if (spoken != accessibleName()) setAccessibleName(spoken);  // screen readers read the text
+    UpdateFocusPolicy();
     ReportProblemsLater();
     if (!painting_) {
         FitGeometry();
@@ -423,25 +432,7 @@ void TTextLbl::ClearHover() {
     update();
 }
 
-void TTextLbl::ActivateLink(const LinkRef& link) {
-    // Copied first: a handler may change the text or close the screen.
-    const auto index = static_cast<size_t>(link.index);
-    switch (link.type) {
-        case LinkType::Jump: {
-            const int id = plan_.jumps.at(index).JumpID;
-            if (OnJumpClick) OnJumpClick(this, id, QString());
-            break;
-        }
-        case LinkType::Screen: {
-            const int id = plan_.screenLinks.at(index).ScreenID;
-            if (OnScreenClick) OnScreenClick(this, id);
-            break;
-        }
-        case LinkType::Hyperlink:
-            ShellOpen(QString::fromStdString(plan_.hyperlinks.at(index).target));
-            break;
-    }
-}
+void TTextLbl::ActivateLink(const LinkRef& link) { FollowLabelLink(this, link); }
 
 void TTextLbl::mouseMoveEvent(QMouseEvent* event) {
     UpdateHover(event->position().toPoint());

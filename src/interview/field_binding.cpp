@@ -11,6 +11,7 @@
 #include "controls/ttaxedit.h"
 #include "controls/ttextlbl.h"
 #include "controls/txgrid.h"
+#include "interview/screen_accessibility.h"
 #include "interview/tchildform.h"
 #include "platform/qt_message_box.h"
 #include "store/field_store.h"
@@ -118,6 +119,7 @@ void LoadScreenFields(QWidget* screen, const JumpHandler& linkHandler) {
     }
     if (auto* form = qobject_cast<TChildForm*>(screen))
         form->setWorksheetSection(State().CurrentWorksheet != 0);
+    NameScreenControls(screen, State().VisionImpairedMode);
 }
 
 void SaveScreenFields(QWidget* screen) {

@@ -27,8 +27,10 @@
 #include "interview/core/tcgtnavigatordata.h"
 #include "interview/core/tnavigatoritem.h"
 #include "interview/field_binding.h"
+#include "interview/screen_accessibility.h"
 #include "interview/screen_catalogue.h"
 #include "interview/screen_scaling.h"
+#include "interview/tab_order.h"
 #include "interview/tchildform.h"
 #include "interview/tnavigatorframe.h"
 #include "platform/module_help.h"
@@ -91,10 +93,6 @@ QPushButton* PanelButton(QWidget* parent, const QString& caption, const QString&
     return button;
 }
 
-bool IsOnButtonPanel(const QWidget* widget, const QWidget* panel) {
-    return widget && qobject_cast<const QPushButton*>(widget) && widget->parentWidget() == panel;
-}
-
 TXGrid* GridOf(QWidget* widget) {
     for (QWidget* w = widget; w; w = w->parentWidget())
         if (auto* grid = qobject_cast<TXGrid*>(w)) return grid;
@@ -105,16 +103,19 @@ bool BlankEntryText(const QString& text) {
     return text.trimmed().isEmpty() || text == QLatin1String(EmptyDateMask);
 }
 
-// Orders controls by position: a top edge lower by 12 pixels or more comes later, otherwise
-// the left edge decides. Insertion sort, since that order is not transitive.
-void SortByPosition(QList<QWidget*>& controls) {
-    auto before = [](const QWidget* a, const QWidget* b) {
-        if (std::abs(a->y() - b->y()) >= 12) return a->y() < b->y();
-        return a->x() < b->x();
-    };
-    for (int i = 1; i < controls.size(); ++i)
-        for (int j = i; j > 0 && before(controls[j], controls[j - 1]); --j)
-            controls.swapItemsAt(j, j - 1);
+// What the focus goes to when a screen is shown outside the screen-reader mode: the first
+// control that takes input, not a text label with links.
+bool TakesInput(const QWidget* widget) { return !qobject_cast<const TTextLbl*>(widget); }
+
+bool AnyStop(const QWidget*) { return true; }
+
+// The old screen goes and buttons hide while the focus sits on the pressed button or the
+// navigator; parked nowhere, it moves once, to the new screen, instead of through every
+// control on the way. Focus inside the screen stays: leaving it would validate again.
+void ParkFocus(const QWidget* frame, const QWidget* screen) {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && frame->isAncestorOf(focused) && !(screen && screen->isAncestorOf(focused)))
+        focused->clearFocus();
 }
 
 }  // namespace
@@ -189,6 +190,7 @@ void TFrameWnd::BuildLayout() {
     lstPickList->setCursor(Qt::PointingHandCursor);
     lstPickList->setStyleSheet(QStringLiteral("QListWidget::item { height: 14px; }"));
     connect(lstPickList, &QListWidget::itemClicked, this, [this] { lstPickListClick(); });
+    lstPickList->setAccessibleName(WsheetHdrLbl->plainText());
     btnRemove = new QPushButton(QStringLiteral("Delete"), ActionPanel);
     btnRemove->setObjectName(QStringLiteral("btnRemove"));
     btnRemove->setGeometry(37, 206, 75, 24);
@@ -207,6 +209,8 @@ void TFrameWnd::BuildLayout() {
     screenArea_->setProperty("aligned", true);
     screenArea_->setFrameShape(QFrame::NoFrame);
     screenArea_->setWidgetResizable(true);
+    // Not a Tab stop: it scrolls to the control that has the focus.
+    screenArea_->setFocusPolicy(Qt::NoFocus);
     // A palette, not a style sheet: a style sheet here would restyle every control on the screens.
     QPalette white = screenArea_->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -249,9 +253,11 @@ void TFrameWnd::BuildButtons() {
     BtnPrev->setObjectName(QStringLiteral("BtnPrev"));
     BtnNext->setObjectName(QStringLiteral("BtnNext"));
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    // Next is first in the tab order.
-    setTabOrder(BtnNext, BtnPrev);
-    setTabOrder(BtnPrev, BtnCancel);
+    // Tab follows the buttons from left to right.
+    setTabOrder(BtnPrev, BtnNext);
+    setTabOrder(BtnNext, BtnCancel);
+    // Drawn as the default answer, and so reported to screen readers.
+    BtnYes->setDefault(true);
     BtnYes->hide();
     BtnNo->hide();
     JumpBtn->hide();
@@ -412,6 +418,7 @@ bool TFrameWnd::ShowScreen() {
     }
     showing_ = true;
     nextHandler_ = nullptr;
+    ParkFocus(this, screen_);
     LeaveCurrentScreen();
     if (lastGroup_ > 0 && lastGroup_ != state.ScreenGroup) state.StoreChanged = true;
     BtnYes->hide();
@@ -494,27 +501,36 @@ void TFrameWnd::PrepareShownScreen(TChildForm* screen) {
         grid->OnKeyDown = [this](TXGrid* sender, QKeyEvent* key, bool& handled) {
             GridKeyDown(sender, key, handled);
         };
-    if (State().VisionImpairedMode) ApplyVisionImpairedMode(screen);
+    if (State().VisionImpairedMode)
+        ApplyVisionImpairedMode(screen);
+    else if (screen->ReorderTabs())
+        OrderTabsByPosition(screen);
+    // The left panel comes before the screen; the buttons follow it, left to right.
+    ChainAfter(screen, {BtnIntHelp, BtnYes, BtnNo, JumpBtn, BtnPrev, BtnNext, BtnCancel});
 }
 
 void TFrameWnd::ApplyVisionImpairedMode(TChildForm* screen) {
     const QList<TTextLbl*> labels = screen->findChildren<TTextLbl*>();
     for (TTextLbl* label : labels) label->setMode(tlmVisionImpaired);
-    for (TReviewLabel* banner : screen->findChildren<TReviewLabel*>())
-        banner->setFocusPolicy(Qt::TabFocus);
+    for (TReviewLabel* banner : screen->findChildren<TReviewLabel*>()) banner->setTabStop(true);
     if (!screen->ReorderTabs()) return;
-    for (TTextLbl* label : labels) label->setFocusPolicy(Qt::TabFocus);
-    QList<QWidget*> children =
-        screen->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    SortByPosition(children);
-    for (int i = 1; i < children.size(); ++i) QWidget::setTabOrder(children[i - 1], children[i]);
+    for (TTextLbl* label : labels) label->setTabStop(true);
+    OrderTabsByPosition(screen);
 }
 
 void TFrameWnd::FocusScreen(TChildForm* screen) {
-    screen->setFocus(Qt::OtherFocusReason);
-    if (QApplication::focusWidget() == screen) screen->FocusNextControl();
-    if (State().VisionImpairedMode) return;
-    if (!IsOnButtonPanel(QApplication::focusWidget(), BtnPanel)) return;
+    // Screen-reader users hear the question first; others start in the first field.
+    QWidget* target = nullptr;
+    if (State().VisionImpairedMode) {
+        target = QuestionLabel(screen);
+        if (!target) target = FirstTabStop(screen, AnyStop);
+    } else {
+        target = FirstTabStop(screen, TakesInput);
+    }
+    if (target) {
+        target->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     if (!BtnYes->isHidden() && BtnYes->isEnabled()) {
         BtnYes->setFocus(Qt::OtherFocusReason);
     } else if (!BtnNext->isHidden()) {
@@ -573,7 +589,11 @@ void TFrameWnd::SetWorksheetPanelVisible(bool visible) { ActionPanel->setVisible
 
 bool TFrameWnd::WorksheetPanelVisible() const { return !ActionPanel->isHidden(); }
 
-void TFrameWnd::SetWorksheetHeaderSection(int section) { WsheetHdrLbl->setCurrentSection(section); }
+void TFrameWnd::SetWorksheetHeaderSection(int section) {
+    WsheetHdrLbl->setCurrentSection(section);
+    // The list is read out under the heading it is shown under.
+    lstPickList->setAccessibleName(WsheetHdrLbl->plainText());
+}
 
 void TFrameWnd::RefreshWorksheetPanel() {
     ModuleState& state = State();
@@ -633,10 +653,13 @@ void TFrameWnd::BtnNextClick() {
         nextHandler_(BtnNext);
     else
         State().ScreenIndex += 1;
+    // Parked first: disabling the focused Next would hand the focus on to Close.
+    ParkFocus(this, screen_);
     BtnNext->setEnabled(false);
     ShowScreen();
     BtnNext->setEnabled(true);
     BtnPrev->setEnabled(true);
+    if (!QApplication::focusWidget() && isActiveWindow()) BtnNext->setFocus(Qt::OtherFocusReason);
 }
 
 void TFrameWnd::BtnPrevClick() {

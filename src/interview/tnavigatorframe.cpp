@@ -32,6 +32,7 @@ TNavigatorFrame::TNavigatorFrame(QWidget* parent) : QWidget(parent) {
 
     navigatorTreeView = new TNavigatorTreeView(this);
     navigatorTreeView->setObjectName(QStringLiteral("navigatorTreeView"));
+    titlePanel->setBuddy(navigatorTreeView);
     navigatorTreeView->SetBackground(palette().color(QPalette::Window));
     connect(navigatorTreeView, &TNavigatorTreeView::ChooseRequested, this,
             [this](QTreeWidgetItem* node) {

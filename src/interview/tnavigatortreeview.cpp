@@ -1,5 +1,6 @@
 #include "interview/tnavigatortreeview.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,6 +9,7 @@
 
 #include "interview/core/navigator_drawing.h"
 #include "interview/core/tnavigatortopic.h"
+#include "interview/navigator_accessible.h"
 #include "platform/qt_message_box.h"
 
 namespace {
@@ -39,6 +41,9 @@ QPixmap ArrowPicture(bool expanded, bool highlighted) {
 }  // namespace
 
 TNavigatorTreeView::TNavigatorTreeView(QWidget* parent) : QTreeWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(NavigatorAccessibleFactory), true);
+    (void)accessible;
+    setAccessibleName(QStringLiteral("Navigator"));
     setColumnCount(1);
     setHeaderHidden(true);
     setIndentation(15);
@@ -216,4 +221,41 @@ void TNavigatorTreeView::RefreshRowHeights() {
 
 void TNavigatorTreeView::RefreshRowHeight(QTreeWidgetItem* node) {
     if (node) node->setSizeHint(0, QSize(1, RowHeight(node)));
+}
+
+QList<QTreeWidgetItem*> TNavigatorTreeView::VisibleNodes() const {
+    QList<QTreeWidgetItem*> nodes;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* topic = topLevelItem(i);
+        nodes << topic;
+        if (topic->isExpanded())
+            for (int j = 0; j < topic->childCount(); ++j) nodes << topic->child(j);
+    }
+    return nodes;
+}
+
+void TNavigatorTreeView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QAbstractItemView::currentChanged(current, previous);
+    viewport()->update();
+    if (QAccessible::isActive() && current.isValid() && hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(static_cast<int>(VisibleNodes().indexOf(itemFromIndex(current))));
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void TNavigatorTreeView::selectionChanged(const QItemSelection& selected,
+                                          const QItemSelection& deselected) {
+    QAbstractItemView::selectionChanged(selected, deselected);
+    if (!QAccessible::isActive()) return;
+    const QList<QTreeWidgetItem*> rows = VisibleNodes();
+    auto notify = [&](const QItemSelection& change, QAccessible::Event type) {
+        const QModelIndex index = change.indexes().value(0);
+        if (!index.isValid()) return;
+        QAccessibleEvent event(this, type);
+        event.setChild(static_cast<int>(rows.indexOf(itemFromIndex(index))));
+        QAccessible::updateAccessibility(&event);
+    };
+    notify(selected, QAccessible::SelectionAdd);
+    notify(deselected, QAccessible::SelectionRemove);
 }

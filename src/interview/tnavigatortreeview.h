@@ -41,6 +41,8 @@ public:
     int TextLeft(const QModelIndex& index) const;
     // The width a node's caption wraps at.
     int CaptionWidth(const QTreeWidgetItem* node) const;
+    // The rows shown, in tree order (items of collapsed topics left out).
+    QList<QTreeWidgetItem*> VisibleNodes() const;
 
 signals:
     // Return, Enter or Space on the current node: the keyboard's way of choosing it.
@@ -53,6 +55,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Screen readers count the rows of the list, not of a table with a hidden header.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
 private:
     void RefreshRowHeight(QTreeWidgetItem* node);

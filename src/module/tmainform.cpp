@@ -44,6 +44,11 @@ constexpr int FirstTickMs = 2000;
 constexpr int MinuteMs = 60000;
 constexpr int AutosaveMinutes = 5;
 
+constexpr QKeyCombination SaveKeys(Qt::CTRL | Qt::Key_S);
+constexpr QKeyCombination CalculatorKeys(Qt::CTRL | Qt::Key_L);
+constexpr QKeyCombination NotesKeys(Qt::CTRL | Qt::Key_T);
+constexpr QKeyCombination HelpKeys(Qt::SHIFT | Qt::Key_F1);
+
 // Hints wrap at 400 pixels.
 QString WrappedHint(const QString& text) {
     return QStringLiteral("<table width=\"400\"><tr><td>%1</td></tr></table>")
@@ -124,6 +129,8 @@ TMainForm::TMainForm(QWidget* owner, const QStringList& arguments) : QWidget(own
         connect(links, &QShortcut::activated, this, [this] { frame_->ShowScreenLinks(); });
         auto* keys = new QShortcut(QKeySequence(Qt::Key_F9), this);
         connect(keys, &QShortcut::activated, this, [this] { ShowKeyboardHelp(); });
+        // Read when the window opens, so the list of keys is found.
+        setAccessibleDescription(QStringLiteral("Press F9 for the list of shortcut keys."));
     }
     UpdateCaption();
 }
@@ -167,32 +174,40 @@ void TMainForm::BuildToolBar() {
     logo->setPixmap(LogoPicture());
     layout->addWidget(logo);
     layout->addSpacing(8);
-    auto add = [&](const QString& text, QStyle::StandardPixmap icon, const QString& hint) {
+    // Reached with Tab and by their shortcut keys; screen readers get the hint as plain text.
+    auto add = [&](const QString& text, QStyle::StandardPixmap icon, const QString& hint,
+                   const QKeySequence& keys = {}) {
         auto* button = new QToolButton(ToolBar);
         button->setText(text);
         button->setIcon(style()->standardIcon(icon));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        if (!hint.isEmpty()) button->setToolTip(WrappedHint(hint));
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setShortcut(keys);
+        if (!hint.isEmpty()) {
+            button->setToolTip(WrappedHint(hint));
+            button->setAccessibleDescription(hint);
+        }
         layout->addWidget(button);
         return button;
     };
     BtnNew = add(QStringLiteral("New"), QStyle::SP_FileIcon, {});
     BtnOpen = add(QStringLiteral("Open"), QStyle::SP_DirOpenIcon, {});
     BtnSave = add(QStringLiteral("Save"), QStyle::SP_DialogSaveButton,
-                  QStringLiteral("Save your tax return"));
+                  QStringLiteral("Save your tax return"), SaveKeys);
     BtnViewReturn = add(QStringLiteral("View Tax Return"), QStyle::SP_FileDialogContentsView, {});
     BtnCalculator =
         add(QStringLiteral("Calculator"), QStyle::SP_ComputerIcon,
-            QStringLiteral("Click on this button to use the standard Windows Calculator."));
+            QStringLiteral("Click on this button to use the desktop calculator."), CalculatorKeys);
     BtnNotes = add(QStringLiteral("Notes"), QStyle::SP_FileDialogDetailedView,
                    QStringLiteral("Clicking on this button will allow you to compose your own "
                                   "notes for your tax return (use this feature as a handy "
-                                  "jotter)."));
+                                  "jotter)."),
+                   NotesKeys);
     BtnHelp = add(QStringLiteral("Help"), QStyle::SP_DialogHelpButton,
                   QStringLiteral("Click on this button to display Orvana's Table of Contents "
-                                 "(Help)."));
+                                 "(Help)."),
+                  HelpKeys);
     layout->addStretch();
     BtnNew->setEnabled(false);
     BtnOpen->setEnabled(false);

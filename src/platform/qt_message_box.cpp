@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "base/module_state.h"
+#include "platform/announced_beep.h"
 
 namespace {
 QMessageBox::StandardButton StandardButtonFor(TMsgDlgBtn button) {
@@ -72,5 +73,5 @@ TModalResult ShowQtMessageBox(const MessageRequest& request) {
 void InstallPlatformHooks() {
     ModuleState& state = State();
     if (!state.Responder) state.Responder = ShowQtMessageBox;
-    if (!state.BeepHook) state.BeepHook = [] { QApplication::beep(); };
+    if (!state.BeepHook) state.BeepHook = AnnouncedBeep;
 }

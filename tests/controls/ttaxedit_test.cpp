@@ -215,14 +215,3 @@ TEST_F(TaxEditTest, FieldsWriteNegativeMoneyWithTheMinusFirst) {
     TTaxEdit another;
     EXPECT_EQ(FormatCurrency(-1234, 0, 8), "-$1,234");
 }
-
-TEST_F(TaxEditTest, VisionImpairedUsersHearTheAdditionalInformationHint) {
-    SetVariable("@VI_TaxEditAdditionalInfo", "Press F8 for additional information");
-    State().VisionImpairedMode = true;
-    TTaxEdit spoken;
-    EXPECT_EQ(spoken.accessibleDescription(),
-              QStringLiteral("Press F8 for additional information"));
-    State().VisionImpairedMode = false;
-    TTaxEdit silent;
-    EXPECT_TRUE(silent.accessibleDescription().isEmpty());
-}
