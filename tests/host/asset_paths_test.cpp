@@ -84,8 +84,7 @@ void WalkPath(QWidget* window, const PathCase& path) {
     EnterGrid(window);
     Key(Qt::Key_Down, Qt::AltModifier);
     Keys("2B");
-    Key(Qt::Key_Return);
-    Key(Qt::Key_Tab);
+    Key(Qt::Key_Return);  // takes the entry and moves on to the date
     Keys("01/08/2000");
     Key(Qt::Key_Tab);
     Keys("Legal fees");

@@ -23,6 +23,12 @@ protected:
         return control;
     }
     static QWidget* Focused() { return QApplication::focusWidget(); }
+    // A message text as the message box shows it: its line breaks become newlines.
+    static std::string AsShown(std::string text) {
+        for (char& c : text)
+            if (c == '\r') c = '\n';
+        return text;
+    }
 
     // Clicks into a field and types, as a person does.
     void TypeInto(const char* name, const QString& text) {

@@ -86,7 +86,7 @@ TEST_F(AssetRegistration, TheCgtStartDateIsTheEarliestAccepted) {
     TypeInto("DateofAcqEdit", "19/09/1985");
     Next();
     EXPECT_EQ(Shown(), 2035);
-    EXPECT_EQ(responder->LastText(), PreCgtDateMessage);
+    EXPECT_EQ(responder->LastText(), AsShown(PreCgtDateMessage));
     EXPECT_EQ(Focused(), Control("DateofAcqEdit"));
     // The registration check also runs when going back.
     Prev();
