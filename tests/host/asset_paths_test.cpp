@@ -160,7 +160,9 @@ TEST_P(AssetPaths, TypedAssetReachesTheFile) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryPath, AssetPaths,
+// Fenced until it has been run against the built module: a refusal it does not expect would
+// wait on a real message box.
+INSTANTIATE_TEST_SUITE_P(DISABLED_EveryPath, AssetPaths,
                          ::testing::Values(PathCase{2007, 451, 2016, "SA", "SA", 1, false},
                                            PathCase{2020, 452, 2029, "UN", "UN", 2, false},
                                            PathCase{2033, 454, 2040, "RA", "RA", 0, false},
