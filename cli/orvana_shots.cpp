@@ -12,6 +12,7 @@
 #include "module/build_text_variables.h"
 #include "module/tmainform.h"
 #include "platform/qt_message_box.h"
+#include "screens/core/asset_tables.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
 
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
     for (const ScreenEntry& entry : ScreenTable()) {
         state.ScreenGroup = entry.number / 100;
         state.ScreenIndex = entry.number % 100;
+        // Each asset path screen is shown as its own path shows it.
+        if (const int k = PathWorksheetOfScreen(entry.number)) state.PathWorksheet = k;
         frame->ShowScreen();
         QCoreApplication::processEvents();
         if (!state.ScreenShown || !frame->CurrentScreen()) continue;

@@ -39,6 +39,18 @@
 #include "screens/tqcgt_81.h"
 #include "screens/tqcgt_82.h"
 
+// Asset paths: registration, cost, event and deferral
+#include "screens/tqcgt_08.h"
+#include "screens/tqcgt_11.h"
+#include "screens/tqcgt_12.h"
+#include "screens/tqcgt_18.h"
+#include "screens/tqcgt_18b.h"
+#include "screens/tqcgt_19.h"
+#include "screens/tqcgt_19a.h"
+#include "screens/tqcgt_20.h"
+#include "screens/tqcgt_20a.h"
+#include "screens/tqcgt_20b.h"
+
 // Before the choice table
 #include "screens/tqcgt02_05.h"
 #include "screens/tqcgt_57.h"
@@ -90,6 +102,40 @@ const ScreenClassTable& ScreenClasses() {
         {2096, Make<TQCGT_35>},
         {2097, Make<TQCGT_36>},
         {2098, Make<TQCGT_37>},
+
+        // Asset paths: registration, cost, event and deferral
+        {2009, Make<TQCGT_08>},
+        {2022, Make<TQCGT_08>},
+        {2035, Make<TQCGT_08>},
+        {2045, Make<TQCGT_08>},
+        {2055, Make<TQCGT_08>},
+        {2065, Make<TQCGT_08>},
+        {2010, Make<TQCGT_11>},
+        {2023, Make<TQCGT_11>},
+        {2036, Make<TQCGT_11>},
+        {2047, Make<TQCGT_11>},
+        {2056, Make<TQCGT_11>},
+        {2066, Make<TQCGT_11>},
+        {2011, Make<TQCGT_12>},
+        {2024, Make<TQCGT_12>},
+        {2037, Make<TQCGT_12>},
+        {2048, Make<TQCGT_12>},
+        {2057, Make<TQCGT_12>},
+        {2067, Make<TQCGT_12>},
+        {2012, Make<TQCGT_18>},
+        {2025, Make<TQCGT_18b>},
+        {2013, Make<TQCGT_19>},
+        {2026, Make<TQCGT_19>},
+        {2038, Make<TQCGT_19>},
+        {2058, Make<TQCGT_19>},
+        {2068, Make<TQCGT_19>},
+        {2046, Make<TQCGT_19a>},
+        {2014, Make<TQCGT_20b>},
+        {2027, Make<TQCGT_20b>},
+        {2039, Make<TQCGT_20a>},
+        {2049, Make<TQCGT_20>},
+        {2059, Make<TQCGT_20>},
+        {2069, Make<TQCGT_20>},
 
         // Before the choice table
         {2101, Make<TQCGT02_05>},

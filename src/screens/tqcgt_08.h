@@ -1,0 +1,31 @@
+#pragma once
+// Registration of an asset: its description, type and acquisition date, for every asset
+// path. The worksheet panel lists the assets already entered.
+
+#include <memory>
+
+#include "interview/tchildform.h"
+
+struct RegistrationInput;
+
+namespace Ui {
+class TQCGT_08;
+}
+
+class TQCGT_08 : public TChildForm {
+    Q_OBJECT
+public:
+    TQCGT_08();
+    ~TQCGT_08() override;
+
+    void FormCreate() override;
+    void FormShow() override;
+    void DescEditExit();
+
+private:
+    RegistrationInput Input() const;
+    void CheckLeave();
+    void NextClicked();
+    std::unique_ptr<Ui::TQCGT_08> ui;
+    bool nextRefused_ = false;
+};

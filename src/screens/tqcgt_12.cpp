@@ -1,0 +1,89 @@
+#include "screens/tqcgt_12.h"
+
+#include <QKeyEvent>
+
+#include "controls/txgrid.h"
+#include "controls/txgridinplaceedit.h"
+#include "interview/interview_steps.h"
+#include "platform/module_help.h"
+#include "platform/qt_message_box.h"
+#include "screens/asset_screen_setup.h"
+#include "screens/core/acquisition_checks.h"
+#include "screens/core/asset_tables.h"
+#include "screens/grid_focus.h"
+#include "store/field_store.h"
+#include "ui_tqcgt_12.h"
+
+namespace {
+constexpr int Columns = 8;
+}
+
+TQCGT_12::TQCGT_12() : ui(new Ui::TQCGT_12) {
+    ui->setupUi(this);
+    TXGrid* grid = ui->XGrid1;
+    ShowBothScrollBars(grid);
+    grid->OnPicklistDropdown = [](QObject*, int, int, TextList& picklist) {
+        picklist.clear();
+        for (const std::string& line : CostElementLines(Worksheet())) picklist.push_back(line);
+    };
+    grid->OnClick = [this](TXGrid* sender) { CellClicked(sender->Col(), sender->Row()); };
+    grid->installEventFilter(this);
+    grid->Editor()->installEventFilter(this);
+}
+
+TQCGT_12::~TQCGT_12() = default;
+
+TXGrid* TQCGT_12::Grid() const { return ui->XGrid1; }
+
+void TQCGT_12::FormCreate() {
+    TAssetScreen::FormCreate();
+    HideGridColumn(ui->XGrid1, 2);
+}
+
+void TQCGT_12::FormShow() {
+    TAssetScreen::FormShow();
+    ui->YBLbl->setCurrentSection(1);
+}
+
+int TQCGT_12::RowHelpTopic() const {
+    TXGrid* grid = ui->XGrid1;
+    const int topic = CostElementHelpTopic(ToLatin1Text(grid->Cells(0, grid->Row()).left(2)));
+    return topic != 0 ? topic : HelpContext();
+}
+
+bool TQCGT_12::eventFilter(QObject* watched, QEvent* event) {
+    const bool overriding = event->type() == QEvent::ShortcutOverride;
+    if (!overriding && event->type() != QEvent::KeyPress)
+        return TAssetScreen::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+        return TAssetScreen::eventFilter(watched, event);
+    // Inside the table F1 belongs to the table, not to the window's help for the screen.
+    event->accept();
+    if (!overriding) OpenHelpTopic(RowHelpTopic());
+    return true;
+}
+
+void TQCGT_12::CellClicked(int col, int row) {
+    ui->YBLbl->setCurrentSection(CostElementColumnHelpSection(col, Worksheet()));
+    if (col == 0 || row < 1) return;
+    const std::string code = LineCode(ToLatin1Text(ui->XGrid1->Cells(0, row)));
+    if (code != "6C" && code != "6R") return;
+    // These adjustments are never excluded from the cost base.
+    ui->XGrid1->SetCells(5, row, QString());
+    ui->XGrid1->SetCells(6, row, QString());
+}
+
+void TQCGT_12::CheckLeave() {
+    TextList cells;
+    ui->XGrid1->SaveToList(cells);
+    const auto refusal =
+        CostElementsLeaveCheck(CostElementRows(cells, Columns), ReadDateText(GetFieldStr(726)),
+                               ReadDateText(GetFieldStr(729)));
+    if (refusal) RefuseAtCell(this, ui->XGrid1, *refusal);
+}
+
+void TQCGT_12::StepNext() {
+    SortRowsBy(ui->XGrid1, QStringLiteral("1,2,0"));
+    StepScreenIndex(1);
+}

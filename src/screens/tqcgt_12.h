@@ -1,0 +1,36 @@
+#pragma once
+// Section 3 of an asset: its cost elements, one cost a row, with the element list of the
+// path's worksheet and help on each column and element.
+
+#include <memory>
+
+#include "interview/tassetscreen.h"
+
+namespace Ui {
+class TQCGT_12;
+}
+
+class TXGrid;
+
+class TQCGT_12 : public TAssetScreen {
+    Q_OBJECT
+public:
+    TQCGT_12();
+    ~TQCGT_12() override;
+
+    void FormCreate() override;
+    void FormShow() override;
+    // F1 in the table opens the help of the current row's cost element.
+    int RowHelpTopic() const;
+    TXGrid* Grid() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void CheckLeave() override;
+    void StepNext() override;
+    QString NoAssetText() const override { return QStringLiteral("No Asset Selected"); }
+
+private:
+    void CellClicked(int col, int row);
+    std::unique_ptr<Ui::TQCGT_12> ui;
+};
