@@ -14,11 +14,13 @@
 
 namespace {
 
-// In the order of the type codes 1 to 8; "Undefined" stands for 0 and anything unknown.
+// In the order they are shown; "Undefined" stands for 0 and any code without a button.
 const char* const TypeCaptions[] = {"Numeric",  "Currency",  "Currency + Cents",
                                     "CheckBox", "String",    "Small String",
                                     "List",     "Worksheet", "Undefined"};
 constexpr int TypeCount = 9;
+// The button of each type code from 0 to 8.
+constexpr int ButtonOfType[] = {8, 0, 1, 2, 4, 5, 3, 6, 7};
 constexpr int TypeColumns = 3;
 
 }  // namespace
@@ -99,8 +101,8 @@ void TGetTagForm::BuildControls() {
 }
 
 QRadioButton* TGetTagForm::TypeButton(int type) const {
-    const int index = type >= 1 && type < TypeCount ? type - 1 : TypeCount - 1;
-    return typeButtons_[index];
+    const bool known = type >= 0 && type < TypeCount;
+    return typeButtons_[known ? ButtonOfType[type] : ButtonOfType[0]];
 }
 
 void TGetTagForm::Present() {
