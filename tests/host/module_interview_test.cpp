@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,23 +70,11 @@ struct SavedReturn {
     int result = 0;
 };
 
-// A return with the taxpayer's name and an amount, written with the core.
-void SaveSmallReturn(const std::string& file) {
-    ResetModuleState();
-    AllocateFieldStore();
-    SetFieldStr(1, Tfn);
-    SetFieldStr(397, "Jo Smith");
-    SetFieldVal(100, 10);
-    ASSERT_EQ(SaveDataFile(file), 0);
-    ResetModuleState();
-}
-
 // RunCGTModule on a file, as a host calls it, at an 800 x 600 placement.
-void RunModule(const LoadedModule& module, Host& host, const std::string& file, int32_t start,
-               const char* switches = "host") {
+void RunModule(const LoadedModule& module, Host& host, const std::string& file, int32_t start) {
     const auto name = ToShortString(file);
     const auto tfn = ToShortString(Tfn);
-    const auto commandLine = ToShortString(switches);
+    const auto commandLine = ToShortString("host");
     module.run(nullptr, &host, name.c_str(), tfn.c_str(), commandLine.c_str(), start, 0, 0, 800,
                600, 0, 0);
 }
@@ -105,7 +92,14 @@ QWidget* ActiveModuleWindow() {
 TEST(ModuleInterview, WhatWasTypedReachesTheFileThroughFreeDLLResources) {
     TempDir dir;
     const std::string file = dir.File("SMITH.TAX");
-    SaveSmallReturn(file);
+    {
+        ResetModuleState();
+        AllocateFieldStore();
+        SetFieldStr(1, Tfn);
+        SetFieldStr(397, "Jo Smith");
+        ASSERT_EQ(SaveDataFile(file), 0);
+        ResetModuleState();
+    }
 
     LoadedModule module;
     ASSERT_TRUE(module.Loaded()) << dlerror();
@@ -160,49 +154,4 @@ TEST(ModuleInterview, AStartScreenWithoutAScreenEndsTheInterviewAtOnce) {
     EXPECT_EQ(host.lastMessage, ORVANA_MSG_INTERVIEW_FINISHED);
     EXPECT_EQ(module.failedScreen(), 2201);
     EXPECT_EQ(module.freeResources(), 1);
-}
-
-TEST(ModuleInterview, AValueSetWithTheHelpdeskTagToolIsSaved) {
-    TempDir dir;
-    const std::string file = dir.File("SMITH.TAX");
-    SaveSmallReturn(file);
-    // Help-desk saves also write their dump into the current folder.
-    const QString previousFolder = QDir::currentPath();
-    QDir::setCurrent(QString::fromStdString(dir.Path().string()));
-
-    LoadedModule module;
-    ASSERT_TRUE(module.Loaded()) << dlerror();
-    Host host;
-    RunModule(module, host, file, 2004, "host HELPDESK");
-    QWidget* window = ActiveModuleWindow();
-    ASSERT_NE(window, nullptr);
-    Press(window, "btnInternals");
-    auto* tool = window->findChild<QWidget*>(QStringLiteral("GetTagForm"));
-    ASSERT_NE(tool, nullptr);
-    EXPECT_TRUE(tool->isVisible());
-    EXPECT_EQ(tool->windowTitle(), "Get Tag");
-    auto* tag = tool->findChild<QLineEdit*>(QStringLiteral("TagEdit"));
-    auto* value = tool->findChild<QLineEdit*>(QStringLiteral("ValueEdit"));
-    ASSERT_TRUE(tag && value);
-
-    QTest::keyClicks(tag, "397");
-    QTest::keyClick(tag, Qt::Key_Return);
-    EXPECT_EQ(value->text(), "Jo Smith");
-    value->selectAll();
-    QTest::keyClicks(value, "Joanna Smith");
-    Press(tool, "BtnSet");
-    tag->selectAll();
-    QTest::keyClicks(tag, "100");
-    value->selectAll();
-    QTest::keyClicks(value, "2750");
-    Press(tool, "BtnSet");
-    Press(tool, "BtnClose");
-    EXPECT_FALSE(tool->isVisible());
-
-    EXPECT_EQ(module.freeResources(), 1);
-    QDir::setCurrent(previousFolder);
-    SavedReturn saved(file);
-    ASSERT_EQ(saved.result, OpenReadCompletely);
-    EXPECT_EQ(GetFieldStr(397), "Joanna Smith");
-    EXPECT_EQ(GetFieldVal(100), 2750);
 }

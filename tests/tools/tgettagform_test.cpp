@@ -9,7 +9,10 @@
 #include <QRadioButton>
 
 #include "../interview/interview_fixture.h"
+#include "module/module_lifecycle.h"
+#include "store/data_file.h"
 #include "store/worksheet_items.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -219,4 +222,31 @@ TEST_F(TagToolTest, TheShownScreenShowsTheNewValueAndDoesNotWriteItsOldOneBack) 
     frame->SaveScreenFields();
     EXPECT_EQ(GetFieldVal(920), 75);
     EXPECT_EQ(GetFieldStr(397), "Joanna");
+}
+
+TEST_F(TagToolTest, AValueSetHereIsInTheFileTheModuleSavesWhenReleased) {
+    TempDir dir;
+    const std::string file = dir.File("SMITH.TAX");
+    const std::string tfn = "123 456 782";
+    State().IdentifierText = tfn;
+    State().HostDataFileName = file;
+    SetFieldStr(1, tfn);
+    SetFieldStr(397, "Jo Smith");
+    SetFieldVal(100, 10);
+    OpenTool();
+    Set("100", "2750");
+    Set("397", "Joanna Smith");
+    // Help-desk saves also write their dump into the current folder.
+    const QString previousFolder = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(dir.Path().string()));
+    const int released = FreeModuleResources();
+    QDir::setCurrent(previousFolder);
+    ASSERT_EQ(released, 1);
+
+    ResetModuleState();
+    AllocateFieldStore();
+    State().IdentifierText = tfn;
+    ASSERT_EQ(OpenDataFile(file), OpenReadCompletely);
+    EXPECT_EQ(GetFieldVal(100), 2750);
+    EXPECT_EQ(GetFieldStr(397), "Joanna Smith");
 }
