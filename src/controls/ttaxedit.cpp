@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 #include <QTimer>
+#include <QToolTip>
 #include <QValidator>
 #include <memory>
 
@@ -151,7 +152,11 @@ void TTaxEdit::Apply(const FieldContent& content) {
     update();
 }
 
-long double TTaxEdit::NumValue() const {
+long double TTaxEdit::NumValue() {
+    if (ReadsValueFromText(settings_.type)) {
+        const std::string moved = MinusMovedToFront(ToLatin1Text(text()));
+        if (moved != ToLatin1Text(text())) setText(QString::fromLatin1(moved.data(), moved.size()));
+    }
     return NumValueOf(settings_, ToLatin1Text(text()), value_);
 }
 
@@ -198,6 +203,7 @@ void TTaxEdit::focusInEvent(QFocusEvent* event) {
 void TTaxEdit::Enter() {
     editing_ = true;
     typed_ = false;
+    cents_.Reset();
     textBeforeEntry_ = text();
     if (changeFocusColor_) SetColours(FocusColor());
     const std::string stripped = StripForEditing(settings_.type, ToLatin1Text(text()));
@@ -295,6 +301,7 @@ void TTaxEdit::keyPressEvent(QKeyEvent* event) {
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!printable || command) {
         if (event->key() == Qt::Key_Backspace) typed_ = true;
+        cents_.Reset();  // the caret moved or text went: what follows is not cents
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -336,10 +343,22 @@ bool TTaxEdit::TypeCharacter(QChar character) {
 
 void TTaxEdit::InsertFiltered(const QString& text) {
     if (isReadOnly()) return;
-    bool refused = false;
-    for (QChar character : text)
+    bool refused = false, cents = false;
+    for (QChar character : text) {
+        const bool latin1 = character.unicode() <= 0xFF;
+        if (latin1 && cents_.Refuses(Settings(), static_cast<char>(character.unicode()))) {
+            refused = cents = true;
+            continue;
+        }
         if (!TypeCharacter(character)) refused = true;
+    }
+    if (cents) ShowWholeDollarsHint();
     if (refused) Beep();
+}
+
+void TTaxEdit::ShowWholeDollarsHint() {
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), QString::fromLatin1(WholeDollarsOnlyText),
+                       this);
 }
 
 void TTaxEdit::PasteFiltered() { InsertFiltered(QGuiApplication::clipboard()->text()); }
@@ -388,9 +407,15 @@ void TTaxEdit::dropEvent(QDropEvent* event) {
     }
     deselect();
     setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    cents_.Reset();
     InsertFiltered(event->mimeData()->text());
     event->setDropAction(Qt::CopyAction);
     event->accept();
+}
+
+void TTaxEdit::mousePressEvent(QMouseEvent* event) {
+    cents_.Reset();
+    QLineEdit::mousePressEvent(event);
 }
 
 void TTaxEdit::mouseReleaseEvent(QMouseEvent* event) {

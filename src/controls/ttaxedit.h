@@ -72,7 +72,8 @@ public:
     double maxDate() const { return maxDate_; }
     void setMaxDate(double date) { maxDate_ = date; }
 
-    long double NumValue() const;
+    // Reading also moves a trailing minus to the front of the text ("12-" becomes "-12").
+    long double NumValue();
     void SetNumValue(long double value);
     // The text write of the field binding: amounts are parsed and reformatted.
     void SetTextValue(const QString& text);
@@ -99,6 +100,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -118,6 +120,7 @@ private:
     bool TypeCharacter(QChar character);
     void InsertFiltered(const QString& text);
     void PasteFiltered();
+    void ShowWholeDollarsHint();
     void SetColours(const QColor& background);
     void PaintUnfocused();
 
@@ -133,6 +136,7 @@ private:
     double dateValue_ = 0;
     QString textBeforeEntry_;
     bool typed_ = false;
+    CentsFilter cents_;
     bool editing_ = false;  // entered and not yet left
     bool leaving_ = false;  // inside the leave sequence (a message box may be up)
 };

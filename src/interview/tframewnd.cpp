@@ -38,6 +38,7 @@
 #include "platform/shell_open.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
+#include "tools/tgettagform.h"
 
 namespace {
 
@@ -290,8 +291,8 @@ void TFrameWnd::BuildHelpdeskTools() {
     btnBack->setVisible(helpdesk);
     btnScan->setVisible(helpdesk);
     JumpBtn->setVisible(helpdesk);
-    // The tag tool is not part of this build yet.
-    btnInternals->hide();
+    btnInternals->setVisible(helpdesk);
+    connect(btnInternals, &QPushButton::clicked, this, [this] { btnInternalsClick(); });
     if (helpdesk) {
         auto* exit = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
         exit->setContext(Qt::WindowShortcut);
@@ -712,6 +713,18 @@ void TFrameWnd::JumpBtnClick() {
     BtnNext->setEnabled(true);
     ShowScreen();
 }
+
+// The tag tool is made once, owned by the main window, and kept when it is closed.
+void TFrameWnd::btnInternalsClick() {
+    if (!tagForm_) {
+        tagForm_ = new TGetTagForm(window());
+        connect(tagForm_, &TGetTagForm::StoreAboutToChange, this, [this] { SaveScreenFields(); });
+        connect(tagForm_, &TGetTagForm::StoreWritten, this, [this] { LoadScreenFields(); });
+    }
+    tagForm_->Present();
+}
+
+TGetTagForm* TFrameWnd::TagForm() const { return tagForm_; }
 
 void TFrameWnd::btnScanClick() {
     ModuleState& state = State();

@@ -28,6 +28,8 @@ constexpr int MsgShowScreen = 1027;
 // Posted to the interview window: clear the selection of a focused drop-down list.
 constexpr int MsgClearComboSelection = 1029;
 
+class TGetTagForm;
+
 class TFrameWnd : public QWidget, public WorksheetScreenHooks {
     Q_OBJECT
 public:
@@ -122,6 +124,8 @@ public:
     void JumpBtnClick();
     void btnScanClick();
     void btnBackClick();
+    void btnInternalsClick();
+    TGetTagForm* TagForm() const;  // null until the Tags button was first clicked
     void lstPickListClick();
     void btnRemoveClick();
     void NavigatorSelectItem(TNavigatorFrame* sender, TNavigatorItem* item);
@@ -132,6 +136,7 @@ protected:
 
 private:
     InterviewHost* host_ = nullptr;
+    QPointer<TGetTagForm> tagForm_;
     void BuildLayout();
     void BuildButtons();
     void BuildHelpdeskTools();

@@ -169,12 +169,28 @@ KeyDecision FilterKey(const TaxEditSettings& settings, const std::string& text, 
     return {KeyAction::Insert, key};
 }
 
-NumberReading ReadNumValue(const std::string& text) {
+bool IsWholeDollarField(const TaxEditSettings& settings) { return settings.type == ntCurrency; }
+
+bool CentsFilter::Refuses(const TaxEditSettings& settings, char key) {
+    if (!IsWholeDollarField(settings)) return false;
+    if (key == DecimalSeparator) inCents_ = true;
+    return inCents_ && (key == DecimalSeparator || IsDigit(key));
+}
+
+std::string MinusMovedToFront(const std::string& text) {
     const size_t minus = text.find('-');
-    const bool misplacedMinus = minus != std::string::npos && minus != 0;
-    std::string kept = misplacedMinus ? "-" : "";
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    if (minus == std::string::npos || minus == 0) return text;
+    std::string moved = "-";
+    for (char c : text)
+        if (IsDigit(c) || c == DecimalSeparator) moved += c;
+    return moved;
+}
+
+NumberReading ReadNumValue(const std::string& text) {
+    const std::string signedText = MinusMovedToFront(text);
+    std::string kept;
+    for (size_t i = 0; i < signedText.size(); ++i) {
+        const char c = signedText[i];
         if (IsDigit(c) || c == DecimalSeparator || (c == '-' && i == 0)) kept += c;
     }
     if (kept.empty() || kept == "-") return {true, 0};

@@ -42,12 +42,33 @@ struct KeyDecision {
 KeyDecision FilterKey(const TaxEditSettings& settings, const std::string& text, size_t position,
                       char key);
 
+// Whole-dollar amounts: a decimal point ends the dollars, so it and the digits typed after
+// it are refused instead of joining the dollars. A caret move, a deletion or a new entry
+// ends the cents.
+inline constexpr const char* WholeDollarsOnlyText = "Whole dollars only";
+
+bool IsWholeDollarField(const TaxEditSettings& settings);
+
+class CentsFilter {
+public:
+    // True when `key` is a decimal point or a digit of the cents of a whole-dollar field.
+    bool Refuses(const TaxEditSettings& settings, char key);
+    void Reset() { inCents_ = false; }
+
+private:
+    bool inCents_ = false;
+};
+
 // --- Values ---------------------------------------------------------------------------
 
 struct NumberReading {
     bool valid = true;  // false for a text such as "1.2.3" that is no number
     long double value = 0;
 };
+
+// The text a read of the value leaves: a minus sign after the first character makes the
+// text "-" and its digits and separators; any other text is kept.
+std::string MinusMovedToFront(const std::string& text);
 
 // Minus signs, digits and separator only, a misplaced minus moved to the front; a text of
 // zeros gives the entered-zero marker, an empty text or a lone "-" gives 0.

@@ -125,6 +125,49 @@ TEST(NumValueReading, ZerosSignsJunkAndStoredValues) {
     EXPECT_EQ(NumValueOf(SettingsFor(ntPhone), "15", 99), 99);
 }
 
+TEST(NumValueReading, AMisplacedMinusMovesToTheFrontOfTheText) {
+    EXPECT_EQ(MinusMovedToFront("12-"), "-12");
+    EXPECT_EQ(MinusMovedToFront("1-2.5%-"), "-12.5");
+    EXPECT_EQ(MinusMovedToFront("-12"), "-12");
+    EXPECT_EQ(MinusMovedToFront("12%"), "12%");  // nothing to move: kept as it is
+}
+
+// A whole-dollar field typed key by key through the cents filter, then the key filter.
+std::string TypedDollars(const TaxEditSettings& settings, CentsFilter& cents,
+                         const std::string& keys, int& refused) {
+    std::string text;
+    for (char key : keys) {
+        if (cents.Refuses(settings, key)) {
+            ++refused;
+            continue;
+        }
+        text += Typed(settings, std::string(1, key), &refused);
+    }
+    return text;
+}
+
+TEST(WholeDollars, ADecimalPointEndsTheDollarsUntilTheCaretMoves) {
+    TaxEditSettings dollars = SettingsFor(ntCurrency);
+    dollars.allowed = ParseValidChars("0..9").allowed;
+    CentsFilter cents;
+    int refused = 0;
+    EXPECT_EQ(TypedDollars(dollars, cents, "2500.75", refused), "2500");
+    EXPECT_EQ(refused, 3);
+    // A letter among the cents is refused on its own and does not end them.
+    EXPECT_EQ(TypedDollars(dollars, cents, "x9", refused), "");
+    cents.Reset();
+    EXPECT_EQ(TypedDollars(dollars, cents, "9", refused), "9");
+
+    // Fields with cents, and numbers that are not money, keep their decimals.
+    for (TNumericType type : {ntCurrencyCnt, ntNumeric, ntPercentage, ntDec2}) {
+        CentsFilter other;
+        EXPECT_FALSE(other.Refuses(SettingsFor(type), '.')) << type;
+        EXPECT_FALSE(other.Refuses(SettingsFor(type), '5')) << type;
+    }
+    EXPECT_TRUE(IsWholeDollarField(SettingsFor(ntCurrency)));
+    EXPECT_FALSE(IsWholeDollarField(SettingsFor(ntCurrencyCnt)));
+}
+
 TEST(Display, AmountsByType) {
     const TaxEditSettings currency = SettingsFor(ntCurrency);
     EXPECT_EQ(Shown(currency, 1234.6L), "1235");
