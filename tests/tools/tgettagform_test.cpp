@@ -241,6 +241,9 @@ TEST_F(TagToolTest, AValueSetHereIsInTheFileTheModuleSavesWhenReleased) {
     QDir::setCurrent(QString::fromStdString(dir.Path().string()));
     const int released = FreeModuleResources();
     QDir::setCurrent(previousFolder);
+    // The release took the windows with it.
+    main = nullptr;
+    frame = nullptr;
     ASSERT_EQ(released, 1);
 
     ResetModuleState();
