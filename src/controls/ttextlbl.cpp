@@ -76,9 +76,10 @@ QPixmap TTextLbl::SmallKindIcon(TTextLblKind kind, qreal devicePixelRatio) {
     return KindPixmap(kind, QStringLiteral("_SMALL"), SmallIconSize, devicePixelRatio);
 }
 
+void RemoveTextLabelAccessibility() { QAccessible::removeFactory(TextLabelAccessibleFactory); }
+
 TTextLbl::TTextLbl(QWidget* parent) : QWidget(parent) {
-    static const bool accessible = (QAccessible::installFactory(TextLabelAccessibleFactory), true);
-    (void)accessible;
+    QAccessible::installFactory(TextLabelAccessibleFactory);  // Qt ignores a repeat
     HandleLinkKeys(this);
     resize(80, 40);
     setFont(QFont(QStringLiteral("Arial"), 10));

@@ -15,6 +15,10 @@
 #include "controls/core/markup_layout.h"
 #include "controls/core/text_label_types.h"
 
+// Takes the label's accessibility factory out of Qt before the library is unloaded, so Qt
+// never calls into unloaded code.
+void RemoveTextLabelAccessibility();
+
 class TTextLbl : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QStringList Text READ text WRITE setText)

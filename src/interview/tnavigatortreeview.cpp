@@ -40,9 +40,10 @@ QPixmap ArrowPicture(bool expanded, bool highlighted) {
 }
 }  // namespace
 
+void RemoveNavigatorAccessibility() { QAccessible::removeFactory(NavigatorAccessibleFactory); }
+
 TNavigatorTreeView::TNavigatorTreeView(QWidget* parent) : QTreeWidget(parent) {
-    static const bool accessible = (QAccessible::installFactory(NavigatorAccessibleFactory), true);
-    (void)accessible;
+    QAccessible::installFactory(NavigatorAccessibleFactory);  // Qt ignores a repeat
     setAccessibleName(QStringLiteral("Navigator"));
     setColumnCount(1);
     setHeaderHidden(true);

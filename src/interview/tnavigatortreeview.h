@@ -12,6 +12,9 @@
 
 class TNavigatorItem;
 
+// Takes the navigator's accessibility factory out of Qt before the library is unloaded.
+void RemoveNavigatorAccessibility();
+
 class TNavigatorTreeView : public QTreeWidget {
     Q_OBJECT
 

@@ -4,8 +4,10 @@
 #include <QScreen>
 
 #include "base/module_state.h"
+#include "controls/ttextlbl.h"
 #include "interview/core/tsingleton.h"
 #include "interview/tframewnd.h"
+#include "interview/tnavigatortreeview.h"
 #include "module/build_text_variables.h"
 #include "module/core/host_arguments.h"
 #include "module/core/unopened_return.h"
@@ -133,6 +135,10 @@ int32_t FailedScreenIndex() {
 
 void UnloadModule() {
     ReleaseWindows();
+    if (QCoreApplication::instance()) {
+        RemoveTextLabelAccessibility();
+        RemoveNavigatorAccessibility();
+    }
     // After the windows: the navigator frame refers to its data until it is gone.
     ReleaseSingletonInstances();
     DestroyModuleState();
