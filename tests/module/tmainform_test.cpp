@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "../interview/interview_fixture.h"
+#include "gui_test_util.h"
 #include "module/tnotesform.h"
 #include "platform/help_requests.h"
 #include "platform/thelpviewer.h"
@@ -208,11 +209,11 @@ TEST_F(MainFormTest, KeyboardHelpInScreenReaderMode) {
     OpenWindows({QStringLiteral("/v")});
     EXPECT_TRUE(State().VisionImpairedMode);
     QString title;
-    QTimer::singleShot(50, [&title] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog) return;
+    WhenModalOpens([&title](QWidget* dialog) {
         title = dialog->windowTitle();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        // On a busy machine the dialog can be active before it has given the focus out.
+        QWidget* focused = dialog->focusWidget();
+        QTest::keyClick(focused ? focused : dialog, Qt::Key_Escape);
     });
     QTest::keyClick(main, Qt::Key_F9);
     EXPECT_EQ(title, "Shortcut keys for vision impaired users dialog");
