@@ -10,7 +10,8 @@ import time
 
 import pyatspi
 
-TEXT_ROLES = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT}
+TEXT_ROLES = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT,
+              pyatspi.ROLE_COMBO_BOX}
 
 
 def find_app(name, wait=20.0):
@@ -28,7 +29,7 @@ def states(acc):
     names = []
     state_set = acc.getState()
     for state, label in ((pyatspi.STATE_FOCUSABLE, "focusable"), (pyatspi.STATE_FOCUSED, "focused"),
-                         (pyatspi.STATE_SELECTED, "selected"), (pyatspi.STATE_DEFAULT, "default"),
+                         (pyatspi.STATE_SELECTED, "selected"), (pyatspi.STATE_IS_DEFAULT, "default"),
                          (pyatspi.STATE_SHOWING, "showing")):
         if state_set.contains(state):
             names.append(label)
@@ -87,9 +88,12 @@ def walk(acc, depth, out, summary):
         summary["entry fields"] += 1
         if acc.name.strip():
             summary["entry fields named"] += 1
+        if labels:
+            summary["entry fields labelled by a label"] += 1
     if role == "static" or role == "label":
         if text and len(text) > summary["longest text"]:
             summary["longest text"] = len(text)
+            summary["question as text"] = repr(text.split("\n")[0][:70])
     if role == "link":
         summary["links"] += 1
     for i in range(acc.childCount):
@@ -130,7 +134,8 @@ def main():
     time.sleep(1.0)
     out = []
     summary = {"unnamed focusable": 0, "entry fields": 0, "entry fields named": 0,
-               "longest text": 0, "links": 0}
+               "entry fields labelled by a label": 0, "longest text": 0,
+               "question as text": None, "links": 0}
     for i in range(app.childCount):
         walk(app.getChildAtIndex(i), 0, out, summary)
     print("\n".join(out))

@@ -320,6 +320,9 @@ int main(int argc, char** argv) {
                                                                 : "the host",
                 released);
     std::fflush(stdout);
+    // Qt wants its URL handlers given back before their object goes.
+    for (const char* scheme : {"http", "https", "file", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     if (parser.isSet(unload)) library.Unload();
     // Returns without unloading the library: its unload handler runs after the application
     // object is gone.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "controls/ttextlbl.h"
+#include "platform/accessibility_events.h"
 #include "platform/shell_open.h"
 
 namespace {
@@ -25,10 +26,10 @@ void ForRunsOf(TTextLbl* label, int ordinal, Each each) {
 
 void FocusLink(TTextLbl* label, int ordinal) {
     label->setProperty(FocusedLinkProperty, ordinal);
-    if (!QAccessible::isActive()) return;
+    if (!AccessibilityHeard()) return;
     QAccessibleEvent focus(label, QAccessible::Focus);
     focus.setChild(ordinal);
-    QAccessible::updateAccessibility(&focus);
+    SendAccessibilityEvent(&focus);
 }
 
 class LinkKeys : public QObject {

@@ -1,9 +1,19 @@
 #include "interview/tformresizer.h"
 
+#include <QAbstractScrollArea>
 #include <QLabel>
+#include <QLayout>
 #include <cmath>
 
 namespace {
+// Inside a layout or a scrolling control the parent places its children itself; stretched
+// here as well, they would be put back at the bounds they had before the layout first ran.
+bool PlacedByItsParent(const QWidget* control, const QWidget* window) {
+    for (const QWidget* up = control->parentWidget(); up && up != window; up = up->parentWidget())
+        if (up->layout() || qobject_cast<const QAbstractScrollArea*>(up)) return true;
+    return false;
+}
+
 int Scaled(int value, int current, int recorded) {
     return static_cast<int>(std::lround(double(value) * current / recorded));
 }
@@ -14,7 +24,9 @@ void TFormResizer::Initialise(QWidget* window) {
     recorded_ = window->size();
     entries_.clear();
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (control->property("aligned").toBool() || control->isWindow()) continue;
+        if (control->property("aligned").toBool() || control->isWindow() ||
+            PlacedByItsParent(control, window))
+            continue;
         entries_.push_back({control, control->geometry()});
     }
 }

@@ -817,25 +817,16 @@ void TFrameWnd::ClientPanelResized() {
     }
     if (double(numerator) / denominator == double(scaleNumerator_) / scaleDenominator_) return;
     NavigatorFrame->SetInitialised(false);
-    const bool shrinking =
-        double(numerator) / denominator <= double(scaleNumerator_) / scaleDenominator_;
-    if (scaled_ && shrinking) {
-        NavigatorFrame->SetFontPointSize(designNavigatorFont_);
-        QFont titleFont = TitleLabel->font();
-        titleFont.setPixelSize(designTitleFont_);
-        TitleLabel->setFont(titleFont);
-        SetButtonFonts(designCloseFont_);
-        scaled_ = false;
-    } else {
-        auto scaledSize = [&](int size) {
-            return static_cast<int>(std::lround(double(size) * numerator / denominator));
-        };
-        NavigatorFrame->SetFontPointSize(scaledSize(designNavigatorFont_));
-        QFont titleFont = TitleLabel->font();
-        titleFont.setPixelSize(scaledSize(designTitleFont_));
-        TitleLabel->setFont(titleFont);
-        SetButtonFonts(scaledSize(designCloseFont_));
-    }
+    // Fonts follow the ratio both ways: put back at their design size after shrinking, the
+    // navigator's captions no longer fit the narrower panel.
+    auto scaledSize = [&](int size) {
+        return static_cast<int>(std::lround(double(size) * numerator / denominator));
+    };
+    NavigatorFrame->SetFontPointSize(scaledSize(designNavigatorFont_));
+    QFont titleFont = TitleLabel->font();
+    titleFont.setPixelSize(scaledSize(designTitleFont_));
+    TitleLabel->setFont(titleFont);
+    SetButtonFonts(scaledSize(designCloseFont_));
     scaleNumerator_ = numerator;
     scaleDenominator_ = denominator;
     ScreenIdLabel->setGeometry(10, ImagePanel->height() - 18, ImagePanel->width() - 20, 16);

@@ -10,6 +10,7 @@
 #include "interview/core/navigator_drawing.h"
 #include "interview/core/tnavigatortopic.h"
 #include "interview/navigator_accessible.h"
+#include "platform/accessibility_events.h"
 #include "platform/qt_message_box.h"
 
 namespace {
@@ -238,24 +239,24 @@ QList<QTreeWidgetItem*> TNavigatorTreeView::VisibleNodes() const {
 void TNavigatorTreeView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QAbstractItemView::currentChanged(current, previous);
     viewport()->update();
-    if (QAccessible::isActive() && current.isValid() && hasFocus()) {
+    if (AccessibilityHeard() && current.isValid() && hasFocus()) {
         QAccessibleEvent focus(this, QAccessible::Focus);
         focus.setChild(static_cast<int>(VisibleNodes().indexOf(itemFromIndex(current))));
-        QAccessible::updateAccessibility(&focus);
+        SendAccessibilityEvent(&focus);
     }
 }
 
 void TNavigatorTreeView::selectionChanged(const QItemSelection& selected,
                                           const QItemSelection& deselected) {
     QAbstractItemView::selectionChanged(selected, deselected);
-    if (!QAccessible::isActive()) return;
+    if (!AccessibilityHeard()) return;
     const QList<QTreeWidgetItem*> rows = VisibleNodes();
     auto notify = [&](const QItemSelection& change, QAccessible::Event type) {
         const QModelIndex index = change.indexes().value(0);
         if (!index.isValid()) return;
         QAccessibleEvent event(this, type);
         event.setChild(static_cast<int>(rows.indexOf(itemFromIndex(index))));
-        QAccessible::updateAccessibility(&event);
+        SendAccessibilityEvent(&event);
     };
     notify(selected, QAccessible::SelectionAdd);
     notify(deselected, QAccessible::SelectionRemove);

@@ -242,6 +242,8 @@ void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (firstShown_) return;
     firstShown_ = true;
+    // Keyboard and screen-reader users start typing at once, without a click to focus it.
+    activateWindow();
     timer_.setSingleShot(true);
     timer_.start(FirstTickMs);
 }

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "platform/accessibility_events.h"
+
 void AnnouncedBeep() {
     QApplication::beep();
     QWidget* focused = QApplication::focusWidget();
-    if (focused && QAccessible::isActive()) {
+    if (focused && AccessibilityHeard()) {
         QAccessibleEvent alert(focused, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+        SendAccessibilityEvent(&alert);
     }
 }

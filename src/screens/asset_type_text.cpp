@@ -9,7 +9,9 @@ void ShowAssetTypeAsText(QComboBox* combo) {
     text->setObjectName(QStringLiteral("TypeTextBox"));
     text->setReadOnly(true);
     text->setGeometry(combo->geometry());
-    text->setAccessibleName(QStringLiteral("Asset/Event type"));
+    // Read out by the label the list was named after, and reached by Tab where the list was.
+    text->setAccessibleName(combo->accessibleName());
+    QWidget::setTabOrder(combo, text);
     combo->hide();
     text->show();
     // The list shows the item's type only once the screen's fields are loaded.

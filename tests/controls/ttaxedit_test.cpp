@@ -215,3 +215,20 @@ TEST_F(TaxEditTest, FieldsWriteNegativeMoneyWithTheMinusFirst) {
     TTaxEdit another;
     EXPECT_EQ(FormatCurrency(-1234, 0, 8), "-$1,234");
 }
+
+// A zero the taxpayer types is an answer: it stays on show after leaving, in every amount type,
+// so nothing is emptied behind a screen reader's back.
+TEST_F(TaxEditTest, ATypedZeroStaysShownInEveryAmountType) {
+    for (TNumericType type : {ntCurrency, ntCurrencyCnt, ntPercentage, ntNumeric, ntCPI}) {
+        SCOPED_TRACE(static_cast<int>(type));
+        field->setNumericType(type);
+        field->setDecimals(2);
+        field->clear();
+        Enter();
+        Type(QStringLiteral("0"));
+        EXPECT_TRUE(CommitFocus());
+        EXPECT_EQ(field->NumValue(), ZeroMarker);
+        EXPECT_FALSE(field->text().isEmpty());
+    }
+    EXPECT_EQ(beeps->Count(), 0);
+}

@@ -14,6 +14,7 @@
 #include "interview/core/tcgtnavigatordata.h"
 #include "interview/tnavigatorframe.h"
 #include "interview/tnavigatortreeview.h"
+#include "platform/accessibility_events.h"
 #include "platform/qt_message_box.h"
 
 namespace {
@@ -36,11 +37,11 @@ protected:
         frame->Initialise(&TCGTNavigatorData::Instance());
         window.resize(180, 460);
         window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // Active, so that the list can hold the focus.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
     void TearDown() override {
-        QAccessible::installUpdateHandler(nullptr);
-        QAccessible::setActive(false);
+        SetAccessibilityListener(nullptr);
         events = nullptr;
         ResetModuleState();
     }
@@ -86,13 +87,10 @@ TEST_F(NavigatorAccessibility, TheEntryOfTheCurrentScreenIsTheOneSelected) {
     EXPECT_EQ(SelectedEntries(), (std::vector<QString>{QStringLiteral("Application of choices")}));
 }
 
-// Fenced: on the offscreen platform accessibility does not turn active, so the focus event
-// never reaches the handler.
-TEST_F(NavigatorAccessibility, DISABLED_FocusIsReportedOnTheEntryOnlyWhileTheListHasIt) {
+TEST_F(NavigatorAccessibility, FocusIsReportedOnTheEntryOnlyWhileTheListHasIt) {
     events = new std::vector<std::pair<QAccessible::Event, int>>;
     std::unique_ptr<std::vector<std::pair<QAccessible::Event, int>>> owned(events);
-    QAccessible::installUpdateHandler(Record);
-    QAccessible::setActive(true);
+    SetAccessibilityListener(Record);
     TNavigatorTreeView* tree = frame->NavigatorTreeView();
     tree->setFocus(Qt::TabFocusReason);
     tree->setCurrentItem(tree->topLevelItem(2));
