@@ -1,5 +1,6 @@
-// orvana-shots OUTDIR [--file FILE --tfn ID] [--vision]: shows every screen of the catalogue in
-// the module's main window on the offscreen platform and saves it as OUTDIR/SCREEN.png.
+// orvana-shots OUTDIR [--file FILE --tfn ID] [--vision] [--item N]: shows every screen of the
+// catalogue in the module's main window on the offscreen platform and saves it as
+// OUTDIR/SCREEN.png.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -16,6 +17,19 @@
 #include "store/data_file.h"
 #include "store/field_store.h"
 
+namespace {
+
+// Puts an asset path on its worksheet; with an item chosen, each of the path's screens
+// continues that item, as the path does once the asset is registered.
+void OpenPathItem(ModuleState& state, int k, int item) {
+    state.PathWorksheet = k;
+    if (item <= 0) return;
+    state.ContinueItem = true;
+    state.SelectedItem = item;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -30,7 +44,10 @@ int main(int argc, char** argv) {
                                        QStringLiteral("ID"));
     const QCommandLineOption visionOption(QStringLiteral("vision"),
                                           QStringLiteral("screen-reader presentation"));
-    parser.addOptions({fileOption, tfnOption, visionOption});
+    const QCommandLineOption itemOption(QStringLiteral("item"),
+                                        QStringLiteral("the item each asset path screen shows"),
+                                        QStringLiteral("N"));
+    parser.addOptions({fileOption, tfnOption, visionOption, itemOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) parser.showHelp(2);
     const QDir out(parser.positionalArguments().first());
@@ -61,7 +78,8 @@ int main(int argc, char** argv) {
         state.ScreenGroup = entry.number / 100;
         state.ScreenIndex = entry.number % 100;
         // Each asset path screen is shown as its own path shows it.
-        if (const int k = PathWorksheetOfScreen(entry.number)) state.PathWorksheet = k;
+        if (const int k = PathWorksheetOfScreen(entry.number))
+            OpenPathItem(state, k, parser.value(itemOption).toInt());
         frame->ShowScreen();
         QCoreApplication::processEvents();
         if (!state.ScreenShown || !frame->CurrentScreen()) continue;

@@ -361,6 +361,12 @@ bool TXGrid::HandleKeyDown(QKeyEvent* event, bool atLeftSide, bool atRightSide) 
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     const bool alt = modifiers & Qt::AltModifier, ctrl = modifiers & Qt::ControlModifier;
     const bool shift = modifiers & Qt::ShiftModifier;
+    // Tab goes from cell to cell and adds rows at the end, so Ctrl+Tab is the way out of the
+    // table for the keyboard, as in other controls that keep Tab for themselves.
+    if (ctrl && (key == Qt::Key_Tab || key == Qt::Key_Backtab)) {
+        LeaveGrid(key == Qt::Key_Tab && !shift);
+        return true;
+    }
     const bool lastRow = row_ == RowCount() - 1;
     if (rowAutoInc_ && lastRow &&
         ((key == Qt::Key_Tab && !shift && col_ == model_.LastTabStopCol()) ||

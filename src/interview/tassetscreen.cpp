@@ -55,8 +55,22 @@ void RefuseWith(TChildForm* screen, const std::string& message, QWidget* focus) 
     if (TFrameWnd* frame = State().FrameWnd) frame->RefuseLeave();
 }
 
+QWidget* FocusFor(int target, FocusTable table) {
+    for (const FocusTarget& entry : table)
+        if (entry.target == target) return entry.control;
+    return nullptr;
+}
+
+void RefuseWith(TChildForm* screen, const std::string& message, int target, FocusTable table) {
+    RefuseWith(screen, message, FocusFor(target, table));
+}
+
 void TAssetScreen::Refuse(const std::string& message, QWidget* focus) {
     RefuseWith(this, message, focus);
+}
+
+void TAssetScreen::Refuse(const std::string& message, int target, FocusTable table) {
+    RefuseWith(this, message, target, table);
 }
 
 void TAssetScreen::ShowAssetName() {

@@ -4,6 +4,7 @@
 // visible field is blank, hides the worksheet panel, names the asset, and registers its
 // leave check and Next step.
 
+#include <initializer_list>
 #include <string>
 
 #include "interview/tchildform.h"
@@ -13,6 +14,18 @@ class TTaxEdit;
 
 // Tells the taxpayer, focuses `focus` and keeps the screen (a leave check's refusal).
 void RefuseWith(TChildForm* screen, const std::string& message, QWidget* focus);
+
+// A leave check names where the focus goes by a number of its own; a screen maps each
+// number to one of its controls.
+struct FocusTarget {
+    int target;
+    QWidget* control;
+};
+using FocusTable = std::initializer_list<FocusTarget>;
+// The control `table` gives for `target`; none when the table does not list it.
+QWidget* FocusFor(int target, FocusTable table);
+// RefuseWith, focusing the control `table` gives for `target`.
+void RefuseWith(TChildForm* screen, const std::string& message, int target, FocusTable table);
 
 class TAssetScreen : public TChildForm {
     Q_OBJECT
@@ -38,6 +51,7 @@ protected:
     virtual void StepNext();
     // Tells the taxpayer, focuses `focus` and keeps the screen.
     void Refuse(const std::string& message, QWidget* focus);
+    void Refuse(const std::string& message, int target, FocusTable table);
     // The text of the label naming the asset when no asset is named; empty hides it.
     virtual QString NoAssetText() const { return {}; }
 

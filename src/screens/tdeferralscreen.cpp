@@ -86,9 +86,9 @@ void TDeferralScreen::CheckLeave() {
     in.assetType = GetFieldStr(AssetTypeField);
     const auto refusal = DeferralLeaveCheck(in);
     if (!refusal) return;
-    QCheckBox* focus = refusal->focus == xfQ2Yes      ? boxes_.q2Yes
-                       : refusal->focus == xfQ3Yes    ? boxes_.q3Yes
-                       : refusal->focus == xfScripYes ? boxes_.scripYes
-                                                      : boxes_.exemption;
-    Refuse(refusal->message, focus);
+    Refuse(refusal->message, refusal->focus,
+           {{xfQ2Yes, boxes_.q2Yes},
+            {xfQ3Yes, boxes_.q3Yes},
+            {xfScripYes, boxes_.scripYes},
+            {xfExemption, boxes_.exemption}});
 }

@@ -92,10 +92,10 @@ void TQCGT_08::CheckLeave() {
         refusal = RegistrationNextCheck(Input());
     }
     if (!refusal) return;
-    QWidget* focus = refusal->focus == rfDescription ? static_cast<QWidget*>(ui->DescEdit)
-                     : refusal->focus == rfType      ? static_cast<QWidget*>(ui->TypeTextComboBox)
-                                                     : static_cast<QWidget*>(ui->DateofAcqEdit);
-    RefuseWith(this, refusal->message, focus);
+    RefuseWith(this, refusal->message, refusal->focus,
+               {{rfDescription, ui->DescEdit},
+                {rfType, ui->TypeTextComboBox},
+                {rfDate, ui->DateofAcqEdit}});
 }
 
 void TQCGT_08::NextClicked() {

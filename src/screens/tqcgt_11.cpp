@@ -111,29 +111,12 @@ void TQCGT_11::CheckLeave() {
     QWidget* indexed = ui->AssetIndCostBaseEdit->isEnabled()
                            ? static_cast<QWidget*>(ui->AssetIndCostBaseEdit)
                            : static_cast<QWidget*>(ui->AssetDisCostBaseEdit);
-    QWidget* focus = nullptr;
-    switch (refusal->focus) {
-        case cfIndexed:
-            focus = indexed;
-            break;
-        case cfDiscount:
-            focus = ui->AssetDisCostBaseEdit;
-            break;
-        case cfReduced:
-            focus = ui->AssetRedCostBaseEdit;
-            break;
-        case cfPreLegalYes:
-            focus = ui->PreLegalYesCheckBox;
-            break;
-        case cfDeceasedNo:
-            focus = ui->DeceasedCheckBoxNo;
-            break;
-        case cfRollover:
-            focus = ui->DateofRolloverEdit;
-            break;
-        default:
-            focus = ui->EffectiveDateEdit;
-            break;
-    }
-    Refuse(refusal->message, focus);
+    Refuse(refusal->message, refusal->focus,
+           {{cfIndexed, indexed},
+            {cfDiscount, ui->AssetDisCostBaseEdit},
+            {cfReduced, ui->AssetRedCostBaseEdit},
+            {cfPreLegalYes, ui->PreLegalYesCheckBox},
+            {cfDeceasedNo, ui->DeceasedCheckBoxNo},
+            {cfRollover, ui->DateofRolloverEdit},
+            {cfEffective, ui->EffectiveDateEdit}});
 }

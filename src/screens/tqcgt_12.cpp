@@ -4,13 +4,11 @@
 
 #include "controls/txgrid.h"
 #include "controls/txgridinplaceedit.h"
-#include "interview/interview_steps.h"
 #include "platform/module_help.h"
 #include "platform/qt_message_box.h"
 #include "screens/asset_screen_setup.h"
 #include "screens/core/acquisition_checks.h"
 #include "screens/core/asset_tables.h"
-#include "screens/grid_focus.h"
 #include "store/field_store.h"
 #include "ui_tqcgt_12.h"
 
@@ -21,7 +19,8 @@ constexpr int Columns = 8;
 TQCGT_12::TQCGT_12() : ui(new Ui::TQCGT_12) {
     ui->setupUi(this);
     TXGrid* grid = ui->XGrid1;
-    ShowBothScrollBars(grid);
+    // Costs are kept in the order they were incurred.
+    SetTable(grid, QStringLiteral("1,2,0"));
     grid->OnPicklistDropdown = [](QObject*, int, int, TextList& picklist) {
         picklist.clear();
         for (const std::string& line : CostElementLines(Worksheet())) picklist.push_back(line);
@@ -33,15 +32,13 @@ TQCGT_12::TQCGT_12() : ui(new Ui::TQCGT_12) {
 
 TQCGT_12::~TQCGT_12() = default;
 
-TXGrid* TQCGT_12::Grid() const { return ui->XGrid1; }
-
 void TQCGT_12::FormCreate() {
-    TAssetScreen::FormCreate();
+    TAssetTableScreen::FormCreate();
     HideGridColumn(ui->XGrid1, 2);
 }
 
 void TQCGT_12::FormShow() {
-    TAssetScreen::FormShow();
+    TAssetTableScreen::FormShow();
     ui->YBLbl->setCurrentSection(1);
 }
 
@@ -54,10 +51,10 @@ int TQCGT_12::RowHelpTopic() const {
 bool TQCGT_12::eventFilter(QObject* watched, QEvent* event) {
     const bool overriding = event->type() == QEvent::ShortcutOverride;
     if (!overriding && event->type() != QEvent::KeyPress)
-        return TAssetScreen::eventFilter(watched, event);
+        return TAssetTableScreen::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
-        return TAssetScreen::eventFilter(watched, event);
+        return TAssetTableScreen::eventFilter(watched, event);
     // Inside the table F1 belongs to the table, not to the window's help for the screen.
     event->accept();
     if (!overriding) OpenHelpTopic(RowHelpTopic());
@@ -74,16 +71,7 @@ void TQCGT_12::CellClicked(int col, int row) {
     ui->XGrid1->SetCells(6, row, QString());
 }
 
-void TQCGT_12::CheckLeave() {
-    TextList cells;
-    ui->XGrid1->SaveToList(cells);
-    const auto refusal =
-        CostElementsLeaveCheck(CostElementRows(cells, Columns), ReadDateText(GetFieldStr(726)),
-                               ReadDateText(GetFieldStr(729)));
-    if (refusal) RefuseAtCell(this, ui->XGrid1, *refusal);
-}
-
-void TQCGT_12::StepNext() {
-    SortRowsBy(ui->XGrid1, QStringLiteral("1,2,0"));
-    StepScreenIndex(1);
+std::optional<Refusal> TQCGT_12::RowsRefusal(const std::vector<std::string>& cells, double acquired,
+                                             double effective) const {
+    return CostElementsLeaveCheck(CostElementRows(cells, Columns), acquired, effective);
 }

@@ -4,15 +4,13 @@
 
 #include <memory>
 
-#include "interview/tassetscreen.h"
+#include "screens/tassettablescreen.h"
 
 namespace Ui {
 class TQCGT_12;
 }
 
-class TXGrid;
-
-class TQCGT_12 : public TAssetScreen {
+class TQCGT_12 : public TAssetTableScreen {
     Q_OBJECT
 public:
     TQCGT_12();
@@ -22,12 +20,11 @@ public:
     void FormShow() override;
     // F1 in the table opens the help of the current row's cost element.
     int RowHelpTopic() const;
-    TXGrid* Grid() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void CheckLeave() override;
-    void StepNext() override;
+    std::optional<Refusal> RowsRefusal(const std::vector<std::string>& cells, double acquired,
+                                       double effective) const override;
     QString NoAssetText() const override { return QStringLiteral("No Asset Selected"); }
 
 private:

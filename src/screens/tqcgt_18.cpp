@@ -2,27 +2,23 @@
 
 #include "base/module_state.h"
 #include "controls/txgrid.h"
-#include "interview/interview_steps.h"
 #include "screens/asset_screen_setup.h"
 #include "screens/asset_type_text.h"
 #include "screens/core/asset_tables.h"
 #include "screens/core/event_checks.h"
-#include "screens/grid_focus.h"
 #include "store/field_store.h"
 #include "ui_tqcgt_18.h"
 
 TQCGT_18::TQCGT_18() : ui(new Ui::TQCGT_18) {
     ui->setupUi(this);
-    ShowBothScrollBars(ui->XGrid1);
+    SetTable(ui->XGrid1, QStringLiteral("0,1"));
     ui->XGrid1->OnClick = [this](TXGrid* grid) { ui->YBLbl->setCurrentSection(grid->Col() + 1); };
 }
 
 TQCGT_18::~TQCGT_18() = default;
 
-TXGrid* TQCGT_18::Grid() const { return ui->XGrid1; }
-
 void TQCGT_18::FormCreate() {
-    TAssetScreen::FormCreate();
+    TAssetTableScreen::FormCreate();
     // The share path receives payments on the event date; the receipt date is not asked.
     HideGridColumn(ui->XGrid1, 1);
     FillComboLines(ui->TypeTextComboBox, {"OA - Active asset - Other asset CGT event",
@@ -35,7 +31,7 @@ void TQCGT_18::FormCreate() {
 }
 
 void TQCGT_18::FormShow() {
-    TAssetScreen::FormShow();
+    TAssetTableScreen::FormShow();
     // Every payment is a non-active other CGT event, whatever the shares are.
     ui->TypeTextComboBox->setCurrentIndex(1);
     ui->YBLbl->setCurrentSection(1);
@@ -43,15 +39,7 @@ void TQCGT_18::FormShow() {
         ShowAssetTypeAsText(ui->TypeTextComboBox);
 }
 
-void TQCGT_18::CheckLeave() {
-    TextList cells;
-    ui->XGrid1->SaveToList(cells);
-    if (const auto refusal = SharePaymentsLeaveCheck(cells, ReadDateText(GetFieldStr(726)),
-                                                     ReadDateText(GetFieldStr(729))))
-        RefuseAtCell(this, ui->XGrid1, *refusal);
-}
-
-void TQCGT_18::StepNext() {
-    SortRowsBy(ui->XGrid1, QStringLiteral("0,1"));
-    StepScreenIndex(1);
+std::optional<Refusal> TQCGT_18::RowsRefusal(const std::vector<std::string>& cells, double acquired,
+                                             double effective) const {
+    return SharePaymentsLeaveCheck(cells, acquired, effective);
 }

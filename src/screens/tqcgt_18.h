@@ -3,15 +3,13 @@
 
 #include <memory>
 
-#include "interview/tassetscreen.h"
+#include "screens/tassettablescreen.h"
 
 namespace Ui {
 class TQCGT_18;
 }
 
-class TXGrid;
-
-class TQCGT_18 : public TAssetScreen {
+class TQCGT_18 : public TAssetTableScreen {
     Q_OBJECT
 public:
     TQCGT_18();
@@ -19,11 +17,10 @@ public:
 
     void FormCreate() override;
     void FormShow() override;
-    TXGrid* Grid() const;
 
 protected:
-    void CheckLeave() override;
-    void StepNext() override;
+    std::optional<Refusal> RowsRefusal(const std::vector<std::string>& cells, double acquired,
+                                       double effective) const override;
 
 private:
     std::unique_ptr<Ui::TQCGT_18> ui;

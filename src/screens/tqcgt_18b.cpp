@@ -1,12 +1,10 @@
 #include "screens/tqcgt_18b.h"
 
 #include "controls/txgrid.h"
-#include "interview/interview_steps.h"
 #include "platform/qt_message_box.h"
 #include "screens/asset_screen_setup.h"
 #include "screens/core/asset_tables.h"
 #include "screens/core/event_checks.h"
-#include "screens/grid_focus.h"
 #include "store/field_store.h"
 #include "ui_tqcgt_18b.h"
 
@@ -16,21 +14,19 @@ enum TrustColumn { tcPaid = 0, tcEvent = 1, tcConcession = 4, tcTaxFree = 5, tcT
 
 TQCGT_18b::TQCGT_18b() : ui(new Ui::TQCGT_18b) {
     ui->setupUi(this);
-    ShowBothScrollBars(ui->XGrid1);
+    SetTable(ui->XGrid1, QStringLiteral("0"));
     ui->XGrid1->OnClick = [this](TXGrid* grid) { CellClicked(grid->Col(), grid->Row()); };
 }
 
 TQCGT_18b::~TQCGT_18b() = default;
 
-TXGrid* TQCGT_18b::Grid() const { return ui->XGrid1; }
-
 void TQCGT_18b::FormCreate() {
-    TAssetScreen::FormCreate();
+    TAssetTableScreen::FormCreate();
     SetPaymentEvent(ui->EventEdit, "E4", "E4 - Capital payment for trust interest");
 }
 
 void TQCGT_18b::FormShow() {
-    TAssetScreen::FormShow();
+    TAssetTableScreen::FormShow();
     SetFieldStr(PaymentTypeField, "ON");
     ui->YBLbl->setCurrentSection(1);
 }
@@ -51,15 +47,7 @@ void TQCGT_18b::CellClicked(int col, int row) {
     if (rule.afterJune2001 && col == tcConcession) ShowInfo(FromLatin1Text(AfterJune2001Message));
 }
 
-void TQCGT_18b::CheckLeave() {
-    TextList cells;
-    ui->XGrid1->SaveToList(cells);
-    if (const auto refusal = TrustPaymentsLeaveCheck(cells, ReadDateText(GetFieldStr(726)),
-                                                     ReadDateText(GetFieldStr(729))))
-        RefuseAtCell(this, ui->XGrid1, *refusal);
-}
-
-void TQCGT_18b::StepNext() {
-    SortRowsBy(ui->XGrid1, QStringLiteral("0"));
-    StepScreenIndex(1);
+std::optional<Refusal> TQCGT_18b::RowsRefusal(const std::vector<std::string>& cells,
+                                              double acquired, double effective) const {
+    return TrustPaymentsLeaveCheck(cells, acquired, effective);
 }

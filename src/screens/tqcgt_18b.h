@@ -4,15 +4,13 @@
 
 #include <memory>
 
-#include "interview/tassetscreen.h"
+#include "screens/tassettablescreen.h"
 
 namespace Ui {
 class TQCGT_18b;
 }
 
-class TXGrid;
-
-class TQCGT_18b : public TAssetScreen {
+class TQCGT_18b : public TAssetTableScreen {
     Q_OBJECT
 public:
     TQCGT_18b();
@@ -20,11 +18,10 @@ public:
 
     void FormCreate() override;
     void FormShow() override;
-    TXGrid* Grid() const;
 
 protected:
-    void CheckLeave() override;
-    void StepNext() override;
+    std::optional<Refusal> RowsRefusal(const std::vector<std::string>& cells, double acquired,
+                                       double effective) const override;
 
 private:
     void CellClicked(int col, int row);

@@ -59,7 +59,6 @@ void TQCGT_19::CheckLeave() {
         return;
     }
     if (!refusal) return;
-    Refuse(refusal->message, refusal->focus == efProceeds
-                                 ? static_cast<QWidget*>(ui->CapitalProceedsEdit)
-                                 : static_cast<QWidget*>(ui->DateofCGTEventEdit));
+    Refuse(refusal->message, refusal->focus,
+           {{efEventDate, ui->DateofCGTEventEdit}, {efProceeds, ui->CapitalProceedsEdit}});
 }

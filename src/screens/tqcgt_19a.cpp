@@ -65,29 +65,12 @@ void TQCGT_19a::CheckLeave() {
     if (const TextList* costs = GetFieldLst(737)) in.incurred = CostElementIncurredDates(*costs);
     const auto refusal = DepreciatingLeaveCheck(in);
     if (!refusal) return;
-    QWidget* focus = nullptr;
-    switch (refusal->focus) {
-        case dfCost:
-            focus = ui->AssetCost;
-            break;
-        case dfTermination:
-            focus = ui->CapitalProceedsEdit;
-            break;
-        case dfEventDate:
-            focus = ui->DateofCGTEventEdit;
-            break;
-        case dfPool:
-            focus = ui->rbLVPYes;
-            break;
-        case dfPercentage:
-            focus = ui->LVPFractionEdt;
-            break;
-        case dfSum:
-            focus = ui->SumofRednEdt;
-            break;
-        default:
-            focus = ui->TotDeclEdt;
-            break;
-    }
-    Refuse(refusal->message, focus);
+    Refuse(refusal->message, refusal->focus,
+           {{dfCost, ui->AssetCost},
+            {dfTermination, ui->CapitalProceedsEdit},
+            {dfEventDate, ui->DateofCGTEventEdit},
+            {dfPool, ui->rbLVPYes},
+            {dfPercentage, ui->LVPFractionEdt},
+            {dfSum, ui->SumofRednEdt},
+            {dfDecline, ui->TotDeclEdt}});
 }
