@@ -30,6 +30,18 @@ long double NumberOfText(const std::string& text) {
     return TryReadNumber(text, value) ? value : 0;
 }
 
+long double FieldNumber(int field) {
+    const int type = GetFieldType(field);
+    if (type == dtString || type == dtSmallStr) {
+        std::string text;
+        for (char c : GetFieldStr(field))
+            if (c != '%' && c != ',') text += c;
+        return NumberOfText(text);
+    }
+    return type == dtNumeric || type == dtCurrency || type == dtCurrencyCnt ? GetFieldVal(field)
+                                                                            : 0;
+}
+
 std::string ElementCode(const std::string& text) { return TrimmedText(text.substr(0, 2)); }
 
 std::vector<CostElement> ReadCostElements(int field) {

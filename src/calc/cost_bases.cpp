@@ -4,6 +4,7 @@
 #include "base/dates.h"
 #include "base/text_encoding.h"
 #include "calc/asset_fields.h"
+#include "calc/calc_inputs.h"
 #include "calc/indexation.h"
 #include "calc/opening_cost_base.h"
 #include "calc/summary_steps.h"
@@ -142,7 +143,7 @@ CostBaseFigures CalculateCostBases(TGridModel& ws, const SummaryState& state) {
     SetFieldVal(fEventCpi, f.eventCpi);
     if (state.proceeds > 0) SetFieldVal(fProceedsShown, RoundEven(state.proceeds));
     f.proceeds = GetFieldVal(fProceedsShown);
-    f.percent = GetFieldVal(fPercentDisposed);
+    f.percent = FieldNumber(fPercentDisposed);
     SetFieldVal(fPercentShown, f.percent);
     SetFieldVal(fDaysNotExemptShown, RoundEven(GetFieldVal(fDaysNotExempt)));
     SetFieldVal(fTotalDaysShown, RoundEven(GetFieldVal(fTotalDays)));

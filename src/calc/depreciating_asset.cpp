@@ -2,6 +2,7 @@
 
 #include "base/numbers.h"
 #include "calc/asset_fields.h"
+#include "calc/calc_inputs.h"
 #include "store/field_store.h"
 
 namespace {
@@ -44,7 +45,7 @@ long double NonTaxableUse() {
     if (FieldEmpty(fTaxableUsePercent) && FieldNotEmpty(fSumOfReductions) &&
         FieldNotEmpty(fTotalDecline))
         return GetFieldVal(fSumOfReductions) / GetFieldVal(fTotalDecline) * 100;
-    return 100 - GetFieldVal(fTaxableUsePercent);
+    return 100 - FieldNumber(fTaxableUsePercent);
 }
 
 }  // namespace

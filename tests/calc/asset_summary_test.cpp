@@ -234,7 +234,8 @@ TEST_F(SummaryTest, DepreciatingAssetInTheLowValuePoolUsesTheTaxableUse) {
     SetFieldStr(fAssetType, "OA");
     SetFieldStr(fAcquisitionDate, "01/08/2001");
     SetFieldVal(fDepreciatingCost, 900);
-    SetFieldVal(fTaxableUsePercent, 75);
+    // Stored as the entry field displays it, as the interview saves a percentage.
+    SetFieldStr(fTaxableUsePercent, "75.00%");
     Sold("01/09/2005", 300);
     const AssetSummary s = RunSummary(SummaryScreen::Depreciating);
     EXPECT_EQ(s.lossUse.nonTaxableUse, 25);
