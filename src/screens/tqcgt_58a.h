@@ -1,0 +1,20 @@
+#pragma once
+// The calculation summary of a depreciating asset: the termination value against the cost,
+// less the indexation component, scaled by the part of the asset's use that was not taxable.
+
+#include "screens/tsummaryscreen.h"
+
+class TQCGT_58A : public TSummaryScreen {
+    Q_OBJECT
+public:
+    TQCGT_58A();
+    AmountTable& Methods() { return methods_; }
+
+protected:
+    void ShowResults(const AssetSummary& summary) override;
+
+private:
+    AmountTable methods_;
+    QLabel* message1_ = nullptr;
+    QLabel* message2_ = nullptr;
+};
