@@ -113,34 +113,52 @@ void SelectRadioItem(QButtonGroup* group, int index) {
 
 int SelectedRadioItem(const QButtonGroup* group) { return group->checkedId(); }
 
+namespace {
+// A frameless radio group captioned on its left, so the panel keeps to two short rows.
+QButtonGroup* CaptionedRadioGroup(QWidget* parent, QBoxLayout* into, const char* name,
+                                  const QString& caption, const QStringList& items) {
+    auto* box = new QGroupBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setFlat(true);
+    box->setAccessibleName(caption);
+    box->setStyleSheet(QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
+    QButtonGroup* group = RadioGroup(box, items, true);
+    auto* layout = static_cast<QBoxLayout*>(box->layout());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->insertWidget(0, new QLabel(caption, box));
+    // Both only show what the asset type says; it is changed on the registration screen.
+    box->setEnabled(false);
+    into->addWidget(box);
+    return group;
+}
+}  // namespace
+
 EventDataControls BuildEventDataPanel(QWidget* parent) {
     EventDataControls c;
     c.panel = new QWidget(parent);
     c.panel->setObjectName(QStringLiteral("EventDataPanel"));
-    auto* layout = new QHBoxLayout(c.panel);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(c.panel);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
+    auto* first = new QHBoxLayout;
     auto* dateLabel = new QLabel(QStringLiteral("Base date:"), c.panel);
     c.baseDate = ResultEdit(c.panel, "BaseDateEdit", BaseDateField, ntDate);
     c.baseDate->setMinimumWidth(84);
     c.baseDate->setMaximumWidth(96);
     dateLabel->setBuddy(c.baseDate);
-    layout->addWidget(dateLabel);
-    layout->addWidget(c.baseDate);
-    auto* active = new QGroupBox(QStringLiteral("Active status"), c.panel);
-    active->setObjectName(QStringLiteral("AssetActiveStatusRadioGroup"));
-    c.activeStatus =
-        RadioGroup(active, {QStringLiteral("Active"), QStringLiteral("Non-active")}, false);
-    auto* type = new QGroupBox(QStringLiteral("Asset type"), c.panel);
-    type->setObjectName(QStringLiteral("AssetTypeRadioGroup"));
-    c.assetType = RadioGroup(type,
-                             {QStringLiteral("Shares/units"), QStringLiteral("Real estate"),
-                              QStringLiteral("Other"), QStringLiteral("Collectable")},
-                             true);
-    // Both only show what the asset type says; they are changed on the registration screen.
-    active->setEnabled(false);
-    type->setEnabled(false);
-    layout->addWidget(active);
-    layout->addWidget(type, 1);
+    first->addWidget(dateLabel);
+    first->addWidget(c.baseDate);
+    first->addSpacing(16);
+    c.activeStatus = CaptionedRadioGroup(c.panel, first, "AssetActiveStatusRadioGroup",
+                                         QStringLiteral("Active status:"),
+                                         {QStringLiteral("Active"), QStringLiteral("Non-active")});
+    rows->addLayout(first);
+    auto* second = new QHBoxLayout;
+    c.assetType =
+        CaptionedRadioGroup(c.panel, second, "AssetTypeRadioGroup", QStringLiteral("Asset type:"),
+                            {QStringLiteral("Shares/units"), QStringLiteral("Real estate"),
+                             QStringLiteral("Other"), QStringLiteral("Collectable")});
+    rows->addLayout(second);
     return c;
 }
 

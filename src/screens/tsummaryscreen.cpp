@@ -93,6 +93,7 @@ TSummaryScreen::TSummaryScreen(SummaryScreen kind, const Names& names) : kind_(k
 
     taxpayerPanel_ = ScrollPanel(section, "TaxPayerViewPanel");
     taxpayerPanel_->setWidgetResizable(true);
+    taxpayerPanel_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     taxpayerContent_ = new QWidget;
     taxpayerLayout_ = new QVBoxLayout(taxpayerContent_);
     taxpayerLayout_->setContentsMargins(4, 4, 4, 4);

@@ -90,9 +90,9 @@ TEST(SummaryPath, SharesTypedThroughThePathShowAndSaveTheirGains) {
     Press(window, "BtnNext");
     ASSERT_EQ(ScreenId(window), "Screen 2016");
 
-    EXPECT_EQ(FieldText(window, "IndGainEdit").remove(QLatin1Char('$')), "18,050");
-    EXPECT_EQ(FieldText(window, "DisGainEdit").remove(QLatin1Char('$')), "20,000");
-    EXPECT_EQ(FieldText(window, "OthGainEdit"), "");
+    EXPECT_EQ(FieldText(window, "IndGainEdit").toStdString(), "18050");
+    EXPECT_EQ(FieldText(window, "DisGainEdit").toStdString(), "20000");
+    EXPECT_EQ(FieldText(window, "OthGainEdit").toStdString(), "");
     EXPECT_EQ(module.freeResources(), 1);
 
     SavedReturn saved(file);
