@@ -8,11 +8,14 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "base/module_state.h"
 #include "base/text_encoding.h"
 #include "controls/ttaxedit.h"
 #include "controls/txgrid.h"
 #include "grid/grid_model.h"
+#include "interview/field_binding.h"
 #include "interview/tchildform.h"
+#include "interview/tframewnd.h"
 #include "platform/qt_message_box.h"
 #include "screens/core/summary_rules.h"
 #include "store/field_store.h"
@@ -228,4 +231,12 @@ SummaryFrame BuildSummaryFrame(TChildForm* screen, const char* warningName,
     f.views = RadioGroup(selector, views, true);
     f.inside->addWidget(selector);
     return f;
+}
+
+void ReloadScreenControls(TChildForm* screen) {
+    TFrameWnd* frame = State().FrameWnd;
+    if (frame && frame->CurrentScreen() == screen)
+        frame->LoadScreenFields();
+    else
+        LoadScreenFields(screen, {});
 }

@@ -88,3 +88,6 @@ struct SummaryFrame {
 SummaryFrame BuildSummaryFrame(TChildForm* screen, const char* warningName,
                                const QString& sectionTitle, const char* selectorName,
                                const QStringList& views);
+
+// Loads the screen's bound controls again once a calculation has written the item.
+void ReloadScreenControls(TChildForm* screen);

@@ -6,11 +6,12 @@
 #include <QLabel>
 
 #include "base/module_state.h"
+#include "calc/calc_inputs.h"
 #include "calc/worksheet_columns.h"
 #include "controls/ttaxedit.h"
 #include "controls/txgrid.h"
-#include "interview/field_binding.h"
 #include "interview/tframewnd.h"
+#include "platform/qt_message_box.h"
 #include "screens/asset_screen_setup.h"
 #include "store/field_store.h"
 
@@ -78,6 +79,8 @@ TPaymentSummaryScreen::TPaymentSummaryScreen(PaymentScreen kind)
     auto* sheet = new QVBoxLayout(worksheetPanel_);
     sheet->setContentsMargins(0, 0, 0, 0);
     eventData_ = BuildEventDataPanel(worksheetPanel_);
+    // The base date here is the payments' own; the item's field belongs to the asset summary.
+    eventData_.baseDate->setProperty("tag", QVariant());
     sheet->addWidget(eventData_.panel);
     grid_ = new TXGrid(worksheetPanel_);
     grid_->setObjectName(QStringLiteral("XGrid1"));
@@ -102,16 +105,10 @@ void TPaymentSummaryScreen::RefreshPayments() {
     ShowAssetType(eventData_, GetFieldStr(AssetTypeField));
     const PaymentOutcome outcome =
         ::RefreshPayments(grid_->Model(), {kind_, IncomeYearDates(TaxYear)});
-    ReloadBoundControls();
+    ReloadScreenControls(this);
+    eventData_.baseDate->setText(FromLatin1Text(BaseDateText()));
     gains_.SetColumnEnabled(0, outcome.indexedEnabled);
     gains_.SetColumnEnabled(1, outcome.discountEnabled);
-}
-
-void TPaymentSummaryScreen::ReloadBoundControls() {
-    if (TFrameWnd* frame = Frame(); frame && frame->CurrentScreen() == this)
-        frame->LoadScreenFields();
-    else
-        LoadScreenFields(this, {});
 }
 
 void TPaymentSummaryScreen::SelectView(int view) {

@@ -26,7 +26,6 @@ public:
 
 private:
     void RefreshPayments();
-    void ReloadBoundControls();
 
     PaymentScreen kind_;
     QLabel* descLabel_ = nullptr;

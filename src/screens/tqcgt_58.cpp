@@ -6,40 +6,28 @@
 #include "controls/ttaxedit.h"
 #include "screens/core/summary_rules.h"
 
-namespace {
-const QStringList MethodHeadings = {QStringLiteral("Indexed gain"), QStringLiteral("Discount gain"),
-                                    QStringLiteral("Other gain"), QStringLiteral("Capital loss")};
-}  // namespace
-
 TQCGT_58::TQCGT_58()
     : TSummaryScreen(SummaryScreen::General,
-                     {"CalculationSelectorRadioGroup", "CGTWorksheetXGrid"}),
-      methods_(TaxpayerContent(), MethodHeadings) {
+                     {"CalculationSelectorRadioGroup", "CGTWorksheetXGrid"}) {
     setObjectName(QStringLiteral("TQCGT_58"));
-    QVBoxLayout* layout = TaxpayerLayout();
-    auto* heading = new QLabel(
-        QStringLiteral("The calculated capital gain(s) or capital loss for this asset/event are "
-                       "as follows:"),
-        TaxpayerContent());
-    heading->setWordWrap(true);
-    layout->addWidget(heading);
-    methods_.AddRow(QStringLiteral("Capital proceeds:"), {{"ProceedsIndGainEdit", 1130},
-                                                          {"ProceedsDisGainEdit", 1133},
-                                                          {"ProceedsOthGainEdit", 1136},
-                                                          {"ProceedsLossEdit", 1140}});
-    methods_.AddRow(QStringLiteral("Less cost base:"), {{"CostbaseIndGainEdit", 1131},
-                                                        {"CostbaseDisGainEdit", 1134},
-                                                        {"CostbaseOthGainEdit", 1137},
-                                                        {"CostbaseLossEdit", 1139}});
-    methods_.AddRow(
-        QStringLiteral("Capital gain/loss:"),
-        {{"IndGainEdit", 1132}, {"DisGainEdit", 1135}, {"OthGainEdit", 1138}, {"LossEdit", 1141}});
-    layout->addWidget(methods_.Widget());
-    message1_ = AddMessageLabel("MsgLabel1");
-    message2_ = AddMessageLabel("MsgLabel2");
+    AddMethodsView({{QStringLiteral("Capital proceeds:"),
+                     {{"ProceedsIndGainEdit", 1130},
+                      {"ProceedsDisGainEdit", 1133},
+                      {"ProceedsOthGainEdit", 1136},
+                      {"ProceedsLossEdit", 1140}}},
+                    {QStringLiteral("Less cost base:"),
+                     {{"CostbaseIndGainEdit", 1131},
+                      {"CostbaseDisGainEdit", 1134},
+                      {"CostbaseOthGainEdit", 1137},
+                      {"CostbaseLossEdit", 1139}}},
+                    {QStringLiteral("Capital gain/loss:"),
+                     {{"IndGainEdit", 1132},
+                      {"DisGainEdit", 1135},
+                      {"OthGainEdit", 1138},
+                      {"LossEdit", 1141}}}});
     AddPaymentGains();
     AddCarriedForward();
-    layout->addStretch(1);
+    TaxpayerLayout()->addStretch(1);
 }
 
 void TQCGT_58::AddPaymentGains() {
@@ -84,12 +72,7 @@ void TQCGT_58::AddCarriedForward() {
     TaxpayerLayout()->addWidget(carriedForward_);
 }
 
-void TQCGT_58::ShowResults(const AssetSummary& summary) {
-    const MethodColumn* columns[] = {&summary.indexed, &summary.discount, &summary.other,
-                                     &summary.loss};
-    for (int col = 0; col < 4; ++col) methods_.SetColumnEnabled(col, columns[col]->enabled);
-    ShowMessage(message1_, summary.message1);
-    ShowMessage(message2_, summary.message2);
+void TQCGT_58::ShowMoreResults(const AssetSummary& summary) {
     paymentGains_->setVisible(ShowsPaymentGains(Worksheet()));
     carriedForward_->setVisible(summary.partialDisposal);
     const long double carried[] = {summary.carriedIndexed, summary.carriedNonIndexed,

@@ -8,18 +8,14 @@ class TQCGT_58 : public TSummaryScreen {
     Q_OBJECT
 public:
     TQCGT_58();
-    AmountTable& Methods() { return methods_; }
 
 protected:
-    void ShowResults(const AssetSummary& summary) override;
+    void ShowMoreResults(const AssetSummary& summary) override;
 
 private:
     void AddPaymentGains();
     void AddCarriedForward();
 
-    AmountTable methods_;
-    QLabel* message1_ = nullptr;
-    QLabel* message2_ = nullptr;
     QWidget* paymentGains_ = nullptr;
     QWidget* carriedForward_ = nullptr;
     TTaxEdit* carried_[3] = {};

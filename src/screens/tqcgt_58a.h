@@ -8,13 +8,7 @@ class TQCGT_58A : public TSummaryScreen {
     Q_OBJECT
 public:
     TQCGT_58A();
-    AmountTable& Methods() { return methods_; }
 
 protected:
-    void ShowResults(const AssetSummary& summary) override;
-
-private:
-    AmountTable methods_;
-    QLabel* message1_ = nullptr;
-    QLabel* message2_ = nullptr;
+    void ShowMoreResults(const AssetSummary& summary) override;
 };

@@ -12,7 +12,6 @@
 #include "controls/ttaxedit.h"
 #include "controls/txgrid.h"
 #include "controls/txgridtotals.h"
-#include "interview/field_binding.h"
 #include "interview/interview_steps.h"
 #include "interview/tframewnd.h"
 #include "platform/qt_message_box.h"
@@ -173,15 +172,8 @@ void TSummaryScreen::RefreshSummary() {
     ShowAssetType(eventData_, GetFieldStr(AssetTypeField));
     const AssetSummary summary = ::RefreshSummary(register_->Model(), worksheet_->Model(),
                                                   {kind_, IncomeYearDates(TaxYear)});
-    ReloadBoundControls();
+    ReloadScreenControls(this);
     ShowResults(summary);
-}
-
-void TSummaryScreen::ReloadBoundControls() {
-    if (TFrameWnd* frame = Frame(); frame && frame->CurrentScreen() == this)
-        frame->LoadScreenFields();
-    else
-        LoadScreenFields(this, {});
 }
 
 void TSummaryScreen::SelectView(int view) {
@@ -212,17 +204,39 @@ void TSummaryScreen::StepNext() {
     if (TFrameWnd* frame = Frame()) frame->SetNavigatorVisible(false);
 }
 
-QLabel* TSummaryScreen::AddMessageLabel(const char* name) {
-    auto* label = new QLabel(taxpayerContent_);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #000080; font-weight: bold"));
-    label->hide();
-    taxpayerLayout_->addWidget(label);
-    return label;
+void TSummaryScreen::AddMethodsView(const MethodRows& rows) {
+    auto* heading = new QLabel(
+        QStringLiteral("The calculated capital gain(s) or capital loss for this asset/event are "
+                       "as follows:"),
+        taxpayerContent_);
+    heading->setWordWrap(true);
+    taxpayerLayout_->addWidget(heading);
+    methods_ = std::make_unique<AmountTable>(
+        taxpayerContent_,
+        QStringList{QStringLiteral("Indexed gain"), QStringLiteral("Discount gain"),
+                    QStringLiteral("Other gain"), QStringLiteral("Capital loss")});
+    for (const auto& [caption, cells] : rows) methods_->AddRow(caption, cells);
+    taxpayerLayout_->addWidget(methods_->Widget());
+    for (QLabel** message : {&message1_, &message2_}) {
+        auto* label = new QLabel(taxpayerContent_);
+        label->setObjectName(message == &message1_ ? QStringLiteral("MsgLabel1")
+                                                   : QStringLiteral("MsgLabel2"));
+        label->setWordWrap(true);
+        label->setStyleSheet(QStringLiteral("color: #000080; font-weight: bold"));
+        label->hide();
+        taxpayerLayout_->addWidget(label);
+        *message = label;
+    }
 }
 
-void TSummaryScreen::ShowMessage(QLabel* label, const std::string& text) {
-    label->setText(FromLatin1Text(text));
-    label->setVisible(!text.empty());
+void TSummaryScreen::ShowResults(const AssetSummary& summary) {
+    const MethodColumn* columns[] = {&summary.indexed, &summary.discount, &summary.other,
+                                     &summary.loss};
+    ShowMoreResults(summary);
+    for (int col = 0; col < 4; ++col) methods_->SetColumnEnabled(col, columns[col]->enabled);
+    for (const auto& [label, text] :
+         {std::pair{message1_, &summary.message1}, std::pair{message2_, &summary.message2}}) {
+        label->setText(FromLatin1Text(*text));
+        label->setVisible(!text->empty());
+    }
 }

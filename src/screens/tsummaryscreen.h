@@ -3,6 +3,10 @@
 // results, the asset register and the CGT worksheet, switched by a radio group. The two
 // summary classes differ in their taxpayer view and the calculation they ask for.
 
+#include <memory>
+#include <utility>
+#include <vector>
+
 #include "calc/asset_summary.h"
 #include "interview/tassetscreen.h"
 #include "screens/core/summary_view_memory.h"
@@ -32,6 +36,7 @@ public:
     TXGrid* WorksheetGrid() const { return worksheet_; }
     QScrollArea* WorksheetPanel() const { return worksheetPanel_; }
     QScrollArea* TaxpayerPanel() const { return taxpayerPanel_; }
+    AmountTable& Methods() const { return *methods_; }
     // Where the three print buttons go once reports can be previewed; empty and hidden
     // until then.
     QWidget* PrintButtonBar() const { return printButtonBar_; }
@@ -47,15 +52,17 @@ protected:
     QVBoxLayout* TaxpayerLayout() const { return taxpayerLayout_; }
     void StepNext() override;
     // Shows the results the calculation left in the summary and the store.
-    virtual void ShowResults(const AssetSummary& summary) = 0;
-    QLabel* AddMessageLabel(const char* name);
-    static void ShowMessage(QLabel* label, const std::string& text);
+    // The heading, the method columns with these rows, and the two messages.
+    using MethodRows = std::vector<std::pair<QString, std::vector<AmountCell>>>;
+    void AddMethodsView(const MethodRows& rows);
+    // What the derived view shows beyond the method columns and the messages.
+    virtual void ShowMoreResults(const AssetSummary& summary) = 0;
 
 private:
     SummaryViewMemory& Memory() const;
     void FirstShow();
     void RefreshSummary();
-    void ReloadBoundControls();
+    void ShowResults(const AssetSummary& summary);
 
     SummaryScreen kind_;
     QLabel* descLabel_ = nullptr;
@@ -69,4 +76,7 @@ private:
     TXGrid* register_ = nullptr;
     TXGrid* worksheet_ = nullptr;
     QWidget* printButtonBar_ = nullptr;
+    std::unique_ptr<AmountTable> methods_;
+    QLabel* message1_ = nullptr;
+    QLabel* message2_ = nullptr;
 };

@@ -196,6 +196,7 @@ TEST_F(CalculationSummaryScreens, PaymentsSummaryShowsTheExcessAsAGainOfThisYear
     EXPECT_TRUE(Enabled("OthCapGainEdt"));
     ClickRadio("RadioGroup3Item1");
     EXPECT_FALSE(Control("XGrid1")->isHidden());
+    EXPECT_EQ(Control<TTaxEdit>("BaseDateEdit")->text(), "01/07/2000");
     EXPECT_TRUE(Control("TaxPayerViewPanel")->isHidden());
     Next();
     EXPECT_EQ(Shown(), 2016);
