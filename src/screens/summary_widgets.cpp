@@ -204,7 +204,7 @@ void AddVisionWarning(QWidget* parent, const char* name) {
 
 SummaryFrame BuildSummaryFrame(TChildForm* screen, const char* warningName,
                                const QString& sectionTitle, const char* selectorName,
-                               const QStringList& views) {
+                               const QStringList& views, std::function<void(int)> selectView) {
     screen->resize(628, 475);
     screen->setWindowTitle(QStringLiteral("17 - Income - Capital gains and capital losses"));
     screen->setHelpContext(30);
@@ -229,6 +229,10 @@ SummaryFrame BuildSummaryFrame(TChildForm* screen, const char* warningName,
     selector->setAccessibleName(QStringLiteral("View"));
     selector->setProperty("viewSelector", true);
     f.views = RadioGroup(selector, views, true);
+    QObject::connect(f.views, &QButtonGroup::idToggled, screen,
+                     [selectView = std::move(selectView)](int id, bool checked) {
+                         if (checked) selectView(id);
+                     });
     f.inside->addWidget(selector);
     return f;
 }

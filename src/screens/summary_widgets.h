@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -85,9 +86,10 @@ struct SummaryFrame {
     QVBoxLayout* outside = nullptr;  // the screen's layout, below the section
     QButtonGroup* views = nullptr;
 };
+// `selectView` runs with the index of each view chosen.
 SummaryFrame BuildSummaryFrame(TChildForm* screen, const char* warningName,
                                const QString& sectionTitle, const char* selectorName,
-                               const QStringList& views);
+                               const QStringList& views, std::function<void(int)> selectView);
 
 // Loads the screen's bound controls again once a calculation has written the item.
 void ReloadScreenControls(TChildForm* screen);

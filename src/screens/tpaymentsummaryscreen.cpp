@@ -41,12 +41,10 @@ TPaymentSummaryScreen::TPaymentSummaryScreen(PaymentScreen kind)
                     QStringLiteral("Other gain")}) {
     SummaryFrame frame = BuildSummaryFrame(
         this, "lblVIwarn", QStringLiteral("Section 7 - Summary - Non-assessable payments"),
-        "RadioGroup3", {QStringLiteral("Taxpayer View"), QStringLiteral("Worksheet View")});
+        "RadioGroup3", {QStringLiteral("Taxpayer View"), QStringLiteral("Worksheet View")},
+        [this](int view) { SelectView(view); });
     descLabel_ = frame.descLabel;
     viewSelector_ = frame.views;
-    connect(viewSelector_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked) SelectView(id);
-    });
     QWidget* section = frame.section;
     QVBoxLayout* inside = frame.inside;
 

@@ -78,12 +78,10 @@ TSummaryScreen::TSummaryScreen(SummaryScreen kind, const Names& names) : kind_(k
         this, "lblVIWarn", QStringLiteral("Section - 7 - Summary of calculations "),
         names.viewSelector,
         {QStringLiteral("Taxpayer View"), QStringLiteral("Asset Register"),
-         QStringLiteral("CGT Worksheet")});
+         QStringLiteral("CGT Worksheet")},
+        [this](int view) { SelectView(view); });
     descLabel_ = frame.descLabel;
     viewSelector_ = frame.views;
-    connect(viewSelector_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked) SelectView(id);
-    });
     QWidget* section = frame.section;
     QVBoxLayout* inside = frame.inside;
 
