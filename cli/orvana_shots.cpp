@@ -1,10 +1,12 @@
-// orvana-shots OUTDIR [--file FILE --tfn ID] [--vision] [--item N]: shows every screen of the
-// catalogue in the module's main window on the offscreen platform and saves it as
-// OUTDIR/SCREEN.png.
+// orvana-shots OUTDIR [--file FILE --tfn ID] [--vision] [--item N] [--views]: shows every screen
+// of the catalogue in the module's main window on the offscreen platform and saves it as
+// OUTDIR/SCREEN.png; with --views, a screen that offers several views is also saved once per
+// view as OUTDIR/SCREEN-VIEW.png.
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QRadioButton>
 #include <cstdio>
 
 #include "base/module_state.h"
@@ -28,6 +30,22 @@ void OpenPathItem(ModuleState& state, int k, int item) {
     state.SelectedItem = item;
 }
 
+// Chooses each view of a screen's view selector in turn and saves the window.
+int SaveViews(QWidget* main, QWidget* screen, const QDir& out, int number) {
+    int saved = 0;
+    for (QWidget* selector : screen->findChildren<QWidget*>())
+        if (selector->property("viewSelector").toBool()) {
+            const auto buttons = selector->findChildren<QRadioButton*>();
+            for (int view = 0; view < buttons.size(); ++view) {
+                buttons[view]->click();
+                QCoreApplication::processEvents();
+                const QString name =
+                    out.filePath(QStringLiteral("%1-%2.png").arg(number).arg(view));
+                if (main->grab().save(name)) ++saved;
+            }
+        }
+    return saved;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -47,7 +65,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption itemOption(QStringLiteral("item"),
                                         QStringLiteral("the item each asset path screen shows"),
                                         QStringLiteral("N"));
-    parser.addOptions({fileOption, tfnOption, visionOption, itemOption});
+    const QCommandLineOption viewsOption(QStringLiteral("views"),
+                                         QStringLiteral("also save each view of a screen"));
+    parser.addOptions({fileOption, tfnOption, visionOption, itemOption, viewsOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) parser.showHelp(2);
     const QDir out(parser.positionalArguments().first());
@@ -85,6 +105,8 @@ int main(int argc, char** argv) {
         if (!state.ScreenShown || !frame->CurrentScreen()) continue;
         const QString name = out.filePath(QString::number(entry.number) + QStringLiteral(".png"));
         if (main->grab().save(name)) ++saved;
+        if (parser.isSet(viewsOption))
+            saved += SaveViews(main, frame->CurrentScreen(), out, entry.number);
     }
     delete main;
     std::printf("orvana-shots: %d screens saved in %s\n", saved, qPrintable(out.path()));

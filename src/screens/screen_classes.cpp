@@ -51,6 +51,12 @@
 #include "screens/tqcgt_20a.h"
 #include "screens/tqcgt_20b.h"
 
+// Asset paths: calculation summaries
+#include "screens/tqcgt_58.h"
+#include "screens/tqcgt_58a.h"
+#include "screens/tqcgt_59a.h"
+#include "screens/tqcgt_59b.h"
+
 // Before the choice table
 #include "screens/tqcgt02_05.h"
 #include "screens/tqcgt_57.h"
@@ -136,6 +142,16 @@ const ScreenClassTable& ScreenClasses() {
         {2049, Make<TQCGT_20>},
         {2059, Make<TQCGT_20>},
         {2069, Make<TQCGT_20>},
+
+        // Asset paths: calculation summaries
+        {2015, Make<TQCGT_59a>},
+        {2028, Make<TQCGT_59b>},
+        {2016, Make<TQCGT_58>},
+        {2029, Make<TQCGT_58>},
+        {2040, Make<TQCGT_58>},
+        {2060, Make<TQCGT_58>},
+        {2070, Make<TQCGT_58>},
+        {2050, Make<TQCGT_58A>},
 
         // Before the choice table
         {2101, Make<TQCGT02_05>},
