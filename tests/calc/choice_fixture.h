@@ -68,6 +68,19 @@ protected:
         AddRecord(fManualTable, ManualTableColumns, cells);
     }
 
+    // A trust interest holding an active asset "other" gain of 50 and sold for a gain of 70.
+    static void AddUnitsWithTrustGain(const TextList* lossesApplied = nullptr) {
+        ZeroScratchFields();
+        SetFieldStr(fAssetName, "Units");
+        SetFieldChecked(fItemHasTrustGains);
+        SetFieldVal(fItemTrustGainFirst + 8, 50);  // SBAA/Oth
+        SetFieldChecked(fProceedsAboveZero);
+        SetFieldStr(fAssetType, "UN");
+        SetFieldVal(fOtherGain, 70);
+        if (lossesApplied) SetFieldLst(fItemLossesApplied, *lossesApplied);
+        PutWorksheetItem(452, WorksheetItemCount(452) + 1);
+    }
+
     void Open() { OpenChoiceTable(table); }
 
     // The data row whose description begins with `name`, or -1.

@@ -178,14 +178,7 @@ TEST_F(ChoiceTest, SavedChoicesComeBackOnTheNextVisit) {
     AddTrust({{0, "Acme"}, {2, "500"}, {5, "100"}});
     AddManual({{1, "Painting"}, {2, "A "}, {3, "400"}, {4, "600"}});
     AddDisposal(451, {"BHP", "SN", 18050, 20000});
-    ZeroScratchFields();
-    SetFieldStr(fAssetName, "Units");
-    SetFieldChecked(fItemHasTrustGains);
-    SetFieldVal(fItemTrustGainFirst + 8, 50);  // SBAA/Oth
-    SetFieldChecked(fProceedsAboveZero);
-    SetFieldStr(fAssetType, "UN");
-    SetFieldVal(fOtherGain, 70);
-    PutWorksheetItem(452, 1);
+    AddUnitsWithTrustGain();
     Open();
     SetCell("Acme - Trust Oth/Dis", ccOtherApplied, "11");
     SetCell("Acme - Trust Col/Dis", ccCollectableApplied, "12");
@@ -225,18 +218,10 @@ TEST_F(ChoiceTest, SavedChoicesComeBackOnTheNextVisit) {
 }
 
 TEST_F(ChoiceTest, AnOldLossListIsReadOnlyAsFarAsItGoes) {
-    ZeroScratchFields();
-    SetFieldStr(fAssetName, "Units");
-    SetFieldChecked(fItemHasTrustGains);
-    SetFieldVal(fItemTrustGainFirst + 8, 50);
-    SetFieldChecked(fProceedsAboveZero);
-    SetFieldStr(fAssetType, "UN");
-    SetFieldVal(fOtherGain, 70);
     TextList old(23, " ");
     old[1] = "5";
     old[22] = "6";
-    SetFieldLst(fItemLossesApplied, old);
-    PutWorksheetItem(452, 1);
+    AddUnitsWithTrustGain(&old);
     Open();
     EXPECT_EQ(Cell("Units - Disposal", ccCollectableApplied), "5");
     EXPECT_EQ(Cell("Units - Disposal", ccTransferredApplied), "");

@@ -10,6 +10,7 @@
 
 #include "base/module_state.h"
 #include "base/text_encoding.h"
+#include "fixture_files.h"
 #include "item_answers.h"
 #include "orvana_tax_fixture.h"
 #include "store/data_file.h"
@@ -19,21 +20,6 @@
 namespace {
 
 constexpr const char* Tfn = "123 456 782";
-
-std::vector<std::string> ReturnFixtures() {
-    std::vector<std::string> files;
-    for (const auto& entry : fs::directory_iterator(ORVANA_RETURN_FIXTURES))
-        if (entry.path().extension() == ".txt") files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-std::vector<std::string> Cells(const std::string& text) {
-    std::vector<std::string> cells;
-    std::stringstream stream(text);
-    for (std::string cell; std::getline(stream, cell, '|');) cells.push_back(TrimmedText(cell));
-    return cells;
-}
 
 // "left = right", both trimmed.
 std::pair<std::string, std::string> Split(const std::string& text) {
@@ -99,19 +85,19 @@ protected:
         } else if (word == "tick") {
             SetFieldChecked(std::stoi(rest));
         } else if (word == "cost") {
-            auto c = Cells(rest);
+            auto c = FixtureCells(rest);
             c.resize(4);
             AddCost(c[0], c[1], c[2], c[3]);
         } else if (word == "share-payment") {
-            auto c = Cells(rest);
+            auto c = FixtureCells(rest);
             c.resize(3);
             AddSharePayment(c[0], c[1], c[2]);
         } else if (word == "trust") {
             // Name, then the nine gain columns in the table's order.
-            AddTableRecord(1215, 41, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, Cells(rest));
+            AddTableRecord(1215, 41, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, FixtureCells(rest));
         } else if (word == "manual") {
             // Description, type, indexed, discount, other gain, loss, can defer, defer auto.
-            AddTableRecord(1201, 21, {1, 2, 3, 4, 7, 8, 9, 10}, Cells(rest));
+            AddTableRecord(1201, 21, {1, 2, 3, 4, 7, 8, 9, 10}, FixtureCells(rest));
         } else if (word.rfind("expect", 0) == 0) {
             const auto [where, value] = Split(rest);
             expectations_.push_back({word, where, value, number});
@@ -166,7 +152,7 @@ protected:
             ASSERT_TRUE(fields.is_object()) << "no item " << e.where;
             ExpectValue(fields.value(e.where.substr(space + 1), json()), e.value);
         } else if (e.kind == "expect-row") {
-            const std::vector<std::string> parts = Cells(e.where);
+            const std::vector<std::string> parts = FixtureCells(e.where);
             ASSERT_EQ(parts.size(), 2u) << "expect-row DESCRIPTION | COLUMN = VALUE";
             const json row = Row(result, parts[0]);
             ASSERT_TRUE(row.is_object()) << "no row " << parts[0];
@@ -194,7 +180,8 @@ TEST_P(ReturnFixture, GivesTheWorkedFigures) {
     for (const Expectation& e : expectations_) Check(result, e);
 }
 
-INSTANTIATE_TEST_SUITE_P(Calc, ReturnFixture, ::testing::ValuesIn(ReturnFixtures()),
+INSTANTIATE_TEST_SUITE_P(Calc, ReturnFixture,
+                         ::testing::ValuesIn(FixtureFiles(ORVANA_RETURN_FIXTURES)),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                              return fs::path(info.param).stem().string();
                          });
