@@ -1,5 +1,7 @@
 #include "calc/choice_columns.h"
 
+#include <vector>
+
 #include "calc/worksheet_columns.h"
 #include "grid/grid_model.h"
 
@@ -32,36 +34,68 @@ LossEntries TrustLossColumns(int tableColumn) {
     return {10 + tableColumn, 19 + tableColumn, 28 + tableColumn};
 }
 
+namespace {
+
+struct ChoiceColumnSpec {
+    const char* title;
+    int kind;
+    int decimals;
+    bool editable;
+    std::vector<std::string> picklist;
+};
+
+// title|alignment|kind|length|hint|skip|picklist|decimals|minus|min|max|list|button|
+// entries...|no total|locked
+std::string Descriptor(const ChoiceColumnSpec& c) {
+    const bool number = c.kind == gkNumber;
+    const bool picks = !c.picklist.empty();
+    std::string line = std::string(c.title) + (number ? "|2|" : "|0|") + std::to_string(c.kind) +
+                       "|30|0|F|" + (picks ? "T|" : "F|") +
+                       (number ? std::to_string(c.decimals) + "|T" : "|") + "|0|0|" +
+                       std::to_string(c.picklist.size()) + "|" + (picks ? "1|" : "0|") +
+                       std::to_string(c.picklist.size()) + "|";
+    for (const std::string& entry : c.picklist) line += entry + "|";
+    return line + "F|" + (c.editable ? "F" : "T");
+}
+
+}  // namespace
+
+std::vector<std::string> ChoiceTableDescriptors() {
+    const std::vector<ChoiceColumnSpec> columns = {
+        {"Section / Grouping", gkText, 0, false, {}},
+        {"Asset Description", gkText, 0, true, {}},
+        {"Asset\rType", gkText, 0, false, {}},
+        {"Indexed\rgain\r(I)", gkNumber, 0, true, {}},
+        {"Discount\rgain\r(D)", gkNumber, 0, true, {}},
+        {"Choice\rReq'd", gkText, 0, false, {}},
+        {"Method\rchoice\r(I or D)", gkText, 0, true, {"Discount", "Indexed"}},
+        {"Other\rgain", gkNumber, 0, true, {}},
+        {"Loss", gkNumber, 0, true, {}},
+        {"Can\rgain be\rdeferred?", gkText, 0, false, {}},
+        {"Deferment\rautomatic", gkText, 0, false, {}},
+        {"Do you\rwant to\rdefer?", gkText, 0, true, {"No", "Yes"}},
+        {"Collect\r-able\rloss applied", gkNumber, 0, true, {}},
+        {"Prior year\rcollect\r-able loss applied", gkNumber, 0, false, {}},
+        {"Other\rloss applied", gkNumber, 0, true, {}},
+        {"Prior year\rother loss\rapplied", gkNumber, 0, false, {}},
+        {"Net gain", gkNumber, 2, true, {}},
+        {"W/sheet number", gkNumber, 0, false, {}},
+        {"W/sheet count", gkNumber, 0, false, {}},
+        {"Part A or B", gkText, 0, false, {}},
+        {"Index factor", gkNumber, 5, true, {}},
+    };
+    std::vector<std::string> lines;
+    for (const ChoiceColumnSpec& column : columns) lines.push_back(Descriptor(column));
+    return lines;
+}
+
 void SetUpChoiceTable(TGridModel& grid) {
-    SetUpCalculatedGrid(grid, {{"Section / Grouping", gkText, 0},
-                               {"Asset Description", gkText, 0},
-                               {"Asset\rType", gkText, 0},
-                               {"Indexed\rgain\r(I)", gkNumber, 0},
-                               {"Discount\rgain\r(D)", gkNumber, 0},
-                               {"Choice\rReq'd", gkText, 0},
-                               {"Method\rchoice\r(I or D)", gkText, 0},
-                               {"Other\rgain", gkNumber, 0},
-                               {"Loss", gkNumber, 0},
-                               {"Can\rgain be\rdeferred?", gkText, 0},
-                               {"Deferment\rautomatic", gkText, 0},
-                               {"Do you\rwant to\rdefer?", gkText, 0},
-                               {"Collect\r-able\rloss applied", gkNumber, 0},
-                               {"Prior year\rcollect\r-able loss applied", gkNumber, 0},
-                               {"Other\rloss applied", gkNumber, 0},
-                               {"Prior year\rother loss\rapplied", gkNumber, 0},
-                               {"Net gain", gkNumber, 2},
-                               {"W/sheet number", gkNumber, 0},
-                               {"W/sheet count", gkNumber, 0},
-                               {"Part A or B", gkText, 0},
-                               {"Index factor", gkNumber, 5}});
-    for (int col : {ccDescription, ccIndexed, ccDiscount, ccMethod, ccOther, ccLoss, ccWantDefer,
-                    ccCollectableApplied, ccOtherApplied, ccNet, ccIndexFactor})
-        grid.SetColumnLocked(col, false);
+    grid.SetColCount(ChoiceColumns);
+    grid.SetDisplay(ChoiceTableDescriptors());
+    grid.ReadDescriptors();
     for (int col : {ccSection, ccPriorCollectableApplied, ccTransferredApplied, ccSource, ccRecord,
                     ccPart, ccIndexFactor})
         grid.SetColumnHidden(col, true);
-    grid.SetPicklist(ccMethod, {"Discount", "Indexed"});
-    grid.SetPicklist(ccWantDefer, {"No", "Yes"});
 }
 
 void SetUpUnappliedLosses(TGridModel& grid) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class TGridModel;
 
@@ -82,7 +83,10 @@ LossEntries LossEntriesOf(const std::string& part);
 // A trust table record's columns for component column c: 10 + c, 19 + c, 28 + c.
 LossEntries TrustLossColumns(int tableColumn);
 
-// Titles, kinds (amounts total and sort by value), hidden and read-only columns, pick lists.
+// Titles, kinds (amounts total and sort by value), read-only columns and pick lists, one
+// descriptor line per column ("\r" in a title is a line break).
+std::vector<std::string> ChoiceTableDescriptors();
+// The descriptors read, and the hidden columns hidden.
 void SetUpChoiceTable(TGridModel& grid);
 // The unapplied losses table: "Unapplied losses", "Collectable loss", "Other loss".
 void SetUpUnappliedLosses(TGridModel& grid);

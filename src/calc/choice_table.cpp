@@ -27,7 +27,17 @@ std::string OrDefault(const std::string& text, const char* fallback) {
 
 }  // namespace
 
-ChoiceTable::ChoiceTable() {
+ChoiceTable::ChoiceTable()
+    : ownGrid_(std::make_unique<TGridModel>()),
+      ownUnapplied_(std::make_unique<TGridModel>()),
+      grid(*ownGrid_),
+      unapplied(*ownUnapplied_) {
+    SetUpChoiceTable(grid);
+    SetUpUnappliedLosses(unapplied);
+}
+
+ChoiceTable::ChoiceTable(TGridModel& choices, TGridModel& unappliedLosses)
+    : grid(choices), unapplied(unappliedLosses) {
     SetUpChoiceTable(grid);
     SetUpUnappliedLosses(unapplied);
 }

@@ -3,6 +3,7 @@
 // the module's) method, deferment and loss choices, and the losses that remain unapplied.
 // The screen shows these two grids; the command-line tool runs the same steps on them.
 
+#include <memory>
 #include <string>
 
 #include "grid/grid_model.h"
@@ -21,10 +22,18 @@ struct ChoiceRow {
 };
 
 struct ChoiceTable {
-    ChoiceTable();
+    ChoiceTable();  // with grids of its own
+    // Over a screen's two grids, which it sets up.
+    ChoiceTable(TGridModel& grid, TGridModel& unapplied);
+    ChoiceTable(const ChoiceTable&) = delete;
+    ChoiceTable& operator=(const ChoiceTable&) = delete;
 
-    TGridModel grid;       // the choice table
-    TGridModel unapplied;  // rows "Prior Years" and "Current Year"
+private:
+    std::unique_ptr<TGridModel> ownGrid_, ownUnapplied_;
+
+public:
+    TGridModel& grid;       // the choice table
+    TGridModel& unapplied;  // rows "Prior Years" and "Current Year"
 
     // Losses of the return, taken when the table is built.
     long double currentCollectable = 0, currentOther = 0;
