@@ -69,6 +69,11 @@ void TQCGT_62::FormShow() {
     }
     RegisterNextHandler();
     Recalculate();
+    // Interview screens keep their hints off; this screen's buttons show theirs.
+    for (QPushButton* button : {ui->ApplyLossBtn, ui->DeferBtn, ui->MethodBtn, ui->RestartBtn}) {
+        const QString hint = button->property("Hint").toString();
+        if (!hint.isEmpty()) button->setToolTip(hint);
+    }
 }
 
 void TQCGT_62::RegisterNextHandler() {
@@ -87,7 +92,6 @@ void TQCGT_62::Recalculate() {
 void TQCGT_62::CheckChoiceTable() {
     TFrameWnd* frame = Frame();
     if (frame && frame->GoingBack()) return;
-    Recalculate();
     if (const ChoiceProblem problem = ::CheckChoiceTable(*table_)) {
         ShowInfo(QString::fromLatin1(problem.message.c_str()));
         PutGridCursor(ui->XGrid1, problem.col, problem.row);
@@ -96,8 +100,9 @@ void TQCGT_62::CheckChoiceTable() {
     RegisterNextHandler();
 }
 
+// Next runs before the leave check: a table the check will refuse is not saved.
 void TQCGT_62::CommitChoiceTable() {
-    ::CommitChoiceTable(*table_);
+    if (!::CheckChoiceTable(*table_)) ::CommitChoiceTable(*table_);
     StepScreenIndex(1);
 }
 
