@@ -12,6 +12,7 @@
 #include "base/identifiers.h"
 #include "base/latin1_text.h"
 #include "base/module_state.h"
+#include "calc_command.h"
 #include "field_assignment.h"
 #include "return_dump.h"
 #include "store/data_file.h"
@@ -41,6 +42,8 @@ const char* const Usage =
     "        field 1's digits (the file's key), are refused. Another program saving\n"
     "        the same return is waited for briefly. Assignments:\n"
     "%ASSIGNMENTS%"
+    "  calc FILE --tfn ID [--auto] [--dry-run] [--json]\n"
+    "        works out the gains, the choice table, the schedule and the labels.\n"
     "  check FILE --tfn ID\n"
     "        exits 0 when the file reads completely, else says why and exits 1.\n"
     "\n"
@@ -252,6 +255,7 @@ int Check(const Arguments& args, const std::string& file) {
 }
 
 int Run(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "calc") return RunCalcCommand(argc, argv);
     Arguments args;
     std::string error;
     if (!ParseArguments(argc, argv, args, error)) return Fail(ExitUsage, error);

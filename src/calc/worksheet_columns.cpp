@@ -7,12 +7,6 @@
 
 namespace {
 
-struct ColumnSpec {
-    const char* title;
-    int kind;
-    int decimals;
-};
-
 std::string Descriptor(const ColumnSpec& spec) {
     // title|alignment|kind|length|hint|skip|picklist|decimals|minus|min|max|list|button|
     // entries|no total|locked: calculated grids are read only.
@@ -22,7 +16,9 @@ std::string Descriptor(const ColumnSpec& spec) {
            "|0|0|0|0|0|F|T";
 }
 
-void SetUp(TGridModel& grid, const std::vector<ColumnSpec>& columns) {
+}  // namespace
+
+void SetUpCalculatedGrid(TGridModel& grid, const std::vector<ColumnSpec>& columns) {
     grid.SetColCount(static_cast<int>(columns.size()));
     std::vector<std::string> lines;
     for (const ColumnSpec& spec : columns) lines.push_back(Descriptor(spec));
@@ -30,63 +26,61 @@ void SetUp(TGridModel& grid, const std::vector<ColumnSpec>& columns) {
     grid.ReadDescriptors();
 }
 
-}  // namespace
-
 void SetUpPaymentWorksheet(TGridModel& grid) {
-    SetUp(grid, {{"Sort date", gkDate, 0},
-                 {"Incurred / effective date", gkText, 0},
-                 {"Date paid", gkText, 0},
-                 {"Date of CGT event", gkText, 0},
-                 {"Description of transaction", gkText, 0},
-                 {"Cost element", gkText, 0},
-                 {"CGT event", gkText, 0},
-                 {"Expense / cost amount", gkNumber, 2},
-                 {"Amount to be excluded from cost base (not indexed)", gkNumber, 2},
-                 {"Net amount cost base (not indexed)", gkNumber, 2},
-                 {"CPI for effective date quarter", gkNumber, 1},
-                 {"CPI for CGT event quarter", gkNumber, 1},
-                 {"Indexation factor", gkNumber, 3},
-                 {"Costbase indexed", gkNumber, 2},
-                 {"Amount to be excluded from reduced costbase", gkNumber, 2},
-                 {"Reduced costbase", gkNumber, 2},
-                 {"Capital receipt amount", gkNumber, 2},
-                 {"Capital receipt amount for costbase adj", gkNumber, 2},
-                 {"Capital receipt amount for reduced costbase adj", gkNumber, 2},
-                 {"Total costbase (not indexed) at time of CGT event", gkNumber, 2},
-                 {"Total costbase (indexed) at time of CGT event", gkNumber, 2},
-                 {"Total reduced costbase at time of CGT event", gkNumber, 2},
-                 {"Processed", gkText, 0}});
+    SetUpCalculatedGrid(grid, {{"Sort date", gkDate, 0},
+                               {"Incurred / effective date", gkText, 0},
+                               {"Date paid", gkText, 0},
+                               {"Date of CGT event", gkText, 0},
+                               {"Description of transaction", gkText, 0},
+                               {"Cost element", gkText, 0},
+                               {"CGT event", gkText, 0},
+                               {"Expense / cost amount", gkNumber, 2},
+                               {"Amount to be excluded from cost base (not indexed)", gkNumber, 2},
+                               {"Net amount cost base (not indexed)", gkNumber, 2},
+                               {"CPI for effective date quarter", gkNumber, 1},
+                               {"CPI for CGT event quarter", gkNumber, 1},
+                               {"Indexation factor", gkNumber, 3},
+                               {"Costbase indexed", gkNumber, 2},
+                               {"Amount to be excluded from reduced costbase", gkNumber, 2},
+                               {"Reduced costbase", gkNumber, 2},
+                               {"Capital receipt amount", gkNumber, 2},
+                               {"Capital receipt amount for costbase adj", gkNumber, 2},
+                               {"Capital receipt amount for reduced costbase adj", gkNumber, 2},
+                               {"Total costbase (not indexed) at time of CGT event", gkNumber, 2},
+                               {"Total costbase (indexed) at time of CGT event", gkNumber, 2},
+                               {"Total reduced costbase at time of CGT event", gkNumber, 2},
+                               {"Processed", gkText, 0}});
 }
 
 void SetUpAssetRegister(TGridModel& grid) {
-    SetUp(grid, {{"Date of CGT event", gkText, 0},
-                 {"Relevant date", gkText, 0},
-                 {"Date paid", gkText, 0},
-                 {"Description", gkText, 0},
-                 {"Cost element / CGT Event", gkText, 0},
-                 {"CGT event", gkText, 0},
-                 {"Amount", gkNumber, 2},
-                 {"Cost base adjustment", gkNumber, 2},
-                 {"Reduced cost base adjustment", gkNumber, 2},
-                 {"Gain deferred", gkText, 0},
-                 {"Comments", gkText, 0}});
+    SetUpCalculatedGrid(grid, {{"Date of CGT event", gkText, 0},
+                               {"Relevant date", gkText, 0},
+                               {"Date paid", gkText, 0},
+                               {"Description", gkText, 0},
+                               {"Cost element / CGT Event", gkText, 0},
+                               {"CGT event", gkText, 0},
+                               {"Amount", gkNumber, 2},
+                               {"Cost base adjustment", gkNumber, 2},
+                               {"Reduced cost base adjustment", gkNumber, 2},
+                               {"Gain deferred", gkText, 0},
+                               {"Comments", gkText, 0}});
     grid.SetColumnHidden(0, true);
     grid.SetColumnHidden(5, true);
 }
 
 void SetUpCgtWorksheet(TGridModel& grid) {
-    SetUp(grid, {{"Date incurred", gkText, 0},
-                 {"Description of expenditure", gkText, 0},
-                 {"Amount", gkNumber, 2},
-                 {"Amount to be excluded from col 3", gkNumber, 2},
-                 {"Net amount (not indexed)", gkNumber, 2},
-                 {"Net amount (indexed)", gkNumber, 2},
-                 {"CPI Figure", gkNumber, 2},
-                 {"Event date CPI Figure ", gkNumber, 2},
-                 {"Indexation factor", gkNumber, 3},
-                 {"Cost base", gkNumber, 2},
-                 {"Amount to deducted for reduced cost base", gkNumber, 2},
-                 {"Reduced amount", gkNumber, 2}});
+    SetUpCalculatedGrid(grid, {{"Date incurred", gkText, 0},
+                               {"Description of expenditure", gkText, 0},
+                               {"Amount", gkNumber, 2},
+                               {"Amount to be excluded from col 3", gkNumber, 2},
+                               {"Net amount (not indexed)", gkNumber, 2},
+                               {"Net amount (indexed)", gkNumber, 2},
+                               {"CPI Figure", gkNumber, 2},
+                               {"Event date CPI Figure ", gkNumber, 2},
+                               {"Indexation factor", gkNumber, 3},
+                               {"Cost base", gkNumber, 2},
+                               {"Amount to deducted for reduced cost base", gkNumber, 2},
+                               {"Reduced amount", gkNumber, 2}});
 }
 
 RowAppender::RowAppender(TGridModel& grid) : grid_(grid), next_(grid.RowCount()) {

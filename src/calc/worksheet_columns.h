@@ -2,7 +2,17 @@
 // Column layouts of the grids the summaries fill: titles and the kinds the sort and the
 // column totals read (dates sort by date, amounts total as numbers).
 
+#include <vector>
+
 class TGridModel;
+
+struct ColumnSpec {
+    const char* title;
+    int kind;  // TGridColumnKind
+    int decimals;
+};
+// Columns of the given titles and kinds, every one read only.
+void SetUpCalculatedGrid(TGridModel& grid, const std::vector<ColumnSpec>& columns);
 
 // The non-assessable payments worksheet: 23 columns, sorted by date and cost element code.
 inline constexpr int PaymentWorksheetColumns = 23;

@@ -60,6 +60,7 @@
 // Before the choice table
 #include "screens/tqcgt02_05.h"
 #include "screens/tqcgt_57.h"
+#include "screens/tqcgt_62.h"
 
 namespace {
 template <class Screen>
@@ -156,6 +157,7 @@ const ScreenClassTable& ScreenClasses() {
         // Before the choice table
         {2101, Make<TQCGT02_05>},
         {2102, Make<TQCGT_57>},
+        {2103, Make<TQCGT_62>},
     };
     return table;
 }

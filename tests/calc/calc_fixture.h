@@ -9,6 +9,7 @@
 #include "calc/payment_worksheet.h"
 #include "calc/worksheet_columns.h"
 #include "grid/grid_model.h"
+#include "item_answers.h"
 #include "store/field_store.h"
 #include "store_fixture.h"
 
@@ -21,29 +22,6 @@ protected:
         SetUpCgtWorksheet(worksheet);
     }
 
-    static void AppendLines(int field, std::initializer_list<std::string> lines) {
-        TextList list;
-        if (const TextList* held = GetFieldLst(field)) list = *held;
-        list.insert(list.end(), lines);
-        SetFieldLst(field, std::move(list));
-    }
-    // A cost element row: code, date incurred, amount, amount excluded from the cost base.
-    static void AddCost(const std::string& code, const std::string& incurred,
-                        const std::string& amount, const std::string& excluded = "") {
-        AppendLines(fCostElements,
-                    {code, incurred, incurred, code + " cost", amount, excluded, "", ""});
-    }
-    static void AddSharePayment(const std::string& date, const std::string& amount,
-                                const std::string& excluded = "") {
-        AppendLines(fPayments, {date, date, "Capital return", amount, excluded, ""});
-    }
-    // Trust payment: date paid, date of CGT event, concession, tax free, exempted, deferred.
-    static void AddTrustPayment(const std::string& paid, const std::string& event,
-                                const std::string& concession, const std::string& taxFree,
-                                const std::string& exempted, const std::string& deferred) {
-        AppendLines(fPayments,
-                    {paid, event, "Distribution", "", concession, taxFree, exempted, deferred});
-    }
     static void Shares(const std::string& acquired, const std::string& type = "SA") {
         SetFieldStr(fAssetType, type);
         SetFieldStr(fAcquisitionDate, acquired);

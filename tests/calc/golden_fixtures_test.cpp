@@ -9,25 +9,9 @@
 
 #include "base/text_encoding.h"
 #include "calc_fixture.h"
+#include "fixture_files.h"
 
 namespace {
-
-std::vector<std::string> FixtureFiles() {
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(ORVANA_CALC_FIXTURES))
-        if (entry.path().extension() == ".txt") files.push_back(entry.path().string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-// "a | b | c" -> {"a", "b", "c"}, trimmed.
-std::vector<std::string> Cells(const std::string& text) {
-    std::vector<std::string> cells;
-    std::stringstream stream(text);
-    std::string cell;
-    while (std::getline(stream, cell, '|')) cells.push_back(TrimmedText(cell));
-    return cells;
-}
 
 // "1132 = 18050" -> field 1132 and "18050" (the value may be empty).
 std::pair<int, std::string> Assignment(const std::string& text) {
@@ -68,11 +52,11 @@ protected:
             else if (word == "tick")
                 SetFieldChecked(std::stoi(rest));
             else if (word == "cost")
-                AddCostCells(Cells(rest));
+                AddCostCells(FixtureCells(rest));
             else if (word == "share-payment")
-                AddSharePaymentCells(Cells(rest));
+                AddSharePaymentCells(FixtureCells(rest));
             else if (word == "trust-payment")
-                AddTrustPaymentCells(Cells(rest));
+                AddTrustPaymentCells(FixtureCells(rest));
             else if (word.rfind("expect", 0) == 0)
                 expectations_.push_back(
                     {word, Assignment(rest).second, Assignment(rest).first, number});
@@ -137,7 +121,8 @@ TEST_P(GoldenFixture, GivesThePublishedFigures) {
     for (const Expectation& e : expectations_) Check(e);
 }
 
-INSTANTIATE_TEST_SUITE_P(Calc, GoldenFixture, ::testing::ValuesIn(FixtureFiles()),
+INSTANTIATE_TEST_SUITE_P(Calc, GoldenFixture,
+                         ::testing::ValuesIn(FixtureFiles(ORVANA_CALC_FIXTURES)),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                              return std::filesystem::path(info.param).stem().string();
                          });

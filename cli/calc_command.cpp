@@ -1,0 +1,163 @@
+#include "calc_command.h"
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "base/latin1_text.h"
+#include "base/module_state.h"
+#include "calc/choice_columns.h"
+#include "calc/choice_session.h"
+#include "calc/choice_steps.h"
+#include "calc_json.h"
+#include "item_pass.h"
+#include "store/data_file.h"
+#include "store/field_store.h"
+#include "store/lodgment.h"
+#include "store/return_lock.h"
+
+namespace {
+
+constexpr int ExitOk = 0, ExitFileProblem = 1, ExitUsage = 2, ExitRefused = 3;
+
+struct CalcArguments {
+    std::string file, tfn;
+    bool haveTfn = false, automatic = false, dryRun = false, json = false;
+};
+
+// Message texts of the core in one line each: "\r" and "\n" become spaces.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+std::vector<std::string>& CoreMessages() {
+    static std::vector<std::string> messages;
+    return messages;
+}
+
+int Fail(int status, const std::string& message) {
+    std::cerr << "orvana-tax: " << message << '\n';
+    return status;
+}
+
+bool Parse(int argc, char** argv, CalcArguments& args, std::string& error) {
+    std::vector<std::string> positional;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--tfn") {
+            if (i + 1 >= argc) {
+                error = "--tfn needs a value";
+                return false;
+            }
+            args.tfn = argv[++i];
+            args.haveTfn = true;
+        } else if (arg == "--auto") {
+            args.automatic = true;
+        } else if (arg == "--dry-run") {
+            args.dryRun = true;
+        } else if (arg == "--json") {
+            args.json = true;
+        } else if (arg.rfind("--", 0) == 0) {
+            error = "unknown option " + arg;
+            return false;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.size() != 1) {
+        error = "usage: orvana-tax calc FILE --tfn ID [--auto] [--dry-run] [--json]";
+        return false;
+    }
+    if (!args.haveTfn) {
+        error = "--tfn ID is needed: its digits are the file's key";
+        return false;
+    }
+    std::string file, tfn;
+    if (!Utf8ToLatin1(positional[0], file) || !Utf8ToLatin1(args.tfn, tfn) || file.size() > 255 ||
+        tfn.size() > 255) {
+        error = "file name and TFN must be at most 255 Latin-1 characters";
+        return false;
+    }
+    args.file = file;
+    args.tfn = tfn;
+    return true;
+}
+
+std::string OpenProblem(int32_t result, const std::string& file) {
+    switch (result) {
+        case ENOENT:
+            return file + ": no such file";
+        case OpenNotADataFile:
+            return file + ": not a 2006 return, damaged, or saved with another TFN";
+        case OpenOtherTaxYear:
+            return file + ": a return of another tax year";
+        case OpenBadFieldNumber:
+            return file + ": a record names a field outside 1 to 2312";
+        default:
+            return file + ": " + std::strerror(result);
+    }
+}
+
+// The return read completely into a fresh store, or the one line that says why not.
+std::string OpenForCalculation(const CalcArguments& args) {
+    State().IdentifierText = args.tfn;
+    AllocateFieldStore();
+    const int32_t result = OpenDataFile(args.file);
+    if (result == OpenReadCompletely) return {};
+    std::string problem = OpenProblem(result, Latin1ToUtf8(args.file));
+    // The reader's own message says most; one line in all.
+    if (!CoreMessages().empty()) problem = CoreMessages().front() + " (" + problem + ")";
+    CoreMessages().clear();
+    return problem;
+}
+
+int Calculate(const CalcArguments& args) {
+    const std::string shown = Latin1ToUtf8(args.file);
+    // Held from the read to the write, so that no other writer's change is lost.
+    const ReturnLock lock(shown);
+    if (lock.Error())
+        return Fail(ExitFileProblem, shown + ": the return is in use by another program");
+    if (const std::string problem = OpenForCalculation(args); !problem.empty())
+        return Fail(ExitFileProblem, problem);
+    if (!args.dryRun && (IsFileLodged() || GetFieldText(FrozenMarkField) == LodgedMark))
+        return Fail(ExitFileProblem, shown + ": the return has been lodged and is locked");
+    CoreMessages().clear();
+
+    RunItemSummaries();
+    ChoiceTable table;
+    OpenChoiceTable(table);
+    if (args.automatic) MakeAllChoices(table);
+    if (const ChoiceProblem problem = CheckChoiceTable(table))
+        return Fail(ExitRefused, OneLine(problem.message) + "; nothing was written");
+    CommitChoiceTable(table);
+    // The table as the screen leaves it in its bound field.
+    TextList lines;
+    table.grid.SaveToList(lines);
+    SetFieldLst(fChoiceGrid, std::move(lines));
+
+    if (!args.dryRun) {
+        if (const int32_t result = SaveDataFile(args.file))
+            return Fail(ExitFileProblem, shown + ": " + std::strerror(result));
+    }
+    if (args.json) std::cout << CalcResultJson(table).dump(2) << '\n';
+    return ExitOk;
+}
+
+}  // namespace
+
+int RunCalcCommand(int argc, char** argv) {
+    CalcArguments args;
+    std::string error;
+    if (!Parse(argc, argv, args, error)) return Fail(ExitUsage, error);
+    State().Responder = [](const MessageRequest& request) {
+        CoreMessages().push_back(OneLine(Latin1ToUtf8(request.text)));
+        return ResultForButton(request.defaultButton);
+    };
+    const int status = Calculate(args);
+    for (const std::string& message : CoreMessages())
+        std::cerr << "orvana-tax: " << message << '\n';
+    return status;
+}

@@ -1,0 +1,64 @@
+#include "item_pass.h"
+
+#include "base/module_state.h"
+#include "calc/asset_fields.h"
+#include "calc/asset_summary.h"
+#include "calc/payment_worksheet.h"
+#include "calc/worksheet_columns.h"
+#include "grid/grid_model.h"
+#include "screens/core/receipt_rules.h"
+#include "store/field_store.h"
+#include "store/worksheet_items.h"
+
+namespace {
+
+constexpr int SharesWorksheet = 451, TrustsWorksheet = 452, DepreciatingWorksheet = 458;
+constexpr int fReceiptProceeds = 1136, fReceiptCosts = 1137;
+
+bool PaymentsListed() {
+    const TextList* payments = GetFieldLst(fPayments);
+    return payments && !payments->empty();
+}
+
+void SummariseAsset(int worksheet) {
+    const TaxYearDates year = IncomeYearDates(TaxYear);
+    // The payments summary is shown only for shares and trust interests that list payments.
+    if ((worksheet == SharesWorksheet || worksheet == TrustsWorksheet) && PaymentsListed()) {
+        TGridModel payments;
+        SetUpPaymentWorksheet(payments);
+        RefreshPayments(
+            payments,
+            {worksheet == SharesWorksheet ? PaymentScreen::Shares : PaymentScreen::Trusts, year});
+    }
+    const SummaryScreen screen =
+        worksheet == DepreciatingWorksheet ? SummaryScreen::Depreciating : SummaryScreen::General;
+    TGridModel reg, sheet;
+    SetUpAssetRegister(reg);
+    SetUpCgtWorksheet(sheet);
+    ResetSummaryFields(screen);
+    RefreshSummary(reg, sheet, {screen, year});
+}
+
+void SummariseReceipt() {
+    const ReceiptResult result =
+        ReceiptGainLoss(GetFieldVal(fReceiptProceeds), GetFieldVal(fReceiptCosts));
+    SetFieldVal(fOtherGain, result.gain);
+    SetFieldVal(fCapitalLoss, result.loss);
+}
+
+template <typename Step>
+void ForEachItem(int worksheet, Step step) {
+    const int items = WorksheetItemCount(worksheet);
+    for (int item = 1; item <= items; ++item) {
+        GetWorksheetItem(worksheet, item);
+        step(worksheet);
+        PutWorksheetItem(worksheet, item);
+    }
+}
+
+}  // namespace
+
+void RunItemSummaries() {
+    for (int worksheet : {451, 452, 454, 455, 456, 458}) ForEachItem(worksheet, SummariseAsset);
+    for (int worksheet : {457, 462}) ForEachItem(worksheet, [](int) { SummariseReceipt(); });
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Data-driven tests read readable fixture files: the files of a folder, and "a | b | c"
+// lines split into their cells.
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "base/text_encoding.h"
+
+// The .txt files of the folder, sorted by name.
+inline std::vector<std::string> FixtureFiles(const std::string& folder) {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().extension() == ".txt") files.push_back(entry.path().string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// "a | b | c" -> {"a", "b", "c"}, trimmed.
+inline std::vector<std::string> FixtureCells(const std::string& text) {
+    std::vector<std::string> cells;
+    std::stringstream stream(text);
+    for (std::string cell; std::getline(stream, cell, '|');) cells.push_back(TrimmedText(cell));
+    return cells;
+}
