@@ -13,6 +13,7 @@
 #include "base/latin1_text.h"
 #include "base/module_state.h"
 #include "field_assignment.h"
+#include "print_command.h"
 #include "return_dump.h"
 #include "store/data_file.h"
 #include "store/data_file_cipher.h"
@@ -43,6 +44,9 @@ const char* const Usage =
     "%ASSIGNMENTS%"
     "  check FILE --tfn ID\n"
     "        exits 0 when the file reads completely, else says why and exits 1.\n"
+    "  print FILE --tfn ID --report NAME [--item WORKSHEET.N] --pdf OUT.pdf\n"
+    "        writes a report of the return as PDF; --item loads that worksheet item\n"
+    "        first (451.1 is the first share).\n"
     "\n"
     "  --version   prints the tool's version.\n"
     "\n"
@@ -252,6 +256,7 @@ int Check(const Arguments& args, const std::string& file) {
 }
 
 int Run(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "print") return RunPrintCommand(argc, argv);
     Arguments args;
     std::string error;
     if (!ParseArguments(argc, argv, args, error)) return Fail(ExitUsage, error);
