@@ -6,8 +6,10 @@
 #include <iostream>
 #include <string>
 
+#include "base/currency_format.h"
 #include "base/latin1_text.h"
 #include "base/module_state.h"
+#include "base/tax_calendar.h"
 #include "base/text_variables.h"
 #include "reports/core/module_report.h"
 #include "reports/paint/report_pdf.h"
@@ -99,14 +101,22 @@ int RunPrintCommand(int argc, char** argv) {
     State().Responder = [](const MessageRequest& request) {
         return ResultForButton(request.defaultButton);
     };
+    BuildTextVariableTable(
+        State().Variables,
+        [](long double amount, bool withDecimals) {
+            return FormatCurrency(amount, withDecimals ? 2 : 0, 15);
+        },
+        [](const std::string&) { return std::string(); });
     State().IdentifierText = tfn;
     AllocateFieldStore();
     if (OpenDataFile(file) != OpenReadCompletely)
         return Fail(ExitFileProblem, args.file + ": cannot be read with this TFN");
     if (!args.item.empty() && !LoadItem(args.item, error)) return Fail(ExitUsage, error);
 
-    // Pages are drawn with the desktop's fonts; no display is needed for that.
+    // Pages are drawn with the desktop's fonts; no display is needed for that. The tool
+    // reports its own failures on one line, so Qt's notes about the session stay out.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
     TXReport report;

@@ -139,6 +139,7 @@ void LayOutScript(const std::vector<ScriptSection>& script, int first, bool cont
         SectionParts parts = SplitSection(section);
         if (parts.hasPageTop) pageTop = std::move(parts.pageTop);
     }
+    for (ScriptItem& item : pageTop) item.text = ExpandVariables(item.text);
     Layout layout(pages, pageTop);
     bool firstRepeating = !continued;
     const int end = std::min<int>(last, static_cast<int>(script.size()));
