@@ -20,7 +20,6 @@ function(orvana_gui_sources out)
   list(FILTER files EXCLUDE REGEX "/src/(base|store|grid|calc)/")
   list(FILTER files EXCLUDE REGEX "/src/[a-z_]+/core/")
   list(FILTER files EXCLUDE REGEX "/src/module/exports\\.cpp$")
-  list(FILTER files EXCLUDE REGEX "/src/reports/paint/")
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
