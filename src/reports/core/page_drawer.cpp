@@ -202,12 +202,18 @@ private:
             case 24:
             case 25:
                 canvas_.SetClip(&px);
-                DrawLines(WrapText(text, px.Width(), canvas_), px, Align(mode_ - 23), canvas_);
+                DrawLines(WrapText(text, px.Width(), canvas_, VisibleLines(px)), px,
+                          Align(mode_ - 23), canvas_);
                 canvas_.SetClip(nullptr);
                 break;
             default:
                 break;
         }
+    }
+
+    size_t VisibleLines(const TRect& px) {
+        const int height = std::max(1, canvas_.TextHeight("X"));
+        return static_cast<size_t>(std::max(1, px.Height() / height + 1));
     }
 
     static LineAlign Align(int code) {

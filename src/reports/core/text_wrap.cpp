@@ -36,10 +36,11 @@ void WrapParagraph(const std::string& paragraph, int width, TCanvas& canvas,
 
 }  // namespace
 
-std::vector<std::string> WrapText(const std::string& text, int width, TCanvas& canvas) {
+std::vector<std::string> WrapText(const std::string& text, int width, TCanvas& canvas,
+                                  size_t maxLines) {
     std::vector<std::string> lines;
     size_t start = 0;
-    while (true) {
+    while (lines.size() < maxLines) {
         const size_t end = text.find('\n', start);
         std::string paragraph = text.substr(start, end == std::string::npos ? end : end - start);
         if (!paragraph.empty() && paragraph.back() == '\r') paragraph.pop_back();
@@ -47,6 +48,7 @@ std::vector<std::string> WrapText(const std::string& text, int width, TCanvas& c
         if (end == std::string::npos) break;
         start = end + 1;
     }
+    if (lines.size() > maxLines) lines.resize(maxLines);
     return lines;
 }
 
