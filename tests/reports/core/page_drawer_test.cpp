@@ -3,6 +3,7 @@
 #include "base/text_variables.h"
 #include "recording_canvas.h"
 #include "report_fixture.h"
+#include "reports/core/embedded_scripts.h"
 #include "reports/core/module_report.h"
 #include "store/field_store.h"
 
@@ -201,4 +202,22 @@ field 1234
     bool dashed = false;
     for (const auto& s : canvas.shapes) dashed |= s.penStyle == PenStyle::Dash && s.pen == 0x0000FF;
     EXPECT_TRUE(dashed);
+}
+
+TEST_F(PageDrawerTest, PicturesDrawAtTheBoxCornerScaledFromTheirSize) {
+    Draw(R"(
+script "PICTURE"
+section condition=0
+box 100 200 400 400
+image "WARNMARK" dx=10 dy=20 scale=250
+image "NOSUCHPICTURE"
+)");
+    // 16 x 16 at 250 % is 40 units a side from (110, 220), past the 100-pixel origin.
+    ASSERT_EQ(canvas.bitmaps.size(), 1u);
+    EXPECT_EQ(canvas.bitmaps[0], (TRect{210, 320, 250, 360}));
+    const MonoBitmap* mark = EmbeddedBitmap("warnmark");
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->width, 16);
+    EXPECT_TRUE(mark->Black(7, 0));
+    EXPECT_FALSE(mark->Black(0, 0));
 }
