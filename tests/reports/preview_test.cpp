@@ -9,7 +9,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "core/recording_canvas.h"
+#include "core/recording_printer.h"
 #include "reports/core/script_source.h"
 #include "reports/core/txreport.h"
 #include "reports/tfprinting.h"
@@ -18,41 +18,6 @@
 #include "store_fixture.h"
 
 namespace {
-
-class RecordingPrinter : public TReportPrinter {
-public:
-    double PageWidthMM() const override { return 210; }
-    double PageHeightMM() const override { return 297; }
-    PrinterMargins Unprintable() const override { return {4, 4, 4, 4}; }
-    void SetLandscape(bool) override {}
-    void SetTitle(const std::string& t) override { title = t; }
-    bool Printing() const override { return printing; }
-    TCanvas* BeginDoc() override {
-        printing = true;
-        pages = 1;
-        return &canvas;
-    }
-    void NewPage() override { ++pages; }
-    void EndDoc() override {
-        printing = false;
-        ended = true;
-    }
-    void Abort() override {
-        printing = false;
-        aborted = true;
-    }
-    void ProcessMessages() override {
-        printedPages.push_back(pages);
-        if (betweenPages) betweenPages();
-    }
-
-    RecordingCanvas canvas;
-    std::string title;
-    bool printing = false, ended = false, aborted = false;
-    int pages = 0;
-    std::vector<int> printedPages;
-    std::function<void()> betweenPages;
-};
 
 // Three pages, each naming itself.
 std::vector<uint8_t> ThreePages() {

@@ -10,7 +10,7 @@
 
 class ReportTest : public StoreTest {
 protected:
-    ReportTest() {
+    explicit ReportTest(TReportPrinter* printer = nullptr) : report(printer) {
         report.UnitFactor = 0.1;
         report.FindScript = [this](const std::string& name) -> std::optional<std::vector<uint8_t>> {
             const auto found = scripts_.find(name);
