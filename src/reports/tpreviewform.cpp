@@ -268,7 +268,8 @@ void TPreviewForm::btnPrintClick() {
     }
     TFPrinting printing(*report_, this);
     printing.show();
-    report_->Printer()->SetTitle(std::string(ApplicationTitle) + " workpapers");
+    report_->Printer()->SetTitle(
+        (QString(ApplicationTitle) + " workpapers").toLatin1().toStdString());
     busy_ = true;
     try {
         report_->PrintPages(pages);
