@@ -14,6 +14,7 @@
 #include "base/module_state.h"
 #include "calc_command.h"
 #include "field_assignment.h"
+#include "print_command.h"
 #include "return_dump.h"
 #include "store/data_file.h"
 #include "store/data_file_cipher.h"
@@ -46,6 +47,9 @@ const char* const Usage =
     "        works out the gains, the choice table, the schedule and the labels.\n"
     "  check FILE --tfn ID\n"
     "        exits 0 when the file reads completely, else says why and exits 1.\n"
+    "  print FILE --tfn ID --report NAME [--item WORKSHEET.N] --pdf OUT.pdf\n"
+    "        writes a report of the return as PDF; --item loads that worksheet item\n"
+    "        first (451.1 is the first share).\n"
     "\n"
     "  --version   prints the tool's version.\n"
     "\n"
@@ -256,6 +260,7 @@ int Check(const Arguments& args, const std::string& file) {
 
 int Run(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "calc") return RunCalcCommand(argc, argv);
+    if (argc > 1 && std::string(argv[1]) == "print") return RunPrintCommand(argc, argv);
     Arguments args;
     std::string error;
     if (!ParseArguments(argc, argv, args, error)) return Fail(ExitUsage, error);

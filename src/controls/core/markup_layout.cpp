@@ -4,12 +4,12 @@
 #include <string_view>
 #include <type_traits>
 
+#include "base/markup_parser.h"
 #include "base/message_box.h"
 #include "base/module_state.h"
 #include "base/numbers.h"
 #include "base/text_encoding.h"
 #include "base/text_variables.h"
-#include "controls/core/markup_parser.h"
 
 namespace {
 enum class Alignment { Left, Right, Centre };

@@ -1,9 +1,12 @@
 #include "reports/core/draw_field.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "base/currency_format.h"
 #include "base/numbers.h"
+#include "reports/core/script_record.h"
 #include "store/field_store.h"
 
 namespace {
@@ -47,14 +50,38 @@ void DrawList(const ReportFieldRecord& record, const TRect& r, int indent, TCanv
     const int columns = RecordColumns(record);
     if (!lines || lines->empty() || columns < 1) return;
     const int n = static_cast<int>(lines->size());
+    // A record the layout numbered shows its own row's cell only.
+    const bool oneRow = HasRowNumber(record);
+    const int firstRow = oneRow ? RowOfRecord(record) : 0;
+    const int lastRow = oneRow ? firstRow : (n - 1) / columns;
     std::string text;
-    for (int k = 0; k <= (n - 1) / columns; ++k) {
+    for (int k = firstRow; k <= lastRow; ++k) {
         const int index = RecordFirstIndex(record) + columns * k;
-        if (k > 0) text += '\n';
+        if (k > firstRow) text += '\n';
         if (index >= 0 && index < n) text += (*lines)[index];
     }
     canvas.WrappedText({r.left + indent, r.top, r.right, r.bottom}, text);
 }
+
+// The sum of a list column (every cell that reads as a number) for a totals record.
+std::string ColumnTotal(const ReportFieldRecord& record) {
+    const TextList* lines = GetFieldLst(RecordField(record));
+    const int columns = RecordColumns(record);
+    long double total = 0;
+    if (lines && columns >= 1) {
+        for (size_t i = static_cast<size_t>(std::max<int>(0, RecordFirstIndex(record)));
+             i < lines->size(); i += static_cast<size_t>(columns)) {
+            std::string cell;
+            for (char c : (*lines)[i])
+                if (c != ',' && c != '$') cell += c;
+            long double value = 0;
+            if (TryReadNumber(cell, value)) total += value;
+        }
+    }
+    return FormatCurrency({"", ',', NegativeCurrencyStyle::MinusBeforeSymbol}, total, 0, 15);
+}
+
+}  // namespace
 
 void DrawCentsBox(const TRect& r, const DrawFieldScales& s, TColor background, TCanvas& canvas) {
     const int middle = r.top + (r.bottom - r.top) / 2;
@@ -79,8 +106,6 @@ void DrawCentsBox(const TRect& r, const DrawFieldScales& s, TColor background, T
     canvas.Line({left, textBottom}, {right, textTop});
 }
 
-}  // namespace
-
 void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales& scales,
                TRect rect, TCanvas& canvas) {
     const char style = RecordStyle(record);
@@ -97,7 +122,10 @@ void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales
     const int alignment = RecordAlignment(record);
     const int flags = RecordFlags(record);
     const std::string text = ValueText(field, alignment);
-    if (flags != FlagNoFrame) canvas.SetPen(clBlack, R(0.5 * scales.vertical));
+    if (flags != FlagNoFrame) {
+        canvas.SetPen(clBlack, R(0.5 * scales.vertical));
+        canvas.SetPenStyle(PenStyle::Solid);
+    }
     CanvasFont font;
     font.name = "Courier New";
     font.bold = true;
@@ -128,6 +156,12 @@ void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales
             break;
         case 9:
             DrawList(record, rect, indent, canvas);
+            break;
+        case 33:
+            if (record[9] == TotalRow) {
+                const std::string total = ColumnTotal(record);
+                canvas.TextOut(rect.right - indent - 1 - canvas.TextWidth(total), top, total);
+            }
             break;
         default:
             break;

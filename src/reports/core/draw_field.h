@@ -22,6 +22,9 @@ constexpr TColor CentsBackground = 0xFFFFD9;
 void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales& scales,
                TRect rect, TCanvas& canvas);
 
+// The cents box in the strip to the right of `r`: a cross-hatched circle and a struck "00".
+void DrawCentsBox(const TRect& r, const DrawFieldScales& s, TColor background, TCanvas& canvas);
+
 // The record's parts.
 inline char RecordStyle(const ReportFieldRecord& r) { return static_cast<char>(r[0]); }
 inline int RecordColumns(const ReportFieldRecord& r) { return r[2]; }

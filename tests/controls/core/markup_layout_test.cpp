@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/markup_parser.h"
 #include "base/module_state.h"
 #include "base/text_variables.h"
-#include "controls/core/markup_parser.h"
 #include "scripted_responder.h"
 
 namespace {

@@ -2,41 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "recording_canvas.h"
 #include "store_fixture.h"
 
 namespace {
-
-// Records what was drawn; text is 10 pixels a character and 16 high.
-class RecordingCanvas : public TCanvas {
-public:
-    struct Text {
-        int x, y;
-        std::string text;
-    };
-    void SetPen(TColor, int width) override { penWidth = width; }
-    void SetBrush(TColor colour, BrushStyle) override { brush = colour; }
-    void SetFont(const CanvasFont& f) override { font = f; }
-    void Rectangle(const TRect& r) override { rectangles.push_back(r); }
-    void Polygon(const std::vector<TPoint>& p) override { polygon = p; }
-    void Ellipse(const TRect& r) override { ellipses.push_back(r); }
-    void Line(TPoint, TPoint) override { ++lines; }
-    void TextOut(int x, int y, const std::string& t) override { texts.push_back({x, y, t}); }
-    void WrappedText(const TRect&, const std::string& t) override { wrapped.push_back(t); }
-    int TextWidth(const std::string& t) override { return 10 * static_cast<int>(t.size()); }
-    int TextHeight(const std::string&) override { return 16; }
-    int InternalLeading() override { return 2; }
-    int Descent() override { return 3; }
-    bool IsScreenCanvas() const override { return screen; }
-
-    bool screen = false;
-    int penWidth = 0, lines = 0;
-    TColor brush = 0;
-    CanvasFont font;
-    std::vector<TRect> rectangles, ellipses;
-    std::vector<TPoint> polygon;
-    std::vector<Text> texts;
-    std::vector<std::string> wrapped;
-};
 
 ReportFieldRecord Record(int field, int alignment, int flags, int columns = 0, int first = 0) {
     ReportFieldRecord r{};

@@ -1,4 +1,4 @@
-#include "controls/core/markup_parser.h"
+#include "base/markup_parser.h"
 
 #include "base/text_encoding.h"
 

@@ -1,0 +1,140 @@
+#include "print_command.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "base/currency_format.h"
+#include "base/latin1_text.h"
+#include "base/module_state.h"
+#include "base/tax_calendar.h"
+#include "base/text_variables.h"
+#include "reports/core/module_report.h"
+#include "reports/paint/report_pdf.h"
+#include "store/data_file.h"
+#include "store/field_store.h"
+#include "store/worksheet_items.h"
+
+namespace {
+
+constexpr int ExitOk = 0, ExitFileProblem = 1, ExitUsage = 2;
+
+struct PrintArguments {
+    std::string file, tfn, report, item, pdf;
+};
+
+int Fail(int status, const std::string& message) {
+    std::cerr << "orvana-tax: " << message << '\n';
+    return status;
+}
+
+bool Parse(int argc, char** argv, PrintArguments& args, std::string& error) {
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        std::string* target = arg == "--tfn"      ? &args.tfn
+                              : arg == "--report" ? &args.report
+                              : arg == "--item"   ? &args.item
+                              : arg == "--pdf"    ? &args.pdf
+                                                  : nullptr;
+        if (target) {
+            if (i + 1 >= argc) return error = arg + " needs a value", false;
+            *target = argv[++i];
+        } else if (arg.starts_with("--") || !args.file.empty()) {
+            return error = "unknown argument " + arg, false;
+        } else {
+            args.file = arg;
+        }
+    }
+    if (args.file.empty() || args.tfn.empty() || args.report.empty() || args.pdf.empty())
+        return error =
+                   "usage: orvana-tax print FILE --tfn ID --report NAME "
+                   "[--item WORKSHEET.N] --pdf OUT.pdf",
+               false;
+    return true;
+}
+
+bool KnownReport(const std::string& name) {
+    for (const std::string& known : ModuleReportNames())
+        if (SameTextIgnoringCase(known, name)) return true;
+    return false;
+}
+
+std::string KnownReports() {
+    std::string list;
+    for (const std::string& name : ModuleReportNames()) list += (list.empty() ? "" : ", ") + name;
+    return list;
+}
+
+// "451.2": worksheet 451, item 2, which must exist.
+bool LoadItem(const std::string& item, std::string& error) {
+    const size_t dot = item.find('.');
+    int worksheet = 0, key = 0;
+    try {
+        size_t used = 0;
+        worksheet = std::stoi(item.substr(0, dot), &used);
+        if (dot == std::string::npos || used != dot) throw std::invalid_argument(item);
+        key = std::stoi(item.substr(dot + 1), &used);
+        if (used != item.size() - dot - 1) throw std::invalid_argument(item);
+    } catch (const std::exception&) {
+        return error = "--item is WORKSHEET.N, for example 451.1", false;
+    }
+    if (WorksheetField(worksheet) == 0 || key < 1 || key > WorksheetItemCount(worksheet))
+        return error = "the return has no item " + item, false;
+    OpenWorksheetItem(worksheet, key);
+    return true;
+}
+
+}  // namespace
+
+int RunPrintCommand(int argc, char** argv) {
+    PrintArguments args;
+    std::string error;
+    if (!Parse(argc, argv, args, error)) return Fail(ExitUsage, error);
+    if (!KnownReport(args.report))
+        return Fail(ExitUsage, "no report " + args.report + " (reports: " + KnownReports() + ")");
+    std::string file, tfn;
+    if (!Utf8ToLatin1(args.file, file) || !Utf8ToLatin1(args.tfn, tfn))
+        return Fail(ExitUsage, "file name and TFN must be Latin-1 characters");
+
+    State().Responder = [](const MessageRequest& request) {
+        return ResultForButton(request.defaultButton);
+    };
+    BuildTextVariableTable(
+        State().Variables,
+        [](long double amount, bool withDecimals) {
+            return FormatCurrency(amount, withDecimals ? 2 : 0, 15);
+        },
+        [](const std::string&) { return std::string(); });
+    State().IdentifierText = tfn;
+    AllocateFieldStore();
+    if (OpenDataFile(file) != OpenReadCompletely)
+        return Fail(ExitFileProblem, args.file + ": cannot be read with this TFN");
+    if (!args.item.empty() && !LoadItem(args.item, error)) return Fail(ExitUsage, error);
+
+    // Pages are drawn with the desktop's fonts; no display is needed for that. The tool
+    // reports its own failures on one line, so Qt's notes about the session stay out.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    int qtArgc = 1;
+    QGuiApplication application(qtArgc, argv);
+    TXReport report;
+    PrepareModuleReport(report);
+    SetPaperMargins(report);
+    LoadModuleReport(report, args.report);
+    // Written beside the target first, so a failure leaves any earlier file as it was.
+    QString problem;
+    const QString out = QString::fromStdString(args.pdf);
+    const QString part = out + ".part";
+    if (!WriteReportPdf(report, part, "Orvana " + QString::fromStdString(args.report), problem)) {
+        QFile::remove(part);
+        return Fail(ExitFileProblem, args.pdf + ": " + problem.toStdString());
+    }
+    QFile::remove(out);
+    if (!QFile::rename(part, out)) {
+        QFile::remove(part);
+        return Fail(ExitFileProblem, args.pdf + ": cannot be written");
+    }
+    return ExitOk;
+}

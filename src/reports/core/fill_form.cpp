@@ -1,0 +1,51 @@
+#include "reports/core/fill_form.h"
+
+#include "store/field_store.h"
+
+namespace {
+
+std::string Joined(const TextList& lines, size_t first, size_t stride) {
+    std::string text;
+    for (size_t i = first; i < lines.size(); i += stride) {
+        if (i != first) text += '\n';
+        text += lines[i];
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string ReferenceText(const ScriptRecord& record) {
+    const int field = ReferenceField(record);
+    switch (ReferenceOf(record)) {
+        case TextReference::Sign:
+            return GetFieldVal(field) < 0 ? "L" : " ";
+        case TextReference::List: {
+            const TextList* lines = GetFieldLst(field);
+            return lines ? Joined(*lines, 0, 1) : std::string();
+        }
+        case TextReference::Column: {
+            const TextList* lines = GetFieldLst(field);
+            const int first = ReferenceFirst(record);
+            const int stride = ReferenceStride(record);
+            if (!lines || first < 0 || stride < 1) return {};
+            return Joined(*lines, static_cast<size_t>(first), static_cast<size_t>(stride));
+        }
+        case TextReference::Display: {
+            std::string text = GetFieldText(field);
+            if (!text.empty() && text[0] == '-') text.erase(0, 1);
+            return text;
+        }
+        default:
+            return {};
+    }
+}
+
+void FillForm(TXReport& report) {
+    PageList& pages = report.Pages();
+    for (size_t i = 0; i < pages.RecordCount(); ++i) {
+        const ScriptRecord r = pages.RecordAt(i);
+        if (RecordLetter(r) == 'T' && ReferenceOf(r) != TextReference::None)
+            pages.SetText(r, ReferenceText(r));
+    }
+}

@@ -1,0 +1,67 @@
+#include "reports/core/text_wrap.h"
+
+namespace {
+
+// The longest start of `word` that fits, at least one character.
+size_t FittingPrefix(const std::string& word, int width, TCanvas& canvas) {
+    size_t n = word.size();
+    while (n > 1 && canvas.TextWidth(word.substr(0, n)) > width) --n;
+    return n;
+}
+
+void WrapParagraph(const std::string& paragraph, int width, TCanvas& canvas,
+                   std::vector<std::string>& lines) {
+    std::string line;
+    size_t at = 0;
+    while (at < paragraph.size()) {
+        const size_t space = paragraph.find(' ', at);
+        std::string word =
+            paragraph.substr(at, space == std::string::npos ? std::string::npos : space - at);
+        at = space == std::string::npos ? paragraph.size() : space + 1;
+        const std::string joined = line.empty() ? word : line + ' ' + word;
+        if (canvas.TextWidth(joined) <= width) {
+            line = joined;
+            continue;
+        }
+        if (!line.empty()) lines.push_back(line);
+        while (canvas.TextWidth(word) > width && word.size() > 1) {
+            const size_t n = FittingPrefix(word, width, canvas);
+            lines.push_back(word.substr(0, n));
+            word.erase(0, n);
+        }
+        line = word;
+    }
+    lines.push_back(line);
+}
+
+}  // namespace
+
+std::vector<std::string> WrapText(const std::string& text, int width, TCanvas& canvas,
+                                  size_t maxLines) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (lines.size() < maxLines) {
+        const size_t end = text.find('\n', start);
+        std::string paragraph = text.substr(start, end == std::string::npos ? end : end - start);
+        if (!paragraph.empty() && paragraph.back() == '\r') paragraph.pop_back();
+        WrapParagraph(paragraph, width, canvas, lines);
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    if (lines.size() > maxLines) lines.resize(maxLines);
+    return lines;
+}
+
+void DrawLines(const std::vector<std::string>& lines, const TRect& box, LineAlign align,
+               TCanvas& canvas) {
+    int y = box.top;
+    for (const std::string& line : lines) {
+        const int height = canvas.TextHeight(line.empty() ? "X" : line);
+        if (y + height > box.bottom && y > box.top) break;
+        int x = box.left;
+        if (align == LineAlign::Right) x = box.right - canvas.TextWidth(line);
+        if (align == LineAlign::Centre) x = box.left + (box.Width() - canvas.TextWidth(line)) / 2;
+        canvas.TextOut(x, y, line);
+        y += height;
+    }
+}
