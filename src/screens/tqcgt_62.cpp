@@ -42,6 +42,8 @@ TQCGT_62::TQCGT_62() : ui(new Ui::TQCGT_62) {
     ui->XGrid1->setDisplay(Lines(ChoiceTableDescriptors()));
     table_ = std::make_unique<ChoiceTable>(ui->XGrid1->Model(), ui->XGrid2->Model());
     // The small table shows its two rows whole.
+    // Read-only, but a screen reader user reaches it by Tab: named by its one title.
+    ui->XGrid2->setAccessibleName(QStringLiteral("Unapplied losses"));
     ui->XGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui->XGrid2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Every click in the table recalculates it.

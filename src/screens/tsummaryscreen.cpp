@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -12,11 +13,14 @@
 #include "controls/ttaxedit.h"
 #include "controls/txgrid.h"
 #include "controls/txgridtotals.h"
+#include "interview/field_binding.h"
 #include "interview/interview_steps.h"
 #include "interview/tframewnd.h"
 #include "platform/qt_message_box.h"
+#include "reports/preview_entry.h"
 #include "screens/core/summary_rules.h"
 #include "store/field_store.h"
+#include "store/worksheet_items.h"
 
 namespace {
 
@@ -137,8 +141,38 @@ TSummaryScreen::TSummaryScreen(SummaryScreen kind, const Names& names) : kind_(k
 
     printButtonBar_ = new QWidget(this);
     printButtonBar_->setObjectName(QStringLiteral("PrintButtonBar"));
-    printButtonBar_->hide();
     frame.outside->addWidget(printButtonBar_);
+    AddPrintButtons();
+}
+
+void TSummaryScreen::AddPrintButtons() {
+    auto* row = new QHBoxLayout(printButtonBar_);
+    row->setContentsMargins(0, 4, 0, 0);
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* script;
+    } buttons[] = {{"PrintNonAssBtn", "Print Non ass worksheet", "CGTNASS"},
+                   {"PrintCGTWshtBtn", "Print CGT worksheet", "CGTWSHT"},
+                   {"PrintAssRegtBtn", "Print Asset register", "CGTASSET"}};
+    for (const auto& b : buttons) {
+        auto* button = new QPushButton(QLatin1String(b.caption), printButtonBar_);
+        button->setObjectName(QLatin1String(b.name));
+        button->setAutoDefault(false);
+        const char* script = b.script;
+        connect(button, &QPushButton::clicked, this, [this, script] { PrintReport(script); });
+        row->addWidget(button);
+        if (!printNonAssessable_) printNonAssessable_ = button;
+    }
+    row->addStretch(1);
+}
+
+void TSummaryScreen::PrintReport(const char* scriptName) {
+    SaveScreenFields(this);
+    PreviewModuleReport(scriptName, this);
+    PutWorksheetItem(Worksheet(), State().SelectedItem);
+    OpenPathItem();
+    FormShow();
 }
 
 SummaryViewMemory& TSummaryScreen::Memory() const {
@@ -159,6 +193,11 @@ void TSummaryScreen::FormShow() {
 }
 
 void TSummaryScreen::FirstShow() {
+    // Only shares and trust interests have a payments worksheet to print.
+    const int k = Worksheet();
+    printNonAssessable_->setEnabled(k == 451 || k == 452);
+    const int screen = State().ScreenGroup * 100 + State().ScreenIndex;
+    printNonAssessable_->setVisible(screen != 2040 && screen != 2050 && screen != 2060);
     ResetSummaryFields(kind_);
     RefreshSummary();
     worksheet_->verticalScrollBar()->setValue(0);

@@ -14,6 +14,7 @@
 
 class QButtonGroup;
 class QLabel;
+class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
 class TXGrid;
@@ -37,9 +38,11 @@ public:
     QScrollArea* WorksheetPanel() const { return worksheetPanel_; }
     QScrollArea* TaxpayerPanel() const { return taxpayerPanel_; }
     AmountTable& Methods() const { return *methods_; }
-    // Where the three print buttons go once reports can be previewed; empty and hidden
-    // until then.
+    // The three print buttons: the non-assessable payments worksheet, the CGT worksheet and
+    // the asset register.
     QWidget* PrintButtonBar() const { return printButtonBar_; }
+    // Previews a report of this item; afterwards the screen shows the same view and figures.
+    void PrintReport(const char* scriptName);
 
     // The leave check: a later visit starts afresh; never refuses.
     void CheckValid();
@@ -60,6 +63,7 @@ protected:
 
 private:
     SummaryViewMemory& Memory() const;
+    void AddPrintButtons();
     void FirstShow();
     void RefreshSummary();
     void ShowResults(const AssetSummary& summary);
@@ -76,6 +80,7 @@ private:
     TXGrid* register_ = nullptr;
     TXGrid* worksheet_ = nullptr;
     QWidget* printButtonBar_ = nullptr;
+    QPushButton* printNonAssessable_ = nullptr;
     std::unique_ptr<AmountTable> methods_;
     QLabel* message1_ = nullptr;
     QLabel* message2_ = nullptr;

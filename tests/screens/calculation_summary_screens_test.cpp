@@ -9,6 +9,9 @@
 #include <algorithm>
 
 #include "asset_path_test_support.h"
+#include "gui_test_util.h"
+#include "reports/core/txreport.h"
+#include "reports/tpreviewform.h"
 #include "screens/core/summary_rules.h"
 #include "screens/tqcgt_58.h"
 #include "screens/tqcgt_58a.h"
@@ -100,6 +103,48 @@ TEST_F(CalculationSummaryScreens, SharesShowEveryViewWithTheOtherMethodBlank) {
     EXPECT_EQ(screen->WorksheetGrid()->ColumnTotal(9), 11950);
     EXPECT_NEAR(static_cast<double>(Amount("CPIEventQtrEdit")), 123.4, 1e-9);
     EXPECT_EQ(Amount("AdjCostBaseEdit2"), 11950);
+}
+
+TEST_F(CalculationSummaryScreens, PrintingPreviewsTheReportAndKeepsTheViewAndFigures) {
+    AddSharesSold("15/08/1990", "20/10/2005");
+    StartOnItem(451, 1, 2016);
+    auto* screen = static_cast<TQCGT_58*>(frame->CurrentScreen());
+    EXPECT_TRUE(Control("PrintNonAssBtn")->isEnabled());
+    ClickRadio("CalculationSelectorRadioGroupItem2");
+    ASSERT_EQ(screen->CurrentView(), TSummaryScreen::WorksheetView);
+
+    int pages = 0;
+    QString title;
+    WhenModalOpens([&](QWidget* modal) {
+        if (auto* preview = qobject_cast<TPreviewForm*>(modal)) {
+            pages = preview->Report().PageCount();
+            title = preview->windowTitle();
+        }
+        QTest::mouseClick(static_cast<TPreviewForm*>(modal)->BtnExit, Qt::LeftButton);
+    });
+    QTest::mouseClick(Control("PrintCGTWshtBtn"), Qt::LeftButton);
+    EXPECT_GE(pages, 1) << title.toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // Back on the same screen, in the same view, with the same figures.
+    EXPECT_EQ(frame->CurrentScreen(), screen);
+    EXPECT_EQ(screen->CurrentView(), TSummaryScreen::WorksheetView);
+    EXPECT_EQ(Amount("IndGainEdit"), 18050);
+    EXPECT_EQ(Amount("DisGainEdit"), 20000);
+    EXPECT_EQ(screen->WorksheetGrid()->ColumnTotal(9), 11950);
+}
+
+TEST_F(CalculationSummaryScreens, OnlySharesAndTrustsPrintAPaymentsWorksheet) {
+    for (int k : {454, 456})
+        AddAsset(k, {{714, "ON"}, {726, "15/08/1990"}, {739, "20/10/2005"}}, {{742, 3000}},
+                 Costs({{"1 - Purchase/Acquisition cost", "15/08/1990", "1000.00"}}));
+    StartOnItem(456, 1, 2070);
+    EXPECT_FALSE(Control("PrintNonAssBtn")->isEnabled());
+    EXPECT_FALSE(Control("PrintNonAssBtn")->isHidden());
+    EXPECT_TRUE(Control("PrintCGTWshtBtn")->isEnabled());
+    StartOnItem(454, 1, 2040);
+    EXPECT_TRUE(Control("PrintNonAssBtn")->isHidden());
+    EXPECT_FALSE(Control("PrintAssRegtBtn")->isHidden());
 }
 
 TEST_F(CalculationSummaryScreens, ClickedWorksheetColumnsScrollIntoSight) {
