@@ -30,39 +30,33 @@ protected:
     };
 
     void Load(const std::string& path) {
-        std::ifstream in(path);
-        ASSERT_TRUE(in) << path;
-        std::string line;
-        for (int number = 1; std::getline(in, line); ++number) {
-            line = TrimmedText(line);
-            if (line.empty() || line[0] == '#') continue;
-            const size_t space = line.find_first_of(" :");
-            const std::string word = line.substr(0, space);
-            const std::string rest = TrimmedText(line.substr(space + 1));
-            if (word == "publication")
-                publication_ = rest;
-            else if (word == "payments")
-                payments_ = rest;
-            else if (word == "summary")
-                summary_ = rest;
-            else if (word == "text")
-                SetFieldStr(Assignment(rest).first, Assignment(rest).second);
-            else if (word == "money")
-                SetFieldVal(Assignment(rest).first, std::stold(Assignment(rest).second));
-            else if (word == "tick")
-                SetFieldChecked(std::stoi(rest));
-            else if (word == "cost")
-                AddCostCells(FixtureCells(rest));
-            else if (word == "share-payment")
-                AddSharePaymentCells(FixtureCells(rest));
-            else if (word == "trust-payment")
-                AddTrustPaymentCells(FixtureCells(rest));
-            else if (word.rfind("expect", 0) == 0)
-                expectations_.push_back(
-                    {word, Assignment(rest).second, Assignment(rest).first, number});
-            else if (word != "note" && word != "source")
-                FAIL() << path << ":" << number << ": unknown line '" << line << "'";
-        }
+        const bool read = ForEachFixtureLine(
+            path, [&](const std::string& word, const std::string& rest, int number) {
+                if (word == "publication")
+                    publication_ = rest;
+                else if (word == "payments")
+                    payments_ = rest;
+                else if (word == "summary")
+                    summary_ = rest;
+                else if (word == "text")
+                    SetFieldStr(Assignment(rest).first, Assignment(rest).second);
+                else if (word == "money")
+                    SetFieldVal(Assignment(rest).first, std::stold(Assignment(rest).second));
+                else if (word == "tick")
+                    SetFieldChecked(std::stoi(rest));
+                else if (word == "cost")
+                    AddCostCells(FixtureCells(rest));
+                else if (word == "share-payment")
+                    AddSharePaymentCells(FixtureCells(rest));
+                else if (word == "trust-payment")
+                    AddTrustPaymentCells(FixtureCells(rest));
+                else if (word.rfind("expect", 0) == 0)
+                    expectations_.push_back(
+                        {word, Assignment(rest).second, Assignment(rest).first, number});
+                else if (word != "note" && word != "source")
+                    ADD_FAILURE() << path << ":" << number << ": unknown line '" << word << "'";
+            });
+        ASSERT_TRUE(read) << path;
     }
     static void AddCostCells(std::vector<std::string> cells) {
         cells.resize(4);

@@ -53,18 +53,12 @@ protected:
         AllocateFieldStore();
         State().IdentifierText = Tfn;
         SetFieldStr(1, Tfn);
-        std::ifstream in(path);
-        ASSERT_TRUE(in) << path;
-        std::string line;
-        for (int number = 1; std::getline(in, line); ++number) {
-            line = TrimmedText(line);
-            if (line.empty() || line[0] == '#') continue;
-            const size_t space = line.find_first_of(" :");
-            const std::string word = line.substr(0, space);
-            const std::string rest =
-                space == std::string::npos ? std::string() : TrimmedText(line.substr(space + 1));
-            if (!Apply(word, rest, number)) FAIL() << path << ":" << number << ": " << line;
-        }
+        const bool read = ForEachFixtureLine(
+            path, [&](const std::string& word, const std::string& rest, int number) {
+                if (!Apply(word, rest, number))
+                    ADD_FAILURE() << path << ":" << number << ": " << word << " " << rest;
+            });
+        ASSERT_TRUE(read) << path;
         CloseItem();
         ASSERT_EQ(SaveDataFile(file), 0);
     }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,4 +26,22 @@ inline std::vector<std::string> FixtureCells(const std::string& text) {
     std::stringstream stream(text);
     for (std::string cell; std::getline(stream, cell, '|');) cells.push_back(TrimmedText(cell));
     return cells;
+}
+
+// Calls apply(word, rest, lineNumber) for each line that is neither blank nor a comment ('#');
+// the word is what stands before the first blank or colon. False when the file cannot be read.
+template <typename Apply>
+bool ForEachFixtureLine(const std::string& path, Apply apply) {
+    std::ifstream in(path);
+    if (!in) return false;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        line = TrimmedText(line);
+        if (line.empty() || line[0] == '#') continue;
+        const size_t space = line.find_first_of(" :");
+        const std::string rest =
+            space == std::string::npos ? std::string() : TrimmedText(line.substr(space + 1));
+        apply(line.substr(0, space), rest, number);
+    }
+    return true;
 }
