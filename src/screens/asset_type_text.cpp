@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTimer>
 
 void ShowAssetTypeAsText(QComboBox* combo) {
     auto* text = new QLineEdit(combo->parentWidget());
@@ -14,6 +13,7 @@ void ShowAssetTypeAsText(QComboBox* combo) {
     QWidget::setTabOrder(combo, text);
     combo->hide();
     text->show();
-    // The list shows the item's type only once the screen's fields are loaded.
-    QTimer::singleShot(50, text, [text, combo] { text->setText(combo->currentText()); });
+    // The list is given the item's type when the screen's fields are loaded, after this.
+    text->setText(combo->currentText());
+    QObject::connect(combo, &QComboBox::currentTextChanged, text, &QLineEdit::setText);
 }

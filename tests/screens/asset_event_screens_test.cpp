@@ -205,3 +205,13 @@ TEST_F(AssetEventScreens, PersonalUseDeferralHidesTheExemption) {
     EXPECT_EQ(Shown(), 2060);
     EXPECT_EQ(ItemText(455, 1, 721), "X");
 }
+
+TEST_F(AssetEventScreens, ScreenReaderUsersReadTheTypeInATextBoxAsSoonAsTheScreenShows) {
+    State().VisionImpairedMode = true;
+    AddItem(451, "Parcel", {{714, "SN"}, {726, "01/01/2001"}});
+    StartOnItem(451, 1, 2013);
+    auto* box = Control<QLineEdit>("TypeTextBox");
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_FALSE(box->text().isEmpty());
+    EXPECT_EQ(box->text(), Control<QComboBox>("TypeTextComboBox")->currentText());
+}
