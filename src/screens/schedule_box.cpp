@@ -93,8 +93,11 @@ int TScheduleBox::AddPart(QWidget* content, size_t index, int top) {
             sub->setFont(italic);
             top += 20;
         }
-        const int lines = LineCount(row.label);
-        AddLabel(content, FromLatin1Text(row.label), LabelLeft, top, LabelWidth, lines);
+        // A label too long for its column wraps onto a second line.
+        const QString text = FromLatin1Text(row.label);
+        const bool wraps = content->fontMetrics().horizontalAdvance(text) > LabelWidth - 4;
+        const int lines = std::max(LineCount(row.label), wraps ? 2 : 1);
+        AddLabel(content, text, LabelLeft, top, LabelWidth, lines);
         for (int col = 0; col < ScheduleColumns; ++col) {
             const ScheduleAmount& amount = row.amounts[col];
             if (amount.field == 0) continue;
