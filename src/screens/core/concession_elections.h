@@ -25,6 +25,13 @@ struct ElectionProblem {
     explicit operator bool() const { return !message.empty(); }
 };
 
+// Writes each row's elections where its gain is kept: field 719 of its asset item, or the
+// unused columns 38 to 40 of its trust distribution record. Rows of the manual calculation
+// table, and rows that name no stored item, are written nowhere.
+void StoreElections(const TGridModel& grid);
+// Puts the saved elections back into a table the choice table has just rebuilt.
+void RestoreElections(TGridModel& grid);
+
 // The first row, in order, whose elections break a limit.
 ElectionProblem CheckElections(const TGridModel& grid);
 // The nine concession sums and the net capital gain lines of the schedule record, and the

@@ -92,3 +92,72 @@ TEST_F(ConcessionTotals, SumsByMethodRoundedHalvesToEvenAndTheNetGainLines) {
     EXPECT_EQ(GetFieldVal(1131), 2900 + 3498 + 250);
     EXPECT_EQ(GetFieldVal(fModuleNetGain), 2900 + 3498 + 250);
 }
+
+namespace {
+
+// The rows the choice table makes: asset item 1 of 454, trust record 1 (the second), manual
+// record 0; elections in columns 4 to 6.
+TGridModel Sources(bool withElections) {
+    TGridModel grid = Table({{"Shop", "", "1000", "", "", "", ""},
+                             {"Fund", "", "800", "", "", "", ""},
+                             {"Manual", "", "600", "", "", "", ""}});
+    const char* const sources[3][2] = {{"454", "1"}, {"1215", "1"}, {"1201", "0"}};
+    for (int row = 1; row <= 3; ++row) {
+        grid.SetCell(ceWorksheet, row, sources[row - 1][0]);
+        grid.SetCell(ceNumber, row, sources[row - 1][1]);
+        if (!withElections) continue;
+        grid.SetCell(ceReduction, row, std::to_string(100 * row));
+        grid.SetCell(ceRollOver, row, std::to_string(10 * row));
+    }
+    return grid;
+}
+
+}  // namespace
+
+TEST_F(ConcessionTotals, ElectionsSurviveARebuiltTableEachKeptWithItsOwnRecord) {
+    ZeroScratchFields();
+    SetFieldStr(ItemNameField, "Shop");
+    PutWorksheetItem(454, 1);
+    TextList trusts(2 * 41);
+    trusts[0] = "First Trust";
+    trusts[41] = "Fund";
+    trusts[41 + 2] = "800";
+    SetFieldLst(1215, trusts);
+    const TextList manual(21, "m");
+    SetFieldLst(1201, manual);
+
+    StoreElections(Sources(true));
+    GetWorksheetItem(454, 1);
+    ASSERT_NE(GetFieldLst(719), nullptr);
+    EXPECT_EQ(*GetFieldLst(719), (TextList{"SBAA concessions", "100", "", "10"}));
+    const TextList& stored = *GetFieldLst(1215);
+    EXPECT_EQ(stored[41 + 38], "200");
+    EXPECT_EQ(stored[41 + 40], "20");
+    EXPECT_EQ(stored[38], "");  // the first trust keeps its own columns
+    EXPECT_EQ(stored[41 + 2], "800");
+    // Neither table's number is read as a worksheet: nothing lands in another field.
+    EXPECT_EQ(*GetFieldLst(1201), manual);
+    EXPECT_EQ(GetFieldLst(1215 + 751), nullptr);
+    EXPECT_EQ(GetFieldLst(1201 + 751), nullptr);
+
+    TGridModel rebuilt = Sources(false);
+    RestoreElections(rebuilt);
+    EXPECT_EQ(rebuilt.Cell(ceReduction, 1), "100");
+    EXPECT_EQ(rebuilt.Cell(ceRetirement, 1), "");
+    EXPECT_EQ(rebuilt.Cell(ceRollOver, 1), "10");
+    EXPECT_EQ(rebuilt.Cell(ceReduction, 2), "200");
+    EXPECT_EQ(rebuilt.Cell(ceRollOver, 2), "20");
+    EXPECT_EQ(rebuilt.Cell(ceReduction, 3), "");
+}
+
+TEST_F(ConcessionTotals, RowsNamingNoStoredRecordAreLeftAlone) {
+    TGridModel grid =
+        Table({{"Ghost", "", "100", "", "10", "", ""}, {"Far", "", "100", "", "10", "", ""}});
+    grid.SetCell(ceWorksheet, 1, "1215");
+    grid.SetCell(ceNumber, 1, "5");  // no such trust record
+    grid.SetCell(ceWorksheet, 2, "454");
+    grid.SetCell(ceNumber, 2, "3");  // no such item
+    StoreElections(grid);
+    EXPECT_EQ(GetFieldLst(1215), nullptr);
+    EXPECT_EQ(WorksheetItemCount(454), 0);
+}
