@@ -63,6 +63,7 @@
 #include "screens/tqcgt_62.h"
 
 // Concession summaries and the schedule
+#include "screens/tqcgt_64.h"
 #include "screens/tqcgt_65.h"
 #include "screens/tqcgt_67.h"
 
@@ -164,6 +165,7 @@ const ScreenClassTable& ScreenClasses() {
         {2103, Make<TQCGT_62>},
 
         // Concession summaries and the schedule
+        {2104, Make<TQCGT_64>},
         {2105, Make<TQCGT_65>},
         {2107, Make<TQCGT_67>},
     };

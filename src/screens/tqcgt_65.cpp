@@ -4,13 +4,12 @@
 #include "interview/interview_steps.h"
 #include "interview/tframewnd.h"
 #include "screens/core/fifteen_year_table.h"
+#include "screens/grid_display.h"
 #include "ui_tqcgt_65.h"
 
 TQCGT_65::TQCGT_65() : ui(new Ui::TQCGT_65) {
     ui->setupUi(this);
-    QStringList display;
-    for (const std::string& line : FifteenYearDescriptors()) display << QString::fromLatin1(line);
-    ui->XGrid1->setDisplay(display);
+    SetGridDisplay(ui->XGrid1, FifteenYearDescriptors());
 }
 
 TQCGT_65::~TQCGT_65() = default;

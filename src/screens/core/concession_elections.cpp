@@ -77,6 +77,19 @@ long double Field(int n) { return GetFieldVal(n, true); }
 
 }  // namespace
 
+std::vector<std::string> ConcessionDescriptors() {
+    const std::string amount = "|2|1|10|0|F|F|2|F||||0|F|F|";
+    return {"Description|0|0|40|0|T|F|||||||0|T|F|",
+            "Indexed\rGain" + amount,
+            "Discount\rGain" + amount,
+            "Other\rGain" + amount,
+            "SBAAR" + amount,
+            "SBRE" + amount,
+            "SBRO" + amount,
+            "Wsheet|0|0|10|0|T|F|||||||0|T|F|",
+            "Number|0|0|10|0|T|F|||||||0|T|F|"};
+}
+
 void StoreElections(const TGridModel& grid) {
     for (int row = 1; row < grid.RowCount(); ++row) {
         if (!Filled(grid, ceDescription, row)) continue;

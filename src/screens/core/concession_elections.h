@@ -3,6 +3,7 @@
 // half of its gain, and the concession totals it gives the CGT schedule.
 
 #include <string>
+#include <vector>
 
 class TGridModel;
 
@@ -18,6 +19,9 @@ enum ConcessionColumn {
     ceNumber = 8,
 };
 inline constexpr int ConcessionColumns = 9;
+
+// The column descriptors: the description and the gains shown, the elections entered.
+std::vector<std::string> ConcessionDescriptors();
 
 struct ElectionProblem {
     std::string message;  // empty when the table may be left
