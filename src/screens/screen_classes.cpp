@@ -62,6 +62,11 @@
 #include "screens/tqcgt_57.h"
 #include "screens/tqcgt_62.h"
 
+// Concession summaries and the schedule
+#include "screens/tqcgt_64.h"
+#include "screens/tqcgt_65.h"
+#include "screens/tqcgt_67.h"
+
 namespace {
 template <class Screen>
 TChildForm* Make() {
@@ -158,6 +163,11 @@ const ScreenClassTable& ScreenClasses() {
         {2101, Make<TQCGT02_05>},
         {2102, Make<TQCGT_57>},
         {2103, Make<TQCGT_62>},
+
+        // Concession summaries and the schedule
+        {2104, Make<TQCGT_64>},
+        {2105, Make<TQCGT_65>},
+        {2107, Make<TQCGT_67>},
     };
     return table;
 }

@@ -1,0 +1,43 @@
+#pragma once
+// The small business concession elections table: the rule that keeps each election within
+// half of its gain, and the concession totals it gives the CGT schedule.
+
+#include <string>
+#include <vector>
+
+class TGridModel;
+
+enum ConcessionColumn {
+    ceDescription = 0,
+    ceIndexed = 1,
+    ceDiscount = 2,
+    ceOther = 3,
+    ceReduction = 4,   // SBAAR
+    ceRetirement = 5,  // SBRE
+    ceRollOver = 6,    // SBRO
+    ceWorksheet = 7,
+    ceNumber = 8,
+};
+inline constexpr int ConcessionColumns = 9;
+
+// The column descriptors: the description and the gains shown, the elections entered.
+std::vector<std::string> ConcessionDescriptors();
+
+struct ElectionProblem {
+    std::string message;  // empty when the table may be left
+    int row = 1, col = ceReduction;
+    explicit operator bool() const { return !message.empty(); }
+};
+
+// Writes each row's elections where its gain is kept: field 719 of its asset item, or the
+// unused columns 38 to 40 of its trust distribution record. Rows of the manual calculation
+// table, and rows that name no stored item, are written nowhere.
+void StoreElections(const TGridModel& grid);
+// Puts the saved elections back into a table the choice table has just rebuilt.
+void RestoreElections(TGridModel& grid);
+
+// The first row, in order, whose elections break a limit.
+ElectionProblem CheckElections(const TGridModel& grid);
+// The nine concession sums and the net capital gain lines of the schedule record, and the
+// net capital gain for the return.
+void StoreConcessionTotals(const TGridModel& grid);

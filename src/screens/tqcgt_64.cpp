@@ -1,0 +1,51 @@
+#include "screens/tqcgt_64.h"
+
+#include "controls/txgrid.h"
+#include "interview/interview_steps.h"
+#include "interview/tframewnd.h"
+#include "platform/qt_message_box.h"
+#include "screens/core/concession_elections.h"
+#include "screens/grid_cursor.h"
+#include "screens/grid_display.h"
+#include "ui_tqcgt_64.h"
+
+TQCGT_64::TQCGT_64() : ui(new Ui::TQCGT_64) {
+    ui->setupUi(this);
+    SetGridDisplay(ui->XGrid1, ConcessionDescriptors());
+}
+
+TQCGT_64::~TQCGT_64() = default;
+
+TXGrid* TQCGT_64::Grid() const { return ui->XGrid1; }
+
+void TQCGT_64::FormShow() {
+    ui->XGrid1->setFixedCols(4);
+    // The choice table rebuilds the table with empty elections on every visit.
+    RestoreElections(ui->XGrid1->Model());
+    ui->XGrid1->viewport()->update();
+    TFrameWnd* frame = Frame();
+    if (!frame) return;
+    frame->SetNavigatorVisible(true);
+    frame->SetLeaveCheck([this] { CheckElections(); });
+    RegisterNextHandler();
+}
+
+// Runs before the leave check, so what was typed is stored even when leaving is refused.
+void TQCGT_64::RegisterNextHandler() {
+    if (TFrameWnd* frame = Frame())
+        frame->SetNextHandler([this](QObject*) {
+            StoreElections(ui->XGrid1->Model());
+            StoreConcessionTotals(ui->XGrid1->Model());
+            StepScreenIndex(1);
+        });
+}
+
+void TQCGT_64::CheckElections() {
+    const ElectionProblem problem = ::CheckElections(ui->XGrid1->Model());
+    if (problem) {
+        ShowInfo(FromLatin1Text(problem.message));
+        PutGridCursor(ui->XGrid1, problem.col, problem.row);
+        if (TFrameWnd* frame = Frame()) frame->RefuseLeave();
+    }
+    RegisterNextHandler();
+}
