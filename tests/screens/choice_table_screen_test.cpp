@@ -138,6 +138,11 @@ TEST_F(ChoiceTableScreen, AllChoicesThenNextGiveTheScheduleTheToolGives) {
     EXPECT_EQ(responder->Count(), 0u) << responder->LastText();
     EXPECT_NE(Shown(), 2103);
 
+    // Compared as the return is saved and read back, not as the store holds it.
+    const std::string saved = dir.File("SAVED.TAX");
+    ASSERT_EQ(SaveDataFile(saved), 0);
+    ClearAllFields();
+    ASSERT_EQ(OpenDataFile(saved), OpenReadCompletely);
     const nlohmann::json tool = CalcAuto(file);
     for (int field : {169, 170, 171, 174, 175, 1578, 1579, 1585}) {
         SCOPED_TRACE(field);
