@@ -11,6 +11,7 @@
 #include "calc/choice_session.h"
 #include "calc/choice_steps.h"
 #include "calc_json.h"
+#include "command_support.h"
 #include "item_pass.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
@@ -19,29 +20,10 @@
 
 namespace {
 
-constexpr int ExitOk = 0, ExitFileProblem = 1, ExitUsage = 2, ExitRefused = 3;
-
 struct CalcArguments {
     std::string file, tfn;
     bool haveTfn = false, automatic = false, dryRun = false, json = false;
 };
-
-// Message texts of the core in one line each: "\r" and "\n" become spaces.
-std::string OneLine(std::string text) {
-    for (char& c : text)
-        if (c == '\r' || c == '\n') c = ' ';
-    return text;
-}
-
-std::vector<std::string>& CoreMessages() {
-    static std::vector<std::string> messages;
-    return messages;
-}
-
-int Fail(int status, const std::string& message) {
-    std::cerr << "orvana-tax: " << message << '\n';
-    return status;
-}
 
 bool Parse(int argc, char** argv, CalcArguments& args, std::string& error) {
     std::vector<std::string> positional;
@@ -86,32 +68,13 @@ bool Parse(int argc, char** argv, CalcArguments& args, std::string& error) {
     return true;
 }
 
-std::string OpenProblem(int32_t result, const std::string& file) {
-    switch (result) {
-        case ENOENT:
-            return file + ": no such file";
-        case OpenNotADataFile:
-            return file + ": not a 2006 return, damaged, or saved with another TFN";
-        case OpenOtherTaxYear:
-            return file + ": a return of another tax year";
-        case OpenBadFieldNumber:
-            return file + ": a record names a field outside 1 to 2312";
-        default:
-            return file + ": " + std::strerror(result);
-    }
-}
-
 // The return read completely into a fresh store, or the one line that says why not.
 std::string OpenForCalculation(const CalcArguments& args) {
     State().IdentifierText = args.tfn;
     AllocateFieldStore();
     const int32_t result = OpenDataFile(args.file);
     if (result == OpenReadCompletely) return {};
-    std::string problem = OpenProblem(result, Latin1ToUtf8(args.file));
-    // The reader's own message says most; one line in all.
-    if (!CoreMessages().empty()) problem = CoreMessages().front() + " (" + problem + ")";
-    CoreMessages().clear();
-    return problem;
+    return WithFirstCoreMessage(OpenProblem(result, Latin1ToUtf8(args.file)));
 }
 
 int Calculate(const CalcArguments& args) {
@@ -152,12 +115,8 @@ int RunCalcCommand(int argc, char** argv) {
     CalcArguments args;
     std::string error;
     if (!Parse(argc, argv, args, error)) return Fail(ExitUsage, error);
-    State().Responder = [](const MessageRequest& request) {
-        CoreMessages().push_back(OneLine(Latin1ToUtf8(request.text)));
-        return ResultForButton(request.defaultButton);
-    };
+    InstallResponder();
     const int status = Calculate(args);
-    for (const std::string& message : CoreMessages())
-        std::cerr << "orvana-tax: " << message << '\n';
+    FlushCoreMessages();
     return status;
 }

@@ -13,6 +13,7 @@
 #include "base/latin1_text.h"
 #include "base/module_state.h"
 #include "calc_command.h"
+#include "command_support.h"
 #include "field_assignment.h"
 #include "print_command.h"
 #include "return_dump.h"
@@ -24,7 +25,6 @@
 
 namespace {
 
-constexpr int ExitOk = 0, ExitFileProblem = 1, ExitUsage = 2;
 constexpr int NameField = 397;
 
 const char* const Usage =
@@ -62,39 +62,6 @@ struct Arguments {
          version = false;
     std::vector<std::string> assignments;
 };
-
-// Messages of the core, kept to make the one line an error gets.
-std::vector<std::string>& CoreMessages() {
-    static std::vector<std::string> messages;
-    return messages;
-}
-
-std::string OneLine(std::string text) {
-    for (size_t at; (at = text.find_first_of("\r\n")) != std::string::npos;) {
-        const size_t end = text.find_first_not_of("\r\n", at);
-        text.replace(at, (end == std::string::npos ? text.size() : end) - at, " ");
-    }
-    return text;
-}
-
-void InstallResponder() {
-    State().Responder = [](const MessageRequest& request) {
-        CoreMessages().push_back(OneLine(Latin1ToUtf8(request.text)));
-        return ResultForButton(request.defaultButton);
-    };
-}
-
-int Fail(int status, const std::string& message) {
-    std::cerr << "orvana-tax: " << message << '\n';
-    return status;
-}
-
-// Any core message not yet shown, each on its own line, before the tool's own.
-void FlushCoreMessages() {
-    for (const std::string& message : CoreMessages())
-        std::cerr << "orvana-tax: " << message << '\n';
-    CoreMessages().clear();
-}
 
 bool ParseArguments(int argc, char** argv, Arguments& args, std::string& error) {
     std::vector<std::string> positional;
@@ -156,19 +123,6 @@ bool ParseArguments(int argc, char** argv, Arguments& args, std::string& error) 
     return true;
 }
 
-std::string OpenProblem(int32_t result, const std::string& file) {
-    switch (result) {
-        case OpenNotADataFile:
-            return "not a 2006 return, damaged, or saved with another TFN";
-        case OpenOtherTaxYear:
-            return "a return of another tax year";
-        case OpenBadFieldNumber:
-            return "a record names a field outside 1 to 2312";
-        default:
-            return file + ": " + std::strerror(result);
-    }
-}
-
 // Opens the return into a fresh store; the exit status when it did not read completely.
 int OpenReturn(const Arguments& args, const std::string& file, bool& partial) {
     partial = false;
@@ -176,13 +130,8 @@ int OpenReturn(const Arguments& args, const std::string& file, bool& partial) {
     AllocateFieldStore();
     const int32_t result = OpenDataFile(file);
     if (result == OpenReadCompletely) return ExitOk;
-    if (result == ENOENT) return Fail(ExitFileProblem, args.file + ": no such file");
     partial = result == OpenBadFieldNumber;
-    const std::string problem = OpenProblem(result, args.file);
-    if (CoreMessages().empty()) return Fail(ExitFileProblem, problem);
-    const std::string first = CoreMessages().front();
-    CoreMessages().clear();
-    return Fail(ExitFileProblem, first + " (" + problem + ")");
+    return Fail(ExitFileProblem, WithFirstCoreMessage(OpenProblem(result, args.file)));
 }
 
 int Save(const Arguments& args, const std::string& file) {

@@ -11,6 +11,7 @@
 #include "base/module_state.h"
 #include "base/tax_calendar.h"
 #include "base/text_variables.h"
+#include "command_support.h"
 #include "reports/core/module_report.h"
 #include "reports/paint/report_pdf.h"
 #include "store/data_file.h"
@@ -19,16 +20,9 @@
 
 namespace {
 
-constexpr int ExitOk = 0, ExitFileProblem = 1, ExitUsage = 2;
-
 struct PrintArguments {
     std::string file, tfn, report, item, pdf;
 };
-
-int Fail(int status, const std::string& message) {
-    std::cerr << "orvana-tax: " << message << '\n';
-    return status;
-}
 
 bool Parse(int argc, char** argv, PrintArguments& args, std::string& error) {
     for (int i = 2; i < argc; ++i) {
