@@ -16,6 +16,7 @@
 #include "module/core/host_arguments.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
+#include "store/worksheet_items.h"
 
 inline constexpr const char* Tfn = "123 456 782";
 
@@ -50,6 +51,12 @@ inline void Press(QWidget* window, const char* button) {
     auto* target = window->findChild<QPushButton*>(QLatin1String(button));
     ASSERT_NE(target, nullptr) << button;
     ASSERT_FALSE(target->isHidden()) << button;
+    // The offscreen platform does not give the window its activation back after a modal
+    // window closed; a button takes the focus before it acts.
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << button;
+    }
     QTest::mouseClick(target, Qt::LeftButton);
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
@@ -65,6 +72,25 @@ struct SavedReturn {
     ~SavedReturn() { ResetModuleState(); }
     int result = 0;
 };
+
+// A field of item `key` of worksheet k as the saved file holds it; a table's cells are
+// joined with "|".
+inline std::string ItemField(int k, int field, int key = 1) {
+    if (const ItemList* list = WorksheetItems(k, false))
+        for (const WorksheetItem& record : *list)
+            if (record.ItemKey == key && record.field == field) {
+                if (record.slot.type != dtList || !record.slot.list)
+                    return FieldSlotText(record.slot);
+                std::string cells;
+                const char* between = "";
+                for (const std::string& cell : *record.slot.list) {
+                    cells += between + cell;
+                    between = "|";
+                }
+                return cells;
+            }
+    return {};
+}
 
 // RunCGTModule on a file, as a host calls it, at an 800 x 600 placement.
 inline void RunModule(const LoadedModule& module, Host& host, const std::string& file,

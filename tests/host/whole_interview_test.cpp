@@ -1,0 +1,231 @@
+// A whole return walked through the loaded module from the introduction to the end, as a
+// taxpayer walks it with real keys and clicks: losses of earlier years, two share sales (one
+// bought before indexation ended and held for years, so its method must be chosen; one
+// rolled over for new shares), a trust distribution with a gain from an active asset, an
+// active real estate sale, a collectable sold at a loss; the module makes every choice; the
+// small business elections are typed. The host is told the interview ended, and the saved
+// return holds the schedule and return labels that orvana-tax calc makes of the same answers.
+
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "orvana_tax_tool.h"
+#include "temp_dir.h"
+#include "typed_asset.h"
+
+namespace {
+
+void ExpectScreen(QWidget* window, int number) { ASSERT_EQ(ScreenNumber(window), number); }
+
+// Presses the button and checks where the interview went.
+void PressTo(QWidget* window, const char* button, int number) {
+    Press(window, button);
+    ExpectScreen(window, number);
+}
+
+// The answers typed, kept to be given to the tool as well.
+constexpr const char* RealEstateReduction = "20000";
+constexpr const char* TrustReduction = "100";
+
+void LossesOfEarlierYears(QWidget* window) {
+    PressTo(window, "BtnNext", 2125);
+    PressTo(window, "BtnYes", 2005);
+    TypeInto(window, "ProceedsEdit", "200");
+    TypeInto(window, "CostsEdit", "3000");
+    PressTo(window, "BtnNext", 2126);
+    PressTo(window, "BtnNo", 2006);
+}
+
+void Shares(QWidget* window) {
+    PressTo(window, "BtnYes", 2007);
+    PressTo(window, "BtnYes", 2009);
+    TypeAssetThroughPath(window, {.description = "widget shares",
+                                  .typeKeys = "SN",
+                                  .acquired = "15/08/1990",
+                                  .element = "1 ",
+                                  .incurred = "15/08/1990",
+                                  .costText = "Purchase",
+                                  .cost = "10000",
+                                  .eventDate = "20/10/2005",
+                                  .proceeds = "30000",
+                                  .deferralBoxes = {"Q2NoCheckBox"}});
+    ExpectScreen(window, 2016);
+    PressTo(window, "BtnNext", 2017);
+    PressTo(window, "BtnYes", 2009);
+    TypeAssetThroughPath(window, {.description = "gadget shares",
+                                  .typeKeys = "SN",
+                                  .acquired = "01/07/2000",
+                                  .element = "1 ",
+                                  .incurred = "01/07/2000",
+                                  .costText = "Purchase",
+                                  .cost = "8000",
+                                  .eventDate = "01/03/2006",
+                                  .proceeds = "12000",
+                                  .deferralBoxes = {"Q2YesCheckBox", "ScripforScripYesCheckBox"}});
+    ExpectScreen(window, 2016);
+    PressTo(window, "BtnNext", 2017);
+    PressTo(window, "BtnNo", 2018);
+}
+
+// One trust's distribution: a discounted gain and one from an active asset.
+void TrustDistribution(QWidget* window) {
+    PressTo(window, "BtnYes", 2019);
+    if (!EnterTable(window)) return;
+    Keys("Growth Fund");
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Tab);
+    Keys("600");
+    for (int col = 2; col < 8; ++col) Key(Qt::Key_Tab);
+    Keys("400");
+    PressTo(window, "BtnNext", 2020);
+    PressTo(window, "BtnNo", 2031);
+}
+
+void RealEstate(QWidget* window) {
+    PressTo(window, "BtnYes", 2032);
+    PressTo(window, "BtnNext", 2033);
+    PressTo(window, "BtnYes", 2035);
+    TypeAssetThroughPath(window, {.description = "corner shop",
+                                  .typeKeys = "RA",
+                                  .acquired = "01/07/2000",
+                                  .element = "1 ",
+                                  .incurred = "01/07/2000",
+                                  .costText = "Purchase",
+                                  .cost = "200000",
+                                  .eventDate = "01/03/2006",
+                                  .proceeds = "300000",
+                                  .deferralBoxes = {"Q2NoCheckBox"}});
+    ExpectScreen(window, 2040);
+    PressTo(window, "BtnNext", 2041);
+    PressTo(window, "BtnNo", 2042);
+}
+
+void CollectableLoss(QWidget* window) {
+    PressTo(window, "BtnNo", 2052);
+    PressTo(window, "BtnYes", 2053);
+    PressTo(window, "BtnYes", 2055);
+    TypeAssetThroughPath(window, {.description = "coin",
+                                  .typeKeys = "A",
+                                  .acquired = "15/08/2001",
+                                  .element = "1 ",
+                                  .incurred = "15/08/2001",
+                                  .costText = "Purchase",
+                                  .cost = "2000",
+                                  .eventDate = "15/10/2005",
+                                  .proceeds = "1000",
+                                  .deferralBoxes = {"Q2NoCheckBox"}});
+    ExpectScreen(window, 2060);
+    PressTo(window, "BtnNext", 2061);
+    PressTo(window, "BtnNo", 2062);
+}
+
+// No other assets, created rights or receipts; nothing calculated by hand.
+void NoOtherSections(QWidget* window) {
+    PressTo(window, "BtnNo", 2072);
+    PressTo(window, "BtnNo", 2096);
+    PressTo(window, "BtnNo", 2101);
+    PressTo(window, "BtnNext", 2102);
+}
+
+// "Save" on the tool bar, under another name in the same folder: a copy of the answers.
+void SaveCopyAs(QWidget* window, const QString& name) {
+    QToolButton* save = nullptr;
+    for (auto* button : window->findChildren<QToolButton*>())
+        if (button->text() == QLatin1String("Save")) save = button;
+    ASSERT_NE(save, nullptr);
+    bool saved = false;
+    WhenModalOpens([&](QWidget* dialog) {
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("FileNameEdit"));
+        auto* button = dialog->findChild<QWidget*>(QStringLiteral("BtnSave"));
+        if (!edit || !button) return;
+        edit->selectAll();
+        QTest::keyClicks(edit, name);
+        QTest::mouseClick(button, Qt::LeftButton);
+        saved = true;
+    });
+    QTest::mouseClick(save, Qt::LeftButton);
+    Settle();
+    EXPECT_TRUE(saved);
+}
+
+// "Let Orvana make all choices", answered Yes; Next builds the schedule.
+void AllChoices(QWidget* window, MessageWatch& messages) {
+    PressTo(window, "BtnNext", 2103);
+    messages.Answer(QMessageBox::Yes);
+    Press(window, "ApplyLossBtn");
+    PressTo(window, "BtnNext", 2104);
+}
+
+// The small business active asset reduction on the real estate gain and on the trust's
+// gain from an active asset, in the rows the choice table made in that order.
+void Elections(QWidget* window) {
+    if (!EnterTable(window)) return;
+    Keys(RealEstateReduction);
+    Key(Qt::Key_Down);
+    Keys(TrustReduction);
+    PressTo(window, "BtnNext", 2105);
+}
+
+// The copy of the answers given the elections as they were typed, where the module keeps
+// them: the real estate item's elections and the trust record's columns 38 to 40.
+void GiveElections(const std::string& copy, const std::string& out) {
+    std::string trust;
+    {
+        SavedReturn answers(copy);
+        ASSERT_EQ(answers.result, OpenReadCompletely);
+        const TextList* cells = GetFieldLst(1215);
+        ASSERT_NE(cells, nullptr);
+        ASSERT_EQ(cells->size(), 41u);
+        TextList record = *cells;
+        record[38] = TrustReduction;
+        const char* between = "";
+        for (const std::string& cell : record) {
+            trust += between + cell;
+            between = "|";
+        }
+    }
+    EXPECT_EQ(RunOrvanaTax(
+                  {"set", copy, "--tfn", Tfn,
+                   std::string("1205.1.719=lines:SBAA concessions|") + RealEstateReduction + "||",
+                   "1215=lines:" + trust},
+                  out),
+              0);
+}
+
+}  // namespace
+
+TEST(WholeInterview, AReturnWalkedToTheEndIsTheReturnTheToolCalculates) {
+    TempDir dir;
+    const std::string file = dir.File("WALK.TAX");
+    LoadedModule module;
+    ASSERT_TRUE(module.Loaded()) << dlerror();
+    Host host;
+    RunModule(module, host, file, 2004);
+    QWidget* window = ActiveModuleWindow();
+    ASSERT_NE(window, nullptr);
+    MessageWatch messages;
+
+    ASSERT_NO_FATAL_FAILURE(LossesOfEarlierYears(window));
+    ASSERT_NO_FATAL_FAILURE(Shares(window));
+    ASSERT_NO_FATAL_FAILURE(TrustDistribution(window));
+    ASSERT_NO_FATAL_FAILURE(RealEstate(window));
+    ASSERT_NO_FATAL_FAILURE(CollectableLoss(window));
+    ASSERT_NO_FATAL_FAILURE(NoOtherSections(window));
+    ASSERT_NO_FATAL_FAILURE(SaveCopyAs(window, QStringLiteral("ANSWERS.TAX")));
+    ASSERT_NO_FATAL_FAILURE(AllChoices(window, messages)) << messages.Shown().toStdString();
+    EXPECT_EQ(messages.texts.size(), 1) << messages.Shown().toStdString();
+    ASSERT_NO_FATAL_FAILURE(Elections(window)) << messages.Shown().toStdString();
+    Press(window, "BtnNext");  // no gain is exempt after 15 years
+    ASSERT_TRUE(WaitUntil([&] { return host.lastMessage != 0; }));
+    EXPECT_EQ(host.lastMessage, ORVANA_MSG_INTERVIEW_FINISHED);
+    EXPECT_EQ(module.failedScreen(), 2106);
+    EXPECT_EQ(messages.texts.size(), 1) << messages.Shown().toStdString();
+    EXPECT_EQ(module.freeResources(), 1);
+
+    const std::string copy = dir.File("ANSWERS.TAX");
+    GiveElections(copy, dir.File("set.txt"));
+    const nlohmann::json tool = CalcAuto(copy, Tfn, dir.File("calc.json"));
+    SavedReturn saved(file);
+    ASSERT_EQ(saved.result, OpenReadCompletely);
+    ExpectScheduleAndLabelsAsCalculated(tool);
+}
