@@ -34,7 +34,7 @@ bool Rolled() {
 }  // namespace
 
 std::vector<std::string> ScripForScripDescriptors() {
-    const std::string shown = "|2|1|10|0|F|F|0|F||||0|F|T|";
+    const std::string shown = "|2|1|10|0|F|F|0|F||||0|0|F|T|";
     const std::string entered = "|2|1|10|0|F|F|0|F||||0|F|F|";
     return {"\rDescription\r(not sent to the Tax Office)|0|0|40|0|F|F|||||||0|T|T|",
             "\rCost base\rof interest\rexchanged" + shown,

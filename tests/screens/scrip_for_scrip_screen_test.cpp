@@ -1,17 +1,53 @@
 // The scrip for scrip roll-over screen driven with real clicks and keys: the description
 // hands the cursor to the market value, the help follows the column, the market value and
 // cash must make up the proceeds on Next but not on Prev, what was typed comes back on a
-// later visit, and the totals reach the schedule record and the schedule screen.
+// later visit, and the totals reach the schedule record, the schedule screen and agree with
+// what orvana-tax calc stores.
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
 
 #include "asset_path_test_support.h"
+#include "calc/asset_summary.h"
+#include "calc/calc_inputs.h"
 #include "calc/cgt_schedule.h"
+#include "calc/worksheet_columns.h"
 #include "screens/core/scrip_for_scrip_rules.h"
 #include "screens/schedule_box.h"
 #include "screens/tqcgt_66.h"
 #include "screens/tqcgt_67.h"
 #include "scrip_exchanges.h"
+#include "store/data_file.h"
+#include "temp_dir.h"
 
 namespace {
+
+constexpr const char* Tfn = "123 456 782";
+
+// Shares exchanged for shares of another company as the share path stores them, summary
+// included; the roll-over answered Yes there and the gain deferred in the choice table.
+void AddExchangedShares(const std::string& name, const std::string& cost, long double proceeds) {
+    ZeroScratchFields();
+    SetFieldStr(fAssetName, name);
+    SetFieldStr(fAssetType, "SN");
+    SetFieldStr(fAcquisitionDate, "01/02/2002");
+    SetFieldLst(fCostElements, {"1", "01/02/2002", "01/02/2002", "Shares", cost, "", "", ""});
+    SetFieldStr(fEventDate, "20/12/2005");
+    SetFieldVal(fCapitalProceeds, proceeds);
+    SetFieldChecked(fItemDeferrable);
+    SetFieldChecked(fScripForScrip);
+    SetFieldStr(fItemDefer, "Yes");
+    TGridModel reg, sheet;
+    SetUpAssetRegister(reg);
+    SetUpCgtWorksheet(sheet);
+    ResetSummaryFields(SummaryScreen::General);
+    RefreshSummary(reg, sheet, {SummaryScreen::General, IncomeYearDates(TaxYear)});
+    PutWorksheetItem(451, WorksheetItemCount(451) + 1);
+    ZeroScratchFields();
+}
 
 long double ItemValue(int k, int key, int field) {
     GetWorksheetItem(k, key);
@@ -122,7 +158,7 @@ TEST_F(ScripForScripScreen, TypedEntriesMustMakeUpTheProceedsAndTheirTotalsReach
     EXPECT_EQ(responder->Count(), 0u) << responder->LastText();
 }
 
-TEST_F(ScripForScripScreen, AKeyboardEntryStartsAtTheMarketValueAndNoRowCanBeAddedOrDeleted) {
+TEST_F(ScripForScripScreen, AKeyboardEntryStartsAtTheMarketValueAndOnlyTheEntriesCanBeChanged) {
     AddTwoExchanges();
     Arrive();
     Grid()->setFocus(Qt::TabFocusReason);
@@ -137,6 +173,18 @@ TEST_F(ScripForScripScreen, AKeyboardEntryStartsAtTheMarketValueAndNoRowCanBeAdd
     Settle();
     EXPECT_EQ(responder->LastText(), "Row deletion not allowed on this grid");
     EXPECT_EQ(Grid()->Model().DataRowCount(), 2);
+
+    // What came from the asset is shown, not typed over.
+    for (int col : {ssCostBase, ssProceeds}) {
+        ClickCell(Grid(), col, 2);
+        ASSERT_EQ(Grid()->Col(), col);
+        QTest::keyClicks(Focused(), "7");
+        Key(Qt::Key_Backspace);
+        Key(Qt::Key_Tab);
+        Settle();
+    }
+    EXPECT_EQ(Cell(ssCostBase, 2), "1500");
+    EXPECT_EQ(Cell(ssProceeds, 2), "2500");
 }
 
 TEST_F(ScripForScripScreen, WithoutAnExchangeNextRecordsNoRollOver) {
@@ -177,4 +225,43 @@ TEST_F(ScripForScripScreen, SitsBetweenTheExemptionListAndTheSchedule) {
     EXPECT_EQ(schedule->ScheduleBox()->Amount(1137)->text(), "6000");
     EXPECT_EQ(schedule->ScheduleBox()->Amount(1138)->text(), "9000");
     EXPECT_EQ(schedule->ScheduleBox()->Amount(1139)->text(), "1000");
+}
+
+// What the screen stores and what orvana-tax calc makes of the saved return agree.
+TEST_F(ScripForScripScreen, TheToolGivesTheScheduleTheScreenGave) {
+    State().IdentifierText = Tfn;
+    SetFieldStr(1, Tfn);
+    AddExchangedShares("Coastal Bank", "12500", 18950);
+    AddExchangedShares("Harbour Mining", "3000", 4000);
+    Arrive();
+    EXPECT_EQ(Cell(ssCostBase, 1), "12500");
+    EXPECT_EQ(Cell(ssProceeds, 2), "4000");
+    ClickCell(Grid(), ssMarketValue, 1);
+    TypeCell("16500");
+    TypeCell("2450");
+    ClickCell(Grid(), ssMarketValue, 2);
+    TypeCell("4000");
+    TypeCell("0");
+    Next();
+    ASSERT_EQ(Shown(), 2107) << responder->LastText();
+
+    TempDir dir;
+    const std::string file = dir.File("SCRIP.TAX"), out = dir.File("calc.json");
+    ASSERT_EQ(SaveDataFile(file), 0);
+    const std::string command = std::string("'") + ORVANA_TAX + "' calc '" + file + "' --tfn '" +
+                                Tfn + "' --auto --json >'" + out + "'";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command;
+    std::ifstream in(out);
+    const nlohmann::json schedule = nlohmann::json::parse(in)["schedule"];
+    EXPECT_EQ(schedule.value("1136", false), true);
+    EXPECT_EQ(schedule.value("1167", false), false);
+    for (int field : {1137, 1138, 1139}) {
+        SCOPED_TRACE(field);
+        EXPECT_EQ(schedule.value(std::to_string(field), -1.0),
+                  static_cast<double>(ScheduleValue(field)));
+    }
+    EXPECT_EQ(ScheduleValue(1137), 15500);
+    EXPECT_EQ(ScheduleValue(1138), 20500);
+    EXPECT_EQ(ScheduleValue(1139), 2450);
 }
