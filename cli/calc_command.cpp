@@ -10,6 +10,7 @@
 #include "calc/choice_columns.h"
 #include "calc/choice_session.h"
 #include "calc/choice_steps.h"
+#include "calc/scrip_for_scrip.h"
 #include "calc_json.h"
 #include "command_support.h"
 #include "item_pass.h"
@@ -96,6 +97,7 @@ int Calculate(const CalcArguments& args) {
     if (const ChoiceProblem problem = CheckChoiceTable(table))
         return Fail(ExitRefused, OneLine(problem.message) + "; nothing was written");
     CommitChoiceTable(table);
+    UpdateScripForScripSchedule();
     // The table as the screen leaves it in its bound field.
     TextList lines;
     table.grid.SaveToList(lines);
