@@ -6,9 +6,11 @@
 // small business elections are typed. The host is told the interview ended, and the saved
 // return holds the schedule and return labels that orvana-tax calc makes of the same answers.
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "base/text_encoding.h"
 #include "orvana_tax_tool.h"
 #include "temp_dir.h"
 #include "typed_asset.h"
@@ -148,9 +150,12 @@ void SaveCopyAs(QWidget* window, const QString& name) {
     EXPECT_TRUE(saved);
 }
 
-// "Let Orvana make all choices", answered Yes; Next builds the schedule.
+// The first shares need their method chosen, so the table cannot be left as it comes;
+// "Let Orvana make all choices", answered Yes, chooses; Next builds the schedule.
 void AllChoices(QWidget* window, MessageWatch& messages) {
     PressTo(window, "BtnNext", 2103);
+    PressTo(window, "BtnNext", 2103);
+    ASSERT_EQ(messages.texts, QStringList{"You must choose the method you wish to use."});
     messages.Answer(QMessageBox::Yes);
     Press(window, "ApplyLossBtn");
     PressTo(window, "BtnNext", 2104);
@@ -166,9 +171,31 @@ void Elections(QWidget* window) {
     PressTo(window, "BtnNext", 2105);
 }
 
-// The copy of the answers given the elections as they were typed, where the module keeps
-// them: the real estate item's elections and the trust record's columns 38 to 40.
-void GiveElections(const std::string& copy, const std::string& out) {
+// The replacement shares' market value and the cash received, which make up the proceeds of
+// the exchange rolled over.
+constexpr const char* ReplacementValue = "11000";
+constexpr const char* CashReceived = "1000";
+
+void NoFifteenYearExemption(QWidget* window) { PressTo(window, "BtnNext", 2106); }
+
+void ScripForScrip(QWidget* window) {
+    if (!EnterTable(window)) return;
+    Keys(ReplacementValue);
+    Key(Qt::Key_Tab);
+    Keys(CashReceived);
+    PressTo(window, "BtnNext", 2107);
+}
+
+// What the schedule screen shows in a box of the schedule record.
+QString Shown(QWidget* window, int field) {
+    auto* box = window->findChild<QLineEdit*>(QStringLiteral("Amount%1").arg(field));
+    return box ? box->text().trimmed() : QStringLiteral("(missing)");
+}
+
+// The copy of the answers given what was typed after the choices, where the module keeps
+// it: the real estate item's elections, the trust record's columns 38 to 40 and the scrip
+// for scrip entries of the second shares.
+void GiveLaterAnswers(const std::string& copy, const std::string& out) {
     std::string trust;
     {
         SavedReturn answers(copy);
@@ -187,9 +214,28 @@ void GiveElections(const std::string& copy, const std::string& out) {
     EXPECT_EQ(RunOrvanaTax(
                   {"set", copy, "--tfn", Tfn,
                    std::string("1205.1.719=lines:SBAA concessions|") + RealEstateReduction + "||",
-                   "1215=lines:" + trust},
+                   "1215=lines:" + trust, std::string("1202.2.1146=currency:") + ReplacementValue,
+                   std::string("1202.2.1147=currency:") + CashReceived},
                   out),
               0);
+}
+
+// orvana-tax calc does not work the concession totals out of stored elections yet, so its
+// figures are those of the return without them. The elections typed were all on discount
+// gains: they add their sum to the discount concessions and take it off the net gain.
+nlohmann::json WithTheElectionsTaken(nlohmann::json tool) {
+    const double elected = 20000 + 100;
+    auto shift = [&](const char* part, const char* field, double by) {
+        nlohmann::json& value = tool[part][field];
+        value = (value.is_number() ? value.get<double>() : 0.0) + by;
+    };
+    shift("schedule", "1117", elected);  // active asset reduction, discount method
+    shift("schedule", "1126", elected);
+    shift("schedule", "1129", -elected);
+    shift("schedule", "1131", -elected);
+    shift("returnLabels", "174", -elected);
+    shift("returnLabels", "1578", -elected);
+    return tool;
 }
 
 }  // namespace
@@ -213,19 +259,38 @@ TEST(WholeInterview, AReturnWalkedToTheEndIsTheReturnTheToolCalculates) {
     ASSERT_NO_FATAL_FAILURE(NoOtherSections(window));
     ASSERT_NO_FATAL_FAILURE(SaveCopyAs(window, QStringLiteral("ANSWERS.TAX")));
     ASSERT_NO_FATAL_FAILURE(AllChoices(window, messages)) << messages.Shown().toStdString();
-    EXPECT_EQ(messages.texts.size(), 1) << messages.Shown().toStdString();
     ASSERT_NO_FATAL_FAILURE(Elections(window)) << messages.Shown().toStdString();
-    Press(window, "BtnNext");  // no gain is exempt after 15 years
+    ASSERT_NO_FATAL_FAILURE(NoFifteenYearExemption(window));
+    ASSERT_NO_FATAL_FAILURE(ScripForScrip(window)) << messages.Shown().toStdString();
+    const QString netGain = Shown(window, 1131), replacement = Shown(window, 1138);
+    auto* rollOver = window->findChild<QCheckBox*>(QStringLiteral("RollOverCheckBox"));
+    ASSERT_NE(rollOver, nullptr);
+    EXPECT_TRUE(rollOver->isChecked());
+    Press(window, "BtnNext");
     ASSERT_TRUE(WaitUntil([&] { return host.lastMessage != 0; }));
     EXPECT_EQ(host.lastMessage, ORVANA_MSG_INTERVIEW_FINISHED);
-    EXPECT_EQ(module.failedScreen(), 2106);
-    EXPECT_EQ(messages.texts.size(), 1) << messages.Shown().toStdString();
+    EXPECT_EQ(module.failedScreen(), 2201);
+    EXPECT_EQ(messages.texts.size(), 2) << messages.Shown().toStdString();
     EXPECT_EQ(module.freeResources(), 1);
 
     const std::string copy = dir.File("ANSWERS.TAX");
-    GiveElections(copy, dir.File("set.txt"));
+    GiveLaterAnswers(copy, dir.File("set.txt"));
     const nlohmann::json tool = CalcAuto(copy, Tfn, dir.File("calc.json"));
     SavedReturn saved(file);
     ASSERT_EQ(saved.result, OpenReadCompletely);
-    ExpectScheduleAndLabelsAsCalculated(tool);
+    ExpectScheduleAndLabelsAsCalculated(WithTheElectionsTaken(tool));
+    // What the walk was meant to reach: a method chosen, a roll-over deferred, the elections
+    // where they belong, losses carried forward, the schedule shown as saved.
+    EXPECT_FALSE(TrimmedText(ItemField(451, 1145, 1)).empty());
+    EXPECT_EQ(TrimmedText(ItemField(451, 1148, 2)), "Yes");
+    EXPECT_EQ(ItemField(454, 719), "SBAA concessions|20000.00||");
+    ASSERT_NE(GetFieldLst(1215), nullptr);
+    EXPECT_EQ(TrimmedText((*GetFieldLst(1215))[38]), "100.00");
+    GetWorksheetItem(ScheduleWorksheet, 1);
+    EXPECT_GT(GetFieldVal(1131), 0);
+    EXPECT_GT(GetFieldVal(1132), 0);  // the collectable losses, this year's and earlier ones
+    EXPECT_TRUE(FieldChecked(1136));
+    EXPECT_EQ(GetFieldVal(1138), 11000);
+    EXPECT_EQ(netGain, QString::number(static_cast<double>(GetFieldVal(1131)), 'f', 0));
+    EXPECT_EQ(replacement, QStringLiteral("11000"));
 }
