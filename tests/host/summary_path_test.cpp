@@ -31,15 +31,8 @@ TEST(SummaryPath, SharesTypedThroughThePathShowAndSaveTheirGains) {
     Press(window, "BtnYes");
     ASSERT_EQ(ScreenId(window), "Screen 2009");
     // One cost, the purchase; no payments.
-    TypeAssetThroughPath(window, {.description = "widget shares",
-                                  .acquired = "15/08/1990",
-                                  .element = "1 ",
-                                  .incurred = "15/08/1990",
-                                  .costText = "Purchase",
-                                  .cost = "10000",
-                                  .eventDate = "20/10/2005",
-                                  .proceeds = "30000",
-                                  .deferralBoxes = {"Q2NoCheckBox"}});
+    TypeAssetThroughPath(window, Bought("widget shares", nullptr, "15/08/1990", "10000",
+                                        "20/10/2005", "30000", {"Q2NoCheckBox"}));
     ASSERT_EQ(ScreenId(window), "Screen 2016");
 
     EXPECT_EQ(FieldText(window, "IndGainEdit").toStdString(), "18050");

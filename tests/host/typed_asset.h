@@ -137,6 +137,22 @@ struct TypedAsset {
     std::vector<const char*> deferralBoxes;  // ticked in this order
 };
 
+// An asset whose one cost is its purchase, on the day it was acquired.
+inline TypedAsset Bought(const char* description, const char* typeKeys, const char* acquired,
+                         const char* price, const char* sold, const char* proceeds,
+                         std::vector<const char*> deferralBoxes) {
+    return {.description = description,
+            .typeKeys = typeKeys,
+            .acquired = acquired,
+            .element = "1 ",
+            .incurred = acquired,
+            .costText = "Purchase",
+            .cost = price,
+            .eventDate = sold,
+            .proceeds = proceeds,
+            .deferralBoxes = std::move(deferralBoxes)};
+}
+
 namespace typed_asset_steps {
 
 inline void Register(QWidget* window, const TypedAsset& asset) {

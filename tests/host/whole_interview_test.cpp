@@ -29,6 +29,13 @@ void PressTo(QWidget* window, const char* button, int number) {
 constexpr const char* RealEstateReduction = "20000";
 constexpr const char* TrustReduction = "100";
 
+// An asset typed through its path to its summary, whose Next asks about another.
+void AssetToClosingQuestion(QWidget* window, const TypedAsset& asset, int summary) {
+    TypeAssetThroughPath(window, asset);
+    ExpectScreen(window, summary);
+    PressTo(window, "BtnNext", summary + 1);
+}
+
 void LossesOfEarlierYears(QWidget* window) {
     PressTo(window, "BtnNext", 2125);
     PressTo(window, "BtnYes", 2005);
@@ -41,31 +48,17 @@ void LossesOfEarlierYears(QWidget* window) {
 void Shares(QWidget* window) {
     PressTo(window, "BtnYes", 2007);
     PressTo(window, "BtnYes", 2009);
-    TypeAssetThroughPath(window, {.description = "widget shares",
-                                  .typeKeys = "SN",
-                                  .acquired = "15/08/1990",
-                                  .element = "1 ",
-                                  .incurred = "15/08/1990",
-                                  .costText = "Purchase",
-                                  .cost = "10000",
-                                  .eventDate = "20/10/2005",
-                                  .proceeds = "30000",
-                                  .deferralBoxes = {"Q2NoCheckBox"}});
-    ExpectScreen(window, 2016);
-    PressTo(window, "BtnNext", 2017);
+    // Bought before indexation ended and held for years: indexed or discounted.
+    AssetToClosingQuestion(window,
+                           Bought("widget shares", "SN", "15/08/1990", "10000", "20/10/2005",
+                                  "30000", {"Q2NoCheckBox"}),
+                           2016);
     PressTo(window, "BtnYes", 2009);
-    TypeAssetThroughPath(window, {.description = "gadget shares",
-                                  .typeKeys = "SN",
-                                  .acquired = "01/07/2000",
-                                  .element = "1 ",
-                                  .incurred = "01/07/2000",
-                                  .costText = "Purchase",
-                                  .cost = "8000",
-                                  .eventDate = "01/03/2006",
-                                  .proceeds = "12000",
-                                  .deferralBoxes = {"Q2YesCheckBox", "ScripforScripYesCheckBox"}});
-    ExpectScreen(window, 2016);
-    PressTo(window, "BtnNext", 2017);
+    // Exchanged for new shares and some cash, rolled over.
+    AssetToClosingQuestion(window,
+                           Bought("gadget shares", "SN", "01/07/2000", "8000", "01/03/2006",
+                                  "12000", {"Q2YesCheckBox", "ScripforScripYesCheckBox"}),
+                           2016);
     PressTo(window, "BtnNo", 2018);
 }
 
@@ -87,18 +80,10 @@ void RealEstate(QWidget* window) {
     PressTo(window, "BtnYes", 2032);
     PressTo(window, "BtnNext", 2033);
     PressTo(window, "BtnYes", 2035);
-    TypeAssetThroughPath(window, {.description = "corner shop",
-                                  .typeKeys = "RA",
-                                  .acquired = "01/07/2000",
-                                  .element = "1 ",
-                                  .incurred = "01/07/2000",
-                                  .costText = "Purchase",
-                                  .cost = "200000",
-                                  .eventDate = "01/03/2006",
-                                  .proceeds = "300000",
-                                  .deferralBoxes = {"Q2NoCheckBox"}});
-    ExpectScreen(window, 2040);
-    PressTo(window, "BtnNext", 2041);
+    AssetToClosingQuestion(window,
+                           Bought("corner shop", "RA", "01/07/2000", "200000", "01/03/2006",
+                                  "300000", {"Q2NoCheckBox"}),
+                           2040);
     PressTo(window, "BtnNo", 2042);
 }
 
@@ -106,18 +91,9 @@ void CollectableLoss(QWidget* window) {
     PressTo(window, "BtnNo", 2052);
     PressTo(window, "BtnYes", 2053);
     PressTo(window, "BtnYes", 2055);
-    TypeAssetThroughPath(window, {.description = "coin",
-                                  .typeKeys = "A",
-                                  .acquired = "15/08/2001",
-                                  .element = "1 ",
-                                  .incurred = "15/08/2001",
-                                  .costText = "Purchase",
-                                  .cost = "2000",
-                                  .eventDate = "15/10/2005",
-                                  .proceeds = "1000",
-                                  .deferralBoxes = {"Q2NoCheckBox"}});
-    ExpectScreen(window, 2060);
-    PressTo(window, "BtnNext", 2061);
+    AssetToClosingQuestion(
+        window, Bought("coin", "A", "15/08/2001", "2000", "15/10/2005", "1000", {"Q2NoCheckBox"}),
+        2060);
     PressTo(window, "BtnNo", 2062);
 }
 
