@@ -112,7 +112,8 @@ TEST_F(ScripForScripScreen, TypedEntriesMustMakeUpTheProceedsAndTheirTotalsReach
     Settle();
     EXPECT_EQ(Grid()->Col(), ssMarketValue);
     EXPECT_EQ(Grid()->Row(), 1);
-    EXPECT_EQ(Cell(ssCash, 1), "999");  // the refusal keeps what was typed
+    EXPECT_EQ(Cell(ssCash, 1), "999");                       // the refusal keeps what was typed
+    EXPECT_EQ(ItemValue(451, 1, fOtherConsideration), 999);  // stored before the check
 
     ClickCell(Grid(), ssCash, 1);
     TypeCell("1000");
