@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <algorithm>
 #include <cstdio>
 
 #include "base/module_state.h"
@@ -32,14 +33,25 @@ void OpenPathItem(ModuleState& state, int k, int item) {
     if (item > 0) state.SelectedItem = item;
 }
 
-// The items an asset path screen is shown with: the one asked for, every item of the path
-// for the sample (a path without items shows a new one), else none.
-std::vector<int> ItemsToShow(int worksheet, int asked, bool everyItem) {
-    if (asked > 0 || !everyItem) return {asked};
-    std::vector<int> items;
-    for (int item = 1; item <= WorksheetItemCount(worksheet); ++item) items.push_back(item);
-    if (items.empty()) items.push_back(0);
-    return items;
+// How many passes the screens take: the sample shows every item of a path, one item a pass,
+// so that a screen is always left (and its leave check run) before it shows the next item.
+int PassCount(bool everyItem) {
+    int passes = 1;
+    if (everyItem)
+        for (const ScreenEntry& entry : ScreenTable())
+            if (const int k = PathWorksheetOfScreen(entry.number))
+                passes = std::max(passes, WorksheetItemCount(k));
+    return passes;
+}
+
+// The item an asset path screen shows on a pass: the one asked for, or for the sample the
+// pass's item of the path (a path without items shows a new one on the first pass); -1 when
+// the screen has nothing to show on that pass.
+int ItemOnPass(int worksheet, int pass, int asked, bool everyItem) {
+    if (!everyItem) return pass == 1 ? asked : -1;
+    const int items = WorksheetItemCount(worksheet);
+    if (pass == 1) return items > 0 ? 1 : 0;
+    return pass <= items ? pass : -1;
 }
 
 // The sample return built beside this program, and its TFN.
@@ -128,9 +140,13 @@ int main(int argc, char** argv) {
     TFrameWnd* frame = main->FrameWnd();
     int saved = 0;
     const int asked = parser.value(itemOption).toInt();
-    for (const ScreenEntry& entry : ScreenTable()) {
-        const int k = PathWorksheetOfScreen(entry.number);
-        for (const int item : k ? ItemsToShow(k, asked, sample) : std::vector<int>{0}) {
+    const bool everyItem = sample && asked <= 0;
+    const int passes = PassCount(everyItem);
+    for (int pass = 1; pass <= passes; ++pass)
+        for (const ScreenEntry& entry : ScreenTable()) {
+            const int k = PathWorksheetOfScreen(entry.number);
+            const int item = k ? ItemOnPass(k, pass, asked, everyItem) : pass == 1 ? 0 : -1;
+            if (item < 0) continue;
             state.ScreenGroup = entry.number / 100;
             state.ScreenIndex = entry.number % 100;
             // Each asset path screen is shown as its own path shows it.
@@ -139,12 +155,11 @@ int main(int argc, char** argv) {
             QCoreApplication::processEvents();
             if (!state.ScreenShown || !frame->CurrentScreen()) continue;
             QString stem = QString::number(entry.number);
-            if (sample && asked <= 0 && item > 1) stem += QStringLiteral("-i%1").arg(item);
+            if (everyItem && item > 1) stem += QStringLiteral("-i%1").arg(item);
             if (main->grab().save(out.filePath(stem + QStringLiteral(".png")))) ++saved;
             if (parser.isSet(viewsOption))
                 saved += SaveViews(main, frame->CurrentScreen(), out, stem);
         }
-    }
     delete main;
     std::printf("orvana-shots: %d screens saved in %s\n", saved, qPrintable(out.path()));
     return 0;

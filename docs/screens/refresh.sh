@@ -18,10 +18,11 @@ shots="$bin/orvana-shots"
 
 rm -f "$here"/*.png
 # The sample's screens: the flow, the first share's whole path, one summary of each other
-# kind of asset, the two tables, the choice table, the concession summaries and the schedule.
+# kind of asset, the two tables, the choice table, the concession summaries and the schedule;
+# and the created rights and other receipts screens, which the sample leaves empty.
 for shot in 2004 2005 2007 2009 2011 2012 2013 2014 2015-0 2015-1 2016-0 2016-1 2016-2 \
-  2016-i2-0 2019 2025 2029-0 2037 2040-0 2055 2060-0 2060-i2-0 2101 2102 2103 2104 2105 \
-  2107; do
+  2016-i2-0 2018 2019 2025 2029-0 2037 2040-0 2055 2060-0 2060-i2-0 2073 2075 2097 2101 \
+  2102 2103 2104 2105 2107; do
   cp "$work/sample/$shot.png" "$here/$shot.png"
 done
 cp "$work/sample-vision/2013.png" "$here/2013-vision.png"
