@@ -3,6 +3,7 @@
 #include <charconv>
 #include <fstream>
 
+#include "base/latin1_text.h"
 #include "base/text_encoding.h"
 
 namespace {
@@ -70,15 +71,16 @@ private:
             return false;
         }
         row.resize(columns_);
-        // Cells are kept in the table's list as they would be typed: Latin-1.
-        std::string joined;
-        for (const std::string& cell : row) joined += (joined.empty() ? "" : "|") + cell;
-        FieldAssignment parsed;
-        if (!ParseFieldAssignment("1=lines:" + joined, parsed, error)) return false;
+        // The table's list holds its cells as typed: Latin-1.
         std::vector<std::string>& lines = answers_.back().lines;
-        // "a||" splits as three lines, but one cell of nothing splits as none.
-        if (parsed.lines.empty()) parsed.lines.assign(columns_, std::string());
-        lines.insert(lines.end(), parsed.lines.begin(), parsed.lines.end());
+        for (const std::string& cell : row) {
+            std::string latin1;
+            if (!Utf8ToLatin1(cell, latin1)) {
+                error = "\"" + cell + "\" holds a character outside Latin-1";
+                return false;
+            }
+            lines.push_back(latin1);
+        }
         return true;
     }
 

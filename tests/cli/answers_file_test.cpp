@@ -32,7 +32,7 @@ TEST_F(AnswersFileTest, FieldsItemsAndTablesAreSetAsTheLinesSay) {
         "710=text:Second\n"
         "[]\n"
         "1201=rows:3\n"
-        "| Option |\n");
+        "| Zo\xC3\xAB's option |\n");
     const ToolRun set =
         Tax({"set", file, "--tfn", Tfn, "--from", answers, "1202.2.710=text:Harbourline"});
     ASSERT_EQ(set.status, 0) << set.err;
@@ -40,7 +40,7 @@ TEST_F(AnswersFileTest, FieldsItemsAndTablesAreSetAsTheLinesSay) {
     const json fields = DumpJson(file)["fields"];
     EXPECT_EQ(fields["397"]["value"], "Robin Ashworth");
     EXPECT_EQ(fields["921"]["value"], 2750.0);
-    EXPECT_EQ(fields["1201"]["value"], (json{"Option", "", ""}));
+    EXPECT_EQ(fields["1201"]["value"], (json{"Zo\xC3\xAB's option", "", ""}));
     const json& items = fields["1202"]["items"];
     ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(items[0]["fields"]["710"]["value"], "Meridian Shares");
