@@ -3,35 +3,13 @@
 
 #include "calc/scrip_for_scrip.h"
 
-#include "calc/cgt_schedule.h"
-#include "grid/grid_model.h"
-#include "scrip_exchanges.h"
-#include "store_fixture.h"
+#include "scrip_table_test.h"
 
 namespace {
 
-long double Schedule(int field) {
-    GetWorksheetItem(ScheduleWorksheet, 1);
-    const long double value = GetFieldVal(field);
-    ZeroScratchFields();
-    return value;
-}
+long double Schedule(int field) { return ItemValue(ScheduleWorksheet, 1, field); }
 
-bool ScheduleTicked(int field) {
-    GetWorksheetItem(ScheduleWorksheet, 1);
-    const bool ticked = FieldChecked(field);
-    ZeroScratchFields();
-    return ticked;
-}
-
-class ScripForScripTable : public StoreTest {
-protected:
-    void SetUp() override {
-        StoreTest::SetUp();
-        SetUpScripForScripTable(grid);
-    }
-    TGridModel grid;
-};
+class ScripForScripTable : public ScripTableTest {};
 
 }  // namespace
 

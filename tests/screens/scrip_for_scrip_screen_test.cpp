@@ -49,13 +49,6 @@ void AddExchangedShares(const std::string& name, const std::string& cost, long d
     ZeroScratchFields();
 }
 
-long double ItemValue(int k, int key, int field) {
-    GetWorksheetItem(k, key);
-    const long double value = GetFieldVal(field);
-    ZeroScratchFields();
-    return value;
-}
-
 }  // namespace
 
 class ScripForScripScreen : public AssetPathTest {
@@ -83,12 +76,6 @@ protected:
         ASSERT_NE(Grid(), nullptr);
     }
     static long double ScheduleValue(int field) { return ItemValue(ScheduleWorksheet, 1, field); }
-    static bool ScheduleTicked(int field) {
-        GetWorksheetItem(ScheduleWorksheet, 1);
-        const bool ticked = FieldChecked(field);
-        ZeroScratchFields();
-        return ticked;
-    }
     void AddTwoExchanges() {
         AddExchange({451, "Alpha Mining Ltd", true, "Yes", 6000, 6000, 10000, 10000});
         AddExchange({452, "Delta Property Trust", true, "Yes", 0, 1500, 0, 2500});
@@ -125,7 +112,8 @@ TEST_F(ScripForScripScreen, TypedEntriesMustMakeUpTheProceedsAndTheirTotalsReach
     Settle();
     EXPECT_EQ(Grid()->Col(), ssMarketValue);
     EXPECT_EQ(Grid()->Row(), 1);
-    EXPECT_EQ(Cell(ssCash, 1), "999");  // the refusal keeps what was typed
+    EXPECT_EQ(Cell(ssCash, 1), "999");                       // the refusal keeps what was typed
+    EXPECT_EQ(ItemValue(451, 1, fOtherConsideration), 999);  // stored before the check
 
     ClickCell(Grid(), ssCash, 1);
     TypeCell("1000");

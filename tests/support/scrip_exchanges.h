@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/asset_fields.h"
+#include "calc/cgt_schedule.h"
 #include "calc/choice_columns.h"
 #include "calc/scrip_for_scrip.h"
 #include "store/field_store.h"
@@ -34,4 +35,18 @@ inline void AddExchange(const Exchange& e) {
     SetFieldVal(fOtherConsideration, e.cash);
     PutWorksheetItem(e.worksheet, WorksheetItemCount(e.worksheet) + 1);
     ZeroScratchFields();
+}
+
+// A field of item `key` of worksheet k, or of the schedule record, as stored.
+inline long double ItemValue(int k, int key, int field) {
+    GetWorksheetItem(k, key);
+    const long double value = GetFieldVal(field);
+    ZeroScratchFields();
+    return value;
+}
+inline bool ScheduleTicked(int field) {
+    GetWorksheetItem(ScheduleWorksheet, 1);
+    const bool ticked = FieldChecked(field);
+    ZeroScratchFields();
+    return ticked;
 }

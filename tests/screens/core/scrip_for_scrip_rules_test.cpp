@@ -3,22 +3,10 @@
 
 #include "screens/core/scrip_for_scrip_rules.h"
 
-#include "calc/scrip_for_scrip.h"
-#include "grid/grid_model.h"
-#include "scrip_exchanges.h"
-#include "store_fixture.h"
+#include "scrip_table_test.h"
 
 namespace {
-
-class ScripForScripEntries : public StoreTest {
-protected:
-    void SetUp() override {
-        StoreTest::SetUp();
-        SetUpScripForScripTable(grid);
-    }
-    TGridModel grid;
-};
-
+class ScripForScripEntries : public ScripTableTest {};
 }  // namespace
 
 TEST_F(ScripForScripEntries, MarketValueAndCashMustMakeUpTheProceedsInWholeDollars) {
@@ -53,13 +41,10 @@ TEST_F(ScripForScripEntries, EntriesGoBackToTheirItemsAndRowsOfNoItemAreWrittenN
     StoreScripForScripEntries(grid);
 
     EXPECT_EQ(WorksheetItemCount(451), 1);
-    GetWorksheetItem(451, 1);
-    EXPECT_EQ(GetFieldVal(fReplacementValue), 9000);
-    EXPECT_EQ(GetFieldVal(fOtherConsideration), 1000);
-    GetWorksheetItem(452, 1);
-    EXPECT_EQ(GetFieldVal(fReplacementValue), 0);
-    EXPECT_EQ(GetFieldVal(fOtherConsideration), 2500);
-    ZeroScratchFields();
+    EXPECT_EQ(ItemValue(451, 1, fReplacementValue), 9000);
+    EXPECT_EQ(ItemValue(451, 1, fOtherConsideration), 1000);
+    EXPECT_EQ(ItemValue(452, 1, fReplacementValue), 0);
+    EXPECT_EQ(ItemValue(452, 1, fOtherConsideration), 2500);
     // What was stored is what the table shows next time.
     FillScripForScripTable(grid);
     EXPECT_EQ(grid.DataRowCount(), 2);
