@@ -53,13 +53,18 @@ void DrawList(const ReportFieldRecord& record, const TRect& r, int indent,
     const int columns = RecordColumns(record);
     if (!lines || lines->empty() || columns < 1) return;
     const int n = static_cast<int>(lines->size());
-    // A record the layout numbered shows its own row's cell only, a sliced one its page's rows.
-    const bool oneRow = HasRowNumber(record);
+    // A record the layout numbered shows its own row's cell, wrapped in its box.
+    if (HasRowNumber(record)) {
+        const int index = RecordFirstIndex(record) + columns * RowOfRecord(record);
+        canvas.WrappedText({r.left + indent, r.top, r.right, r.bottom},
+                           index >= 0 && index < n ? (*lines)[index] : std::string());
+        return;
+    }
+    // Otherwise its page's rows (every row when the layout gave none), one a line.
     const RowSlice slice = RowSliceOf(record);
-    const int firstRow = oneRow ? RowOfRecord(record) : slice.first;
-    const int lastRow = oneRow             ? firstRow
-                        : slice.count >= 0 ? std::min(firstRow + slice.count, n) - 1
-                                           : (n - 1) / columns;
+    const int firstRow = slice.first;
+    const int lastRow =
+        slice.count >= 0 ? std::min(firstRow + slice.count, n) - 1 : (n - 1) / columns;
     std::vector<std::string> cells;
     for (int k = firstRow; k <= lastRow; ++k) {
         const int index = RecordFirstIndex(record) + columns * k;
@@ -67,9 +72,9 @@ void DrawList(const ReportFieldRecord& record, const TRect& r, int indent,
         cells.push_back(index >= 0 ? (*lines)[index] : std::string());
     }
     const int pitch = std::max(1, R(ListRowPitch(FieldFontPoints) * scales.vertical));
+    canvas.SetBrush(clWhite, BrushStyle::Clear);
     canvas.SetClip(&r);
-    DrawLines(cells, {r.left + indent, r.top, r.right, r.bottom}, LineAlign::Left, canvas,
-              oneRow ? 0 : pitch);
+    DrawLines(cells, {r.left + indent, r.top, r.right, r.bottom}, LineAlign::Left, canvas, pitch);
     canvas.SetClip(nullptr);
 }
 

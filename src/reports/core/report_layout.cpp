@@ -12,6 +12,8 @@
 namespace {
 
 constexpr int OmittedColumn = 9999;
+// Space between the continuation frame and a table continued under it.
+constexpr int ContinuedTableGap = 20;
 
 bool IsBoxLetter(char letter) {
     return letter == '#' || letter == 'R' || letter == 'L' || letter == 'C' || letter == 'D' ||
@@ -105,7 +107,7 @@ private:
         while (first < table.rows) {
             pages_.OpenPage(header);
             used_ = AddContinuationFrame(pageTop_, pages_);
-            const TablePlacement place{table, used_ - table.spanTop,
+            const TablePlacement place{table, used_ + ContinuedTableGap - table.spanTop,
                                        UsablePageHeight - (table.outerBottom - table.listBottom)};
             const int count = std::min(table.rows - first, place.Capacity());
             CopyTable(items, place, {first, count}, true);
