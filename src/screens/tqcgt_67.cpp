@@ -5,6 +5,8 @@
 #include "base/module_state.h"
 #include "calc/cgt_schedule.h"
 #include "controls/ttaxedit.h"
+#include "interview/field_binding.h"
+#include "reports/preview_entry.h"
 #include "screens/schedule_box.h"
 #include "store/worksheet_items.h"
 #include "ui_tqcgt_67.h"
@@ -19,13 +21,23 @@ TQCGT_67::TQCGT_67()
       ui(new Ui::TQCGT_67) {
     ui->setupUi(this);
     box_ = new TScheduleBox(this);
-    box_->setGeometry(16, 84, 600, 384);
+    box_->setGeometry(16, 84, 600, 350);
     // The schedule orders its own Tab chain: rows left to right, the roll-over amounts before
-    // their check box.
+    // their check box; the print button comes after the schedule.
     setReorderTabs(false);
+    QWidget::setTabOrder(box_->TabChain().back(), ui->PrintSchedBtn);
+    connect(ui->PrintSchedBtn, &QPushButton::clicked, this, &TQCGT_67::PrintSchedBtnClick);
 }
 
 TQCGT_67::~TQCGT_67() = default;
+
+QPushButton* TQCGT_67::PrintSchedBtn() const { return ui->PrintSchedBtn; }
+
+void TQCGT_67::PrintSchedBtnClick() {
+    // The roll-over answer may have changed on this visit; the printed schedule shows it.
+    SaveScreenFields(this);
+    PreviewModuleReport("SCHEDCGT", this);
+}
 
 void TQCGT_67::FormCreate() {
     const bool built = WorksheetItemCount(ScheduleWorksheet) >= 1;
