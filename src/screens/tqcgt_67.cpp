@@ -23,9 +23,8 @@ TQCGT_67::TQCGT_67()
     box_ = new TScheduleBox(this);
     box_->setGeometry(16, 84, 600, 350);
     // The schedule orders its own Tab chain: rows left to right, the roll-over amounts before
-    // their check box; the print button comes after the schedule.
+    // their check box.
     setReorderTabs(false);
-    QWidget::setTabOrder(box_->TabChain().back(), ui->PrintSchedBtn);
     connect(ui->PrintSchedBtn, &QPushButton::clicked, this, &TQCGT_67::PrintSchedBtnClick);
 }
 
@@ -56,4 +55,7 @@ void TQCGT_67::FormShow() {
     box_->LoadAmounts();
     box_->setFollowParts(State().VisionImpairedMode);
     box_->verticalScrollBar()->setValue(0);
+    // After the interview window has chained its buttons: the print button follows the
+    // schedule's last control.
+    QWidget::setTabOrder(box_->TabChain().back(), ui->PrintSchedBtn);
 }

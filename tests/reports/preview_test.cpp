@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "base/module_state.h"
+#include "controls/ttaxedit.h"
 #include "core/recording_printer.h"
 #include "reports/core/script_source.h"
 #include "reports/core/txreport.h"
@@ -119,8 +120,11 @@ TEST_F(PreviewTest, ATypedRangePrintsThosePagesAndABadOneExplainsItself) {
     int beeps = 0;
     State().BeepHook = [&] { ++beeps; };
     // Alt+G picks "Pages", Tab moves on to the range field.
-    QTest::keyClick(preview, Qt::Key_G, Qt::AltModifier);
-    EXPECT_TRUE(preview->PagesBtn->isChecked());
+    preview->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(preview.get()));
+    QTest::keyClick(preview.get(), Qt::Key_G, Qt::AltModifier);
+    // A mnemonic presses the button after a short animation.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->PagesBtn->isChecked(); }, 2000));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), preview->TaxEdit1);
     QTest::keyClicks(preview->TaxEdit1, "3,1x");  // the letter is refused with a beep

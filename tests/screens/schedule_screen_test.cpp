@@ -166,7 +166,13 @@ protected:
         });
     }
     // The stored schedule record, field by field, after the screen is left with Next.
+    // The window system gives the focus back to the module's window.
+    void BackInTheModule() {
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    }
     void ExpectRecordKept() {
+        BackInTheModule();
         Click(frame->BtnNext);
         Settle();
         EXPECT_EQ(frame->FailedScreen(), 2201);
@@ -202,6 +208,7 @@ TEST_F(SchedulePrinting, AClickPreviewsTheSchedulesPagesWithItsFigures) {
             preview->Report().DrawPage(page, canvas, false, 1);
         EXPECT_NE(canvas.FindText("1500"), nullptr);
         EXPECT_NE(canvas.FindText("8000"), nullptr);
+        SaveShotIfRequested(preview, QStringLiteral("preview"));
     });
     QTest::mouseClick(print, Qt::LeftButton);
     EXPECT_TRUE(opened);
@@ -226,6 +233,7 @@ TEST_F(SchedulePrinting,
     QTest::keyClick(print, Qt::Key_Space);
     EXPECT_TRUE(opened);
     // Prev shares the letter: Alt+P moves the focus between the two and never turns back.
+    BackInTheModule();
     Box()->Amount(711)->setFocus();
     for (int press = 0; press < 2 && QApplication::focusWidget() != print; ++press)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
