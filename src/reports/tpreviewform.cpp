@@ -91,6 +91,9 @@ void TPreviewForm::Layout() {
     ScrollBox->setBackgroundRole(QPalette::Dark);
     ScrollBox->installEventFilter(this);
 
+    // The arrows stay narrow so that a typed range has room.
+    for (QPushButton* arrow : {btnFirst, btnPrev, btnNext, btnLast}) arrow->setFixedWidth(36);
+    TaxEdit1->setMinimumWidth(120);
     auto* bar = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{
              btnPrint, btnSavePdf, BtnExit, btnFirst, btnPrev, MaxPage, btnNext, btnLast,
