@@ -6,6 +6,8 @@
 #include "calc/cgt_schedule.h"
 #include "controls/ttaxedit.h"
 #include "interview/field_binding.h"
+#include "interview/tab_order.h"
+#include "interview/tframewnd.h"
 #include "reports/preview_entry.h"
 #include "screens/schedule_box.h"
 #include "store/worksheet_items.h"
@@ -55,7 +57,10 @@ void TQCGT_67::FormShow() {
     box_->LoadAmounts();
     box_->setFollowParts(State().VisionImpairedMode);
     box_->verticalScrollBar()->setValue(0);
-    // After the interview window has chained its buttons: the print button follows the
-    // schedule's last control.
+    // The schedule's contents enter the window's Tab chain after the interview's buttons were
+    // put at the screen's end: the print button follows the schedule, and the buttons it.
     QWidget::setTabOrder(box_->TabChain().back(), ui->PrintSchedBtn);
+    if (TFrameWnd* frame = Frame())
+        ChainAfter(this, {frame->BtnIntHelp, frame->BtnYes, frame->BtnNo, frame->JumpBtn,
+                          frame->BtnPrev, frame->BtnNext, frame->BtnCancel});
 }

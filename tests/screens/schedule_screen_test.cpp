@@ -223,6 +223,10 @@ TEST_F(SchedulePrinting,
     Box()->RollOverCheck()->setFocus();
     Tab();
     ASSERT_EQ(QApplication::focusWidget(), print);
+    Tab();
+    EXPECT_EQ(QApplication::focusWidget(), frame->BtnIntHelp);
+    Box()->RollOverCheck()->setFocus();
+    Tab();
     OnPreview([this](TPreviewForm*) {
         // Closing the module now would let the host free the store the preview draws from.
         main->close();
