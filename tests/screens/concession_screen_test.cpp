@@ -4,8 +4,9 @@
 #include "../interview/interview_fixture.h"
 #include "calc/asset_fields.h"
 #include "calc/cgt_schedule.h"
+#include "calc/concession_elections.h"
+#include "calc/election_places.h"
 #include "controls/txgrid.h"
-#include "screens/core/concession_elections.h"
 #include "screens/tqcgt_64.h"
 #include "store/worksheet_items.h"
 
