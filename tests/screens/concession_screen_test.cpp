@@ -100,6 +100,7 @@ protected:
     }
     TXGrid* Grid() const { return Control<TXGrid>("XGrid1"); }
     std::pair<int, int> Cursor() const { return {Grid()->Col(), Grid()->Row()}; }
+    static std::pair<int, int> At(int col, int row) { return {col, row}; }
     void Type(const char* text) { QTest::keyClicks(Focused(), QString::fromLatin1(text)); }
     // From the choice table to the elections, the grid entered as Tab enters it.
     void ToElections() {
@@ -128,28 +129,28 @@ protected:
 TEST_F(ConcessionWalk, TheCursorEntersOnTheFirstGainAndMovesOnlyOverTheElections) {
     ToElections();
     // The first gain's SBAAR: not the second row, not a gain column.
-    EXPECT_EQ(Cursor(), std::make_pair(ceReduction, 1));
+    EXPECT_EQ(Cursor(), At(ceReduction, 1));
     Type("500");
     Key(Qt::Key_Tab);
-    EXPECT_EQ(Cursor(), std::make_pair(ceRetirement, 1));
+    EXPECT_EQ(Cursor(), At(ceRetirement, 1));
     Key(Qt::Key_Tab);
-    EXPECT_EQ(Cursor(), std::make_pair(ceRollOver, 1));
+    EXPECT_EQ(Cursor(), At(ceRollOver, 1));
     Key(Qt::Key_Tab);  // past the hidden columns and the fixed gains to the next row
-    EXPECT_EQ(Cursor(), std::make_pair(ceReduction, 2));
+    EXPECT_EQ(Cursor(), At(ceReduction, 2));
     Type("150");
     Key(Qt::Key_Return);  // Enter neither moves nor leaves the screen
-    EXPECT_EQ(Cursor(), std::make_pair(ceReduction, 2));
+    EXPECT_EQ(Cursor(), At(ceReduction, 2));
     EXPECT_EQ(Shown(), 2104);
     Key(Qt::Key_Right);
     Key(Qt::Key_Right);
-    EXPECT_EQ(Cursor(), std::make_pair(ceRollOver, 2));
+    EXPECT_EQ(Cursor(), At(ceRollOver, 2));
     Type("20");
     Key(Qt::Key_Up);
-    EXPECT_EQ(Cursor(), std::make_pair(ceRollOver, 1));
+    EXPECT_EQ(Cursor(), At(ceRollOver, 1));
     Key(Qt::Key_Backtab);
     Key(Qt::Key_Backtab);
     Key(Qt::Key_Left);  // the gains are fixed: the cursor stays on the elections
-    EXPECT_EQ(Cursor(), std::make_pair(ceReduction, 1));
+    EXPECT_EQ(Cursor(), At(ceReduction, 1));
     EXPECT_EQ(Grid()->Model().Cell(ceReduction, 1), "500.00");
     EXPECT_EQ(Grid()->Model().Cell(ceReduction, 2), "150.00");
     EXPECT_EQ(Grid()->Model().Cell(ceRollOver, 2), "20.00");
@@ -157,7 +158,7 @@ TEST_F(ConcessionWalk, TheCursorEntersOnTheFirstGainAndMovesOnlyOverTheElections
     // The rows are the choice table's: the end of the table adds none.
     Key(Qt::Key_Down);
     Key(Qt::Key_Down);
-    EXPECT_EQ(Cursor(), std::make_pair(ceReduction, 2));
+    EXPECT_EQ(Cursor(), At(ceReduction, 2));
     Key(Qt::Key_Tab);
     Key(Qt::Key_Tab);
     Key(Qt::Key_Tab);
@@ -170,7 +171,7 @@ TEST_F(ConcessionWalk, TheCursorEntersOnTheFirstGainAndMovesOnlyOverTheElections
     EXPECT_EQ(responder->LastText(),
               "Check amount. SBAA concession cannot be greater than 50% of net capital gain.");
     Settle();
-    EXPECT_EQ(Cursor(), std::make_pair(ceReduction, 1));
+    EXPECT_EQ(Cursor(), At(ceReduction, 1));
 }
 
 TEST_F(ConcessionWalk, ElectionsComeBackAfterTheChoiceTableAndTheToolStoresTheSameTotals) {
