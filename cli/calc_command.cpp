@@ -12,6 +12,7 @@
 #include "calc/choice_steps.h"
 #include "calc/concession_elections.h"
 #include "calc/concession_summaries.h"
+#include "calc/scrip_for_scrip.h"
 #include "calc_json.h"
 #include "command_support.h"
 #include "grid/grid_model.h"
@@ -103,11 +104,12 @@ int Calculate(const CalcArguments& args) {
     if (const ElectionProblem problem = CheckElections(elections))
         return Fail(ExitRefused, problem.message + "; nothing was written");
     CommitChoiceTable(table);
+    StoreConcessionSummaries(elections);
+    UpdateScripForScripSchedule();
     // The table as the screen leaves it in its bound field.
     TextList lines;
     table.grid.SaveToList(lines);
     SetFieldLst(fChoiceGrid, std::move(lines));
-    StoreConcessionSummaries(elections);
 
     if (!args.dryRun) {
         if (const int32_t result = SaveDataFile(args.file))

@@ -65,6 +65,7 @@
 // Concession summaries and the schedule
 #include "screens/tqcgt_64.h"
 #include "screens/tqcgt_65.h"
+#include "screens/tqcgt_66.h"
 #include "screens/tqcgt_67.h"
 
 namespace {
@@ -167,6 +168,7 @@ const ScreenClassTable& ScreenClasses() {
         // Concession summaries and the schedule
         {2104, Make<TQCGT_64>},
         {2105, Make<TQCGT_65>},
+        {2106, Make<TQCGT_66>},
         {2107, Make<TQCGT_67>},
     };
     return table;

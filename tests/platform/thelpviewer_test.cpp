@@ -21,7 +21,7 @@ namespace {
 const std::set<int> WrittenModuleTopics = {
     347, 115, 346, 32,  143, 235, 3,   4,   216, 7,   80,  345, 8,   11,  10, 15, 82,  33,
     410, 411, 412, 413, 414, 16,  19,  20,  21,  22,  23,  24,  25,  26,  29, 30, 184, 192,
-    194, 203, 206, 256, 307, 318, 354, 378, 379, 380, 381, 349, 374, 262, 34, 37};
+    194, 203, 206, 256, 307, 318, 354, 378, 379, 380, 381, 349, 374, 262, 34, 35, 37};
 
 class HelpViewer : public ::testing::Test {
 protected:
@@ -74,7 +74,7 @@ TEST_F(HelpViewer, OpensAWrittenTopicInAWindowThatIsNotModal) {
 TEST_F(HelpViewer, UnwrittenTopicsShowThePlainNoHelpPage) {
     ScriptedResponder responder;
     // Context numbers of screens whose help is not written yet, and nonsense numbers.
-    for (const int context : {17, 18, 27, 185, 207, 373, 35, 0, -5, 99999}) {
+    for (const int context : {17, 18, 27, 185, 207, 373, 36, 0, -5, 99999}) {
         OpenHelpTopic("orvanacgt2006.hlp", context);
         EXPECT_EQ(Viewer()->CurrentPage().kind, THelpViewer::PageKind::MissingTopic) << context;
         EXPECT_TRUE(Text().contains("There is no help for this item yet.")) << context;

@@ -96,7 +96,6 @@ protected:
         manual[2] = "G ";
         manual[4] = "600";
         SetFieldLst(fManualTable, manual);
-        Serve(2106);
     }
     TXGrid* Grid() const { return Control<TXGrid>("XGrid1"); }
     std::pair<int, int> Cursor() const { return {Grid()->Col(), Grid()->Row()}; }
