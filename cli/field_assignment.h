@@ -14,6 +14,7 @@ struct FieldAssignment {
     long double number = 0;
     std::string text;                // Latin-1
     std::vector<std::string> lines;  // Latin-1
+    std::string source;              // "FILE:LINE" of an answers file, for messages
 };
 
 // Reads one assignment (UTF-8, as typed); false with a message when it is not one.

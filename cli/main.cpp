@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "answers_file.h"
 #include "base/identifiers.h"
 #include "base/latin1_text.h"
 #include "base/module_state.h"
@@ -38,10 +39,12 @@ const char* const Usage =
     "  dump FILE --tfn ID [--json]\n"
     "        prints the screen position, the history, every field with its number,\n"
     "        type and value, and every worksheet with its items.\n"
-    "  set FILE --tfn ID [--force] ASSIGNMENT...\n"
+    "  set FILE --tfn ID [--force] [--from ANSWERS] ASSIGNMENT...\n"
     "        sets fields, then saves the return; a lodged return, and a change of\n"
     "        field 1's digits (the file's key), are refused. Another program saving\n"
-    "        the same return is waited for briefly. Assignments:\n"
+    "        the same return is waited for briefly. --from reads assignments from a\n"
+    "        file first, one a line (samples/sample-return.txt shows the form).\n"
+    "        Assignments:\n"
     "%ASSIGNMENTS%"
     "  calc FILE --tfn ID [--auto] [--dry-run] [--json]\n"
     "        works out the gains, the choice table, the schedule and the labels.\n"
@@ -57,9 +60,9 @@ const char* const Usage =
     "saved with. dump and check never change the file.\n";
 
 struct Arguments {
-    std::string command, file, tfn, name;
-    bool haveTfn = false, haveName = false, json = false, force = false, help = false,
-         version = false;
+    std::string command, file, tfn, name, answers;
+    bool haveTfn = false, haveName = false, haveAnswers = false, json = false, force = false,
+         help = false, version = false;
     std::vector<std::string> assignments;
 };
 
@@ -84,6 +87,8 @@ bool ParseArguments(int argc, char** argv, Arguments& args, std::string& error) 
             if (!value(args.tfn, args.haveTfn)) return false;
         } else if (arg == "--name") {
             if (!value(args.name, args.haveName)) return false;
+        } else if (arg == "--from") {
+            if (!value(args.answers, args.haveAnswers)) return false;
         } else if (arg == "--json") {
             args.json = true;
         } else if (arg == "--force") {
@@ -112,12 +117,16 @@ bool ParseArguments(int argc, char** argv, Arguments& args, std::string& error) 
         error = "--tfn ID is needed: its digits are the file's key";
         return false;
     }
+    if (args.haveAnswers && args.command != "set") {
+        error = "--from belongs to set";
+        return false;
+    }
     if (args.command != "set" && !args.assignments.empty()) {
         error = "unexpected argument \"" + args.assignments.front() + "\"";
         return false;
     }
-    if (args.command == "set" && args.assignments.empty()) {
-        error = "set needs at least one assignment N=VALUE";
+    if (args.command == "set" && args.assignments.empty() && !args.haveAnswers) {
+        error = "set needs at least one assignment N=VALUE or --from ANSWERS";
         return false;
     }
     return true;
@@ -160,6 +169,8 @@ int New(const Arguments& args, const std::string& file) {
 int Set(const Arguments& args, const std::string& file) {
     std::vector<FieldAssignment> assignments;
     std::string error;
+    if (args.haveAnswers && !ReadAnswersFile(args.answers, assignments, error))
+        return Fail(ExitUsage, error);
     for (const std::string& argument : args.assignments) {
         FieldAssignment assignment;
         if (!ParseFieldAssignment(argument, assignment, error)) return Fail(ExitUsage, error);
@@ -178,7 +189,9 @@ int Set(const Arguments& args, const std::string& file) {
     const std::string key = MakeKeyText(GetFieldStr(1));
     for (const FieldAssignment& assignment : assignments)
         if (!ApplyFieldAssignment(assignment, args.force, error))
-            return Fail(ExitFileProblem, error + "; nothing was changed");
+            return Fail(ExitFileProblem,
+                        (assignment.source.empty() ? "" : assignment.source + ": ") + error +
+                            "; nothing was changed");
     // The file is enciphered with field 1's digits: other digits would lock the owner out.
     if (MakeKeyText(GetFieldStr(1)) != key)
         return Fail(ExitFileProblem,

@@ -1,12 +1,15 @@
-// orvana-shots OUTDIR [--file FILE --tfn ID] [--vision] [--item N] [--views]: shows every screen
-// of the catalogue in the module's main window on the offscreen platform and saves it as
-// OUTDIR/SCREEN.png; with --views, a screen that offers several views is also saved once per
-// view as OUTDIR/SCREEN-VIEW.png.
+// orvana-shots OUTDIR [--file FILE --tfn ID | --sample] [--vision] [--item N] [--views]: shows
+// every screen of the catalogue in the module's main window on the offscreen platform and saves
+// it as OUTDIR/SCREEN.png; with --views, a screen that offers several views is also saved once
+// per view as OUTDIR/SCREEN-VIEW.png. --sample shows the bundled sample return, each asset path
+// screen once per item of its path (item K after the first as SCREEN-iK.png).
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QRadioButton>
+#include <algorithm>
 #include <cstdio>
 
 #include "base/module_state.h"
@@ -18,6 +21,7 @@
 #include "screens/core/asset_tables.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
+#include "store/worksheet_items.h"
 
 namespace {
 
@@ -25,13 +29,43 @@ namespace {
 // continues that item, as the path does once the asset is registered.
 void OpenPathItem(ModuleState& state, int k, int item) {
     state.PathWorksheet = k;
-    if (item <= 0) return;
-    state.ContinueItem = true;
-    state.SelectedItem = item;
+    state.ContinueItem = item > 0;
+    if (item > 0) state.SelectedItem = item;
+}
+
+// How many passes the screens take: the sample shows every item of a path, one item a pass,
+// so that a screen is always left (and its leave check run) before it shows the next item.
+int PassCount(bool everyItem) {
+    int passes = 1;
+    if (everyItem)
+        for (const ScreenEntry& entry : ScreenTable())
+            if (const int k = PathWorksheetOfScreen(entry.number))
+                passes = std::max(passes, WorksheetItemCount(k));
+    return passes;
+}
+
+// The item an asset path screen shows on a pass: the one asked for, or for the sample the
+// pass's item of the path (a path without items shows a new one on the first pass); -1 when
+// the screen has nothing to show on that pass.
+int ItemOnPass(int worksheet, int pass, int asked, bool everyItem) {
+    if (!everyItem) return pass == 1 ? asked : -1;
+    const int items = WorksheetItemCount(worksheet);
+    if (pass == 1) return items > 0 ? 1 : 0;
+    return pass <= items ? pass : -1;
+}
+
+// The sample return built beside this program, and its TFN.
+bool FindSample(QString& file, QString& tfn) {
+    const QDir bin(QCoreApplication::applicationDirPath());
+    file = bin.filePath(QStringLiteral("SAMPLE.TAX"));
+    QFile tfnFile(bin.filePath(QStringLiteral("SAMPLE.TFN")));
+    if (!QFile::exists(file) || !tfnFile.open(QIODevice::ReadOnly)) return false;
+    tfn = QString::fromLatin1(tfnFile.readAll()).trimmed();
+    return true;
 }
 
 // Chooses each view of a screen's view selector in turn and saves the window.
-int SaveViews(QWidget* main, QWidget* screen, const QDir& out, int number) {
+int SaveViews(QWidget* main, QWidget* screen, const QDir& out, const QString& stem) {
     int saved = 0;
     for (QWidget* selector : screen->findChildren<QWidget*>())
         if (selector->property("viewSelector").toBool()) {
@@ -39,8 +73,7 @@ int SaveViews(QWidget* main, QWidget* screen, const QDir& out, int number) {
             for (int view = 0; view < buttons.size(); ++view) {
                 buttons[view]->click();
                 QCoreApplication::processEvents();
-                const QString name =
-                    out.filePath(QStringLiteral("%1-%2.png").arg(number).arg(view));
+                const QString name = out.filePath(QStringLiteral("%1-%2.png").arg(stem).arg(view));
                 if (main->grab().save(name)) ++saved;
             }
         }
@@ -67,7 +100,10 @@ int main(int argc, char** argv) {
                                         QStringLiteral("N"));
     const QCommandLineOption viewsOption(QStringLiteral("views"),
                                          QStringLiteral("also save each view of a screen"));
-    parser.addOptions({fileOption, tfnOption, visionOption, itemOption, viewsOption});
+    const QCommandLineOption sampleOption(
+        QStringLiteral("sample"),
+        QStringLiteral("show the bundled sample return, each asset path with each of its items"));
+    parser.addOptions({fileOption, tfnOption, visionOption, itemOption, viewsOption, sampleOption});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) parser.showHelp(2);
     const QDir out(parser.positionalArguments().first());
@@ -84,9 +120,18 @@ int main(int argc, char** argv) {
     state.BeepHook = [] {};
     BuildTextVariables();
     AllocateFieldStore();
-    state.IdentifierText = ToLatin1Text(parser.value(tfnOption));
+    QString file = parser.value(fileOption), tfn = parser.value(tfnOption);
+    const bool sample = parser.isSet(sampleOption);
+    if (sample && !FindSample(file, tfn)) {
+        std::fprintf(stderr, "orvana-shots: no SAMPLE.TAX and SAMPLE.TFN beside the program\n");
+        return 1;
+    }
+    state.IdentifierText = ToLatin1Text(tfn);
     SetFieldStr(1, state.IdentifierText);
-    if (parser.isSet(fileOption)) OpenDataFile(ToLatin1Text(parser.value(fileOption)));
+    if (!file.isEmpty() && OpenDataFile(ToLatin1Text(file)) != OpenReadCompletely) {
+        std::fprintf(stderr, "orvana-shots: %s did not read completely\n", qPrintable(file));
+        return 1;
+    }
 
     QStringList arguments{QStringLiteral("orvana-shots")};
     if (parser.isSet(visionOption)) arguments << QStringLiteral("/V");
@@ -94,20 +139,27 @@ int main(int argc, char** argv) {
     main->show();
     TFrameWnd* frame = main->FrameWnd();
     int saved = 0;
-    for (const ScreenEntry& entry : ScreenTable()) {
-        state.ScreenGroup = entry.number / 100;
-        state.ScreenIndex = entry.number % 100;
-        // Each asset path screen is shown as its own path shows it.
-        if (const int k = PathWorksheetOfScreen(entry.number))
-            OpenPathItem(state, k, parser.value(itemOption).toInt());
-        frame->ShowScreen();
-        QCoreApplication::processEvents();
-        if (!state.ScreenShown || !frame->CurrentScreen()) continue;
-        const QString name = out.filePath(QString::number(entry.number) + QStringLiteral(".png"));
-        if (main->grab().save(name)) ++saved;
-        if (parser.isSet(viewsOption))
-            saved += SaveViews(main, frame->CurrentScreen(), out, entry.number);
-    }
+    const int asked = parser.value(itemOption).toInt();
+    const bool everyItem = sample && asked <= 0;
+    const int passes = PassCount(everyItem);
+    for (int pass = 1; pass <= passes; ++pass)
+        for (const ScreenEntry& entry : ScreenTable()) {
+            const int k = PathWorksheetOfScreen(entry.number);
+            const int item = k ? ItemOnPass(k, pass, asked, everyItem) : pass == 1 ? 0 : -1;
+            if (item < 0) continue;
+            state.ScreenGroup = entry.number / 100;
+            state.ScreenIndex = entry.number % 100;
+            // Each asset path screen is shown as its own path shows it.
+            if (k) OpenPathItem(state, k, item);
+            frame->ShowScreen();
+            QCoreApplication::processEvents();
+            if (!state.ScreenShown || !frame->CurrentScreen()) continue;
+            QString stem = QString::number(entry.number);
+            if (everyItem && item > 1) stem += QStringLiteral("-i%1").arg(item);
+            if (main->grab().save(out.filePath(stem + QStringLiteral(".png")))) ++saved;
+            if (parser.isSet(viewsOption))
+                saved += SaveViews(main, frame->CurrentScreen(), out, stem);
+        }
     delete main;
     std::printf("orvana-shots: %d screens saved in %s\n", saved, qPrintable(out.path()));
     return 0;

@@ -80,6 +80,14 @@ bool LoadItem(const std::string& item, std::string& error) {
     return true;
 }
 
+// The schedule prints the schedule record, item 1 of its worksheet, unless another item is
+// named; a return whose schedule was never built prints an empty one.
+constexpr int ScheduleWorksheet = 469;
+
+void LoadSchedule() {
+    if (WorksheetItemCount(ScheduleWorksheet) >= 1) OpenWorksheetItem(ScheduleWorksheet, 1);
+}
+
 }  // namespace
 
 int RunPrintCommand(int argc, char** argv) {
@@ -106,6 +114,7 @@ int RunPrintCommand(int argc, char** argv) {
     if (OpenDataFile(file) != OpenReadCompletely)
         return Fail(ExitFileProblem, args.file + ": cannot be read with this TFN");
     if (!args.item.empty() && !LoadItem(args.item, error)) return Fail(ExitUsage, error);
+    if (args.item.empty() && SameTextIgnoringCase(args.report, "SCHEDCGT")) LoadSchedule();
 
     // Pages are drawn with the desktop's fonts; no display is needed for that. The tool
     // reports its own failures on one line, so Qt's notes about the session stay out.

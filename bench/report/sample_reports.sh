@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Makes a realistic return, prints every report of the module from it as PDF and turns the
-# first page of each into a PNG (docs/reports/ keeps those), so the pages can be looked at.
+# first page of each into a PNG (docs/reports/ keeps those), so the pages can be looked at;
+# also the four schedule pages, and the continuation page of a worksheet whose cost elements
+# run past its first page.
 # Usage: bench/report/sample_reports.sh [BUILD_BIN_DIR] [OUT_DIR]
 set -euo pipefail
 bin=${1:-build/default/bin}
@@ -52,6 +54,15 @@ manual1=$(row Other "Sale of a domain name" OA "" "" No "" 3,200 "" No No No "" 
   "174=currency:34900" "169=currency:131360" "1578=currency:34900" "1579=currency:131360" \
   >/dev/null
 
+# A second share with 60 cost element rows, more than the worksheet's first page holds.
+long=""
+for i in $(seq 1 60); do
+  long="${long:+$long|}$(row 15/08/1990 "Parcel $i incl. brokerage" 1,000.00 0.00 1,000.00 1,195.00 103.3 123.4 1.195 1,195.00 0.00 1,000.00)"
+done
+"$tax" set "$r" --tfn "$tfn" "1202.2.710=text:Westpac shares" "1202.2.714=text:SN" \
+  "1202.2.1105=lines:$long" "1202.2.1106=currency:60000" "1202.2.1107=currency:71700" \
+  "1202.2.1108=currency:60000" >/dev/null
+
 mkdir -p "$out"
 for report in CGTWSHT CGTASSET CGTNASS CGTCHOICE CGTCHOICEOLD CGTDISEV SCHEDCGT; do
   item=()
@@ -64,4 +75,9 @@ for report in CGTWSHT CGTASSET CGTNASS CGTCHOICE CGTCHOICEOLD CGTDISEV SCHEDCGT;
   cp "$work/$report"-*1.png "$out/$(echo "$report" | tr A-Z a-z).png"
   [ -n "${KEEP_PDF:-}" ] && cp "$work/$report.pdf" "$out/"
 done
-echo "first pages in $out"
+pdftoppm -png -r 80 "$work/SCHEDCGT.pdf" "$work/sched"
+for page in 1 2 3 4; do cp "$work/sched-$page.png" "$out/schedcgt-page$page.png"; done
+"$tax" print "$r" --tfn "$tfn" --report CGTWSHT --item 451.2 --pdf "$work/long.pdf"
+pdftoppm -png -r 60 -f 2 -l 2 "$work/long.pdf" "$work/long"
+cp "$work/long"-*2.png "$out/cgtwsht-continued.png"
+echo "pages in $out"

@@ -76,3 +76,53 @@ TEST_F(OrvanaTaxPrintTest, BadNamesItemsAndFilesGetOneLineAndWriteNothing) {
         "OUT.pdf");
     EXPECT_FALSE(fs::exists(into + ".part"));
 }
+
+namespace {
+
+// A manual calculation row of 21 values: description, type, other gain, loss.
+std::string ManualRow(const std::string& name, const std::string& type, const std::string& other,
+                      const std::string& loss) {
+    std::vector<std::string> cells(21);
+    cells[1] = name;
+    cells[2] = type;
+    cells[7] = other;
+    cells[8] = loss;
+    std::string row;
+    for (size_t i = 0; i < cells.size(); ++i) row += (i ? "|" : "") + cells[i];
+    return row;
+}
+
+}  // namespace
+
+TEST_F(OrvanaTaxPrintTest, TheScheduleOfACalculatedReturnPrintsItsPartsAndAmounts) {
+    const ToolRun set = Tax({"set", file, "--tfn", "123456782",
+                             "1201=lines:" + ManualRow("Sale of a domain name", "OA", "3200", "") +
+                                 "|" + ManualRow("Shares in a failed company", "SN", "", "1200") +
+                                 "|" + ManualRow("Painting", "A", "1500", "")});
+    ASSERT_EQ(set.status, 0) << set.err;
+    const ToolRun calc = Tax({"calc", file, "--tfn", "123456782", "--auto", "--json"});
+    ASSERT_EQ(calc.status, 0) << calc.err;
+    const json schedule = json::parse(calc.out)["schedule"];
+    const auto amount = [&](const char* field) {
+        return std::to_string(static_cast<long long>(schedule[field].get<double>()));
+    };
+    ASSERT_GT(schedule["1131"].get<double>(), 0);
+    ASSERT_GT(schedule["738"].get<double>(), 0);
+
+    // No item named: the schedule record is the one printed.
+    const ToolRun run =
+        Tax({"print", file, "--tfn", "123456782", "--report", "SCHEDCGT", "--pdf", pdf});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(std::system(("pdfinfo " + Quote(pdf) + " | grep -q 'Pages: *4$'").c_str()), 0);
+    const std::string text = PdfText(pdf, scratch.File("schedule.txt"));
+    for (const char* heading :
+         {"Part A", "Capital gains from CGT assets and CGT events", "Part B", "Part D", "Part E",
+          "Part F", "Part G", "Part H", "Calculating net capital gain", "Part I", "Part J",
+          "Part K", "Scrip for scrip roll-over relief for exchanging taxpayer", "Net capital gains",
+          "Total current year capital losses"})
+        EXPECT_NE(text.find(heading), std::string::npos) << heading;
+    // The net capital gain (field 1131), the losses of the year and the other-method gains.
+    for (const char* field : {"1131", "738", "734"})
+        EXPECT_NE(text.find(" " + amount(field)), std::string::npos) << field << "\n" << text;
+    EXPECT_NE(text.find("Alex Sample"), std::string::npos);
+}

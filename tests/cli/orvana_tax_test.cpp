@@ -100,13 +100,3 @@ TEST_F(OrvanaTaxTest, HelpDescribesTheItemAssignments) {
     EXPECT_NE(help.out.find("N.K.F=VALUE"), std::string::npos);
     EXPECT_NE(help.out.find("dump FILE --tfn ID [--json]"), std::string::npos);
 }
-
-TEST_F(OrvanaTaxTest, TheBundledSampleReturnOpensWithItsTfn) {
-    const std::string bin = ORVANA_BIN_DIR;
-    std::string tfn = Slurp(bin + "/SAMPLE.TFN");
-    while (!tfn.empty() && tfn.back() == '\n') tfn.pop_back();
-    EXPECT_EQ(tfn, "123 456 782");
-    const json dump = DumpJson(bin + "/SAMPLE.TAX", tfn);
-    EXPECT_EQ(dump["fields"]["1"]["value"], tfn);
-    EXPECT_EQ(dump["fields"]["397"]["value"], "Alex Sample");
-}

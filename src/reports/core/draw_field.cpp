@@ -6,7 +6,9 @@
 
 #include "base/currency_format.h"
 #include "base/numbers.h"
+#include "reports/core/list_table.h"
 #include "reports/core/script_record.h"
+#include "reports/core/text_wrap.h"
 #include "store/field_store.h"
 
 namespace {
@@ -45,22 +47,35 @@ std::string ValueText(int field, int alignment) {
     return text;
 }
 
-void DrawList(const ReportFieldRecord& record, const TRect& r, int indent, TCanvas& canvas) {
+void DrawList(const ReportFieldRecord& record, const TRect& r, int indent,
+              const DrawFieldScales& scales, TCanvas& canvas) {
     const TextList* lines = GetFieldLst(RecordField(record));
     const int columns = RecordColumns(record);
     if (!lines || lines->empty() || columns < 1) return;
     const int n = static_cast<int>(lines->size());
-    // A record the layout numbered shows its own row's cell only.
-    const bool oneRow = HasRowNumber(record);
-    const int firstRow = oneRow ? RowOfRecord(record) : 0;
-    const int lastRow = oneRow ? firstRow : (n - 1) / columns;
-    std::string text;
+    // A record the layout numbered shows its own row's cell, wrapped in its box.
+    if (HasRowNumber(record)) {
+        const int index = RecordFirstIndex(record) + columns * RowOfRecord(record);
+        canvas.WrappedText({r.left + indent, r.top, r.right, r.bottom},
+                           index >= 0 && index < n ? (*lines)[index] : std::string());
+        return;
+    }
+    // Otherwise its page's rows (every row when the layout gave none), one a line.
+    const RowSlice slice = RowSliceOf(record);
+    const int firstRow = slice.first;
+    const int lastRow =
+        slice.count >= 0 ? std::min(firstRow + slice.count, n) - 1 : (n - 1) / columns;
+    std::vector<std::string> cells;
     for (int k = firstRow; k <= lastRow; ++k) {
         const int index = RecordFirstIndex(record) + columns * k;
-        if (k > firstRow) text += '\n';
-        if (index >= 0 && index < n) text += (*lines)[index];
+        if (index >= n) break;
+        cells.push_back(index >= 0 ? (*lines)[index] : std::string());
     }
-    canvas.WrappedText({r.left + indent, r.top, r.right, r.bottom}, text);
+    const int pitch = std::max(1, R(ListRowPitch(FieldFontPoints) * scales.vertical));
+    canvas.SetBrush(clWhite, BrushStyle::Clear);
+    canvas.SetClip(&r);
+    DrawLines(cells, {r.left + indent, r.top, r.right, r.bottom}, LineAlign::Left, canvas, pitch);
+    canvas.SetClip(nullptr);
 }
 
 // The sum of a list column (every cell that reads as a number) for a totals record.
@@ -155,7 +170,7 @@ void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales
             canvas.TextOut(rect.left + 1, top, text);
             break;
         case 9:
-            DrawList(record, rect, indent, canvas);
+            DrawList(record, rect, indent, scales, canvas);
             break;
         case 33:
             if (record[9] == TotalRow) {

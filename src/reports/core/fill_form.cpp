@@ -4,9 +4,10 @@
 
 namespace {
 
-std::string Joined(const TextList& lines, size_t first, size_t stride) {
+// Every `stride`-th line from `first`, at most `count` of them (all when count < 0).
+std::string Joined(const TextList& lines, size_t first, size_t stride, long count = -1) {
     std::string text;
-    for (size_t i = first; i < lines.size(); i += stride) {
+    for (size_t i = first; i < lines.size() && count != 0; i += stride, --count) {
         if (i != first) text += '\n';
         text += lines[i];
     }
@@ -15,7 +16,7 @@ std::string Joined(const TextList& lines, size_t first, size_t stride) {
 
 }  // namespace
 
-std::string ReferenceText(const ScriptRecord& record) {
+std::string ReferenceText(const ScriptRecord& record, RowSlice slice) {
     const int field = ReferenceField(record);
     switch (ReferenceOf(record)) {
         case TextReference::Sign:
@@ -29,7 +30,9 @@ std::string ReferenceText(const ScriptRecord& record) {
             const int first = ReferenceFirst(record);
             const int stride = ReferenceStride(record);
             if (!lines || first < 0 || stride < 1) return {};
-            return Joined(*lines, static_cast<size_t>(first), static_cast<size_t>(stride));
+            const size_t from = static_cast<size_t>(first) +
+                                static_cast<size_t>(stride) * static_cast<size_t>(slice.first);
+            return Joined(*lines, from, static_cast<size_t>(stride), slice.count);
         }
         case TextReference::Display: {
             std::string text = GetFieldText(field);
@@ -46,6 +49,6 @@ void FillForm(TXReport& report) {
     for (size_t i = 0; i < pages.RecordCount(); ++i) {
         const ScriptRecord r = pages.RecordAt(i);
         if (RecordLetter(r) == 'T' && ReferenceOf(r) != TextReference::None)
-            pages.SetText(r, ReferenceText(r));
+            pages.SetText(r, ReferenceText(r, pages.Slice(r)));
     }
 }

@@ -6,5 +6,6 @@
 
 void FillForm(TXReport& report);
 
-// The text a reference record stands for with the store as it is.
-std::string ReferenceText(const ScriptRecord& record);
+// The text a reference record stands for with the store as it is; a list column shows the
+// rows of `slice`.
+std::string ReferenceText(const ScriptRecord& record, RowSlice slice = {});

@@ -6,6 +6,7 @@
 #include "base/text_variables.h"
 #include "reports/core/boxed_text.h"
 #include "reports/core/embedded_scripts.h"
+#include "reports/core/list_table.h"
 #include "reports/core/report_markup.h"
 #include "reports/core/report_palette.h"
 #include "reports/core/text_wrap.h"
@@ -114,6 +115,7 @@ private:
 
     void Font(const ScriptRecord& r) {
         font_.name = ReportFontName(r[3]);
+        points_ = r[4];
         font_.size = std::max(1, static_cast<int>(std::trunc(r[4] * scale_.fontZoom + 0.2)));
         font_.bold = r[5] & 1;
         font_.italic = r[5] & 2;
@@ -202,6 +204,12 @@ private:
             case 24:
             case 25:
                 canvas_.SetClip(&px);
+                if (ReferenceOf(r) == TextReference::Column) {
+                    // A list column keeps one row a line, so the columns stay in line.
+                    DrawLines(SplitLines(text), px, Align(mode_ - 23), canvas_, ListPitch());
+                    canvas_.SetClip(nullptr);
+                    break;
+                }
                 DrawLines(WrapText(text, px.Width(), canvas_, VisibleLines(px)), px,
                           Align(mode_ - 23), canvas_);
                 canvas_.SetClip(nullptr);
@@ -209,6 +217,10 @@ private:
             default:
                 break;
         }
+    }
+
+    int ListPitch() const {
+        return std::max(1, static_cast<int>(std::lround(ListRowPitch(points_) * scale_.unitY)));
     }
 
     size_t VisibleLines(const TRect& px) {
@@ -255,6 +267,7 @@ private:
     int previousBottom_ = 0;
     CanvasFont font_;
     int mode_ = 0;
+    int points_ = 10;  // the script's size, before the zoom
     TColor brush_ = clWhite;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     ScriptRecord last_{};

@@ -38,9 +38,10 @@ void PageList::ClosePage() {
 
 void PageList::Add(const ScriptRecord& record) { Write(stream_.size(), record); }
 
-void PageList::AddWithText(ScriptRecord record, std::string text) {
+void PageList::AddWithText(ScriptRecord record, std::string text, RowSlice slice) {
     SetRecordUInt32(record, 6, static_cast<uint32_t>(texts_.size()));
     texts_.push_back(std::move(text));
+    slices_.push_back(slice);
     Add(record);
 }
 
@@ -77,9 +78,15 @@ void PageList::SetText(const ScriptRecord& record, std::string text) {
     if (index < texts_.size()) texts_[index] = std::move(text);
 }
 
+RowSlice PageList::Slice(const ScriptRecord& record) const {
+    const uint32_t index = RecordUInt32(record, 6);
+    return index < slices_.size() ? slices_[index] : RowSlice{};
+}
+
 void PageList::Clear() {
     stream_.clear();
     pages_.clear();
     texts_.clear();
+    slices_.clear();
     open_ = false;
 }

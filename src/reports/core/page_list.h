@@ -18,7 +18,7 @@ public:
     bool PageOpen() const { return open_; }
 
     void Add(const ScriptRecord& record);
-    void AddWithText(ScriptRecord record, std::string text);
+    void AddWithText(ScriptRecord record, std::string text, RowSlice slice = {});
 
     int PageCount() const { return static_cast<int>(pages_.size()); }
     // The page record of page 1..PageCount, and the records that follow it.
@@ -30,6 +30,8 @@ public:
 
     const std::string& Text(const ScriptRecord& record) const;
     void SetText(const ScriptRecord& record, std::string text);
+    // The rows of a list column that a text record shows on its page.
+    RowSlice Slice(const ScriptRecord& record) const;
 
     void Clear();
 
@@ -38,5 +40,6 @@ private:
     std::vector<uint8_t> stream_;
     std::vector<size_t> pages_;  // stream position of each page record
     std::vector<std::string> texts_;
+    std::vector<RowSlice> slices_;  // beside texts_
     bool open_ = false;
 };

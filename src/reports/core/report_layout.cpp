@@ -1,13 +1,19 @@
 #include "reports/core/report_layout.h"
 
+#include <climits>
+#include <optional>
+
 #include "base/text_variables.h"
 #include "reports/core/continuation_frame.h"
+#include "reports/core/list_table.h"
 #include "reports/core/section_parts.h"
 #include "store/field_store.h"
 
 namespace {
 
 constexpr int OmittedColumn = 9999;
+// Space between the continuation frame and a table continued under it.
+constexpr int ContinuedTableGap = 20;
 
 bool IsBoxLetter(char letter) {
     return letter == '#' || letter == 'R' || letter == 'L' || letter == 'C' || letter == 'D' ||
@@ -27,6 +33,21 @@ bool AnyFieldFilled(const ScriptSection& section) {
     return false;
 }
 
+// A fixed section's records in their order, its heading block in place; the page-top block
+// and any row or totals block are not drawn where they stand.
+std::vector<ScriptItem> InPlace(const ScriptSection& section) {
+    std::vector<ScriptItem> items;
+    bool skipping = false;
+    for (const ScriptItem& item : section.items) {
+        const char letter = RecordLetter(item.record);
+        if (letter == 'B' || letter == 'G' || letter == 'K') skipping = true;
+        if (letter == 'H' || letter == 'h') continue;
+        if (!skipping) items.push_back(item);
+        if (letter == 'b' || letter == 'g' || letter == 'k') skipping = false;
+    }
+    return items;
+}
+
 class Layout {
 public:
     Layout(PageList& pages, const std::vector<ScriptItem>& pageTop)
@@ -42,7 +63,13 @@ public:
         }
         if (condition == 0 || used_ + SectionSecondHeight(header) > UsablePageHeight) Open(header);
         used_ += SectionHeight(header);
-        Copy(parts.plain, 0);
+        const std::vector<ScriptItem> items = InPlace(section);
+        const std::optional<ListTable> table =
+            SectionLayout(header) == 'A' ? FindListTable(items, parts.heading) : std::nullopt;
+        if (table)
+            Lists(header, items, *table);
+        else
+            Copy(items, 0);
     }
 
     void Finish() { pages_.ClosePage(); }
@@ -67,6 +94,69 @@ private:
         if (used_ + parts.totalsHeight > UsablePageHeight) Open(header);
         Copy(parts.totals, used_, TotalRow);
         used_ += parts.totalsHeight;
+    }
+
+    // A fixed section whose lists are longer than their boxes: the first rows print in place,
+    // the rest on continuation pages that repeat the table (its heading, frame and lists) under
+    // the continuation frame, the lists reaching down to the foot of the page.
+    void Lists(const ScriptRecord& header, const std::vector<ScriptItem>& items,
+               const ListTable& table) {
+        const TablePlacement inPlace{table, 0, table.listBottom};
+        int first = std::min(table.rows, inPlace.Capacity());
+        CopyTable(items, inPlace, {0, first}, false);
+        while (first < table.rows) {
+            pages_.OpenPage(header);
+            used_ = AddContinuationFrame(pageTop_, pages_);
+            const TablePlacement place{table, used_ + ContinuedTableGap - table.spanTop,
+                                       UsablePageHeight - (table.outerBottom - table.listBottom)};
+            const int count = std::min(table.rows - first, place.Capacity());
+            CopyTable(items, place, {first, count}, true);
+            first += count;
+            used_ = UsablePageHeight;
+        }
+    }
+
+    // Where the table stands on a page: moved down by `shift`, its lists ending at `listBottom`.
+    struct TablePlacement {
+        const ListTable& table;
+        int shift = 0, listBottom = 0;
+        int Y(int y) const {
+            return y < table.listBottom ? y + shift : y - table.listBottom + listBottom;
+        }
+        // Rows that every list box holds, at least one so that the rows always move on.
+        int Capacity() const {
+            int rows = INT_MAX;
+            for (const ListBox& box : table.boxes)
+                rows = std::min(rows, (Y(box.bottom) - Y(box.top)) / box.pitch);
+            return std::max(1, rows);
+        }
+    };
+
+    // The section's records with the lists showing `slice`; on a continuation page only the
+    // table's records (and the pens and fonts they draw with).
+    void CopyTable(const std::vector<ScriptItem>& items, const TablePlacement& place,
+                   RowSlice slice, bool tableOnly) {
+        bool inTable = false;
+        size_t nextList = 0;
+        for (size_t i = 0; i < items.size(); ++i) {
+            ScriptRecord r = items[i].record;
+            const char letter = RecordLetter(r);
+            if (IsBoxLetter(letter)) {
+                inTable = InTable(place.table, RecordInt16(r, 4));
+                SetRecordInt16(r, 4, place.Y(RecordInt16(r, 4)));
+                SetRecordInt16(r, 8, place.Y(RecordInt16(r, 8)));
+            }
+            const bool list =
+                nextList < place.table.boxes.size() && place.table.boxes[nextList].item == i;
+            if (list) ++nextList;
+            if (tableOnly && !inTable && letter != 'A' && letter != 'F') continue;
+            if (IsFieldRecord(letter) && RecordInt16(r, 5) == OmittedColumn) continue;
+            if (list && IsFieldRecord(letter)) SetRowSlice(r, slice);
+            if (CarriesText(letter))
+                pages_.AddWithText(r, ExpandVariables(items[i].text), list ? slice : RowSlice{});
+            else
+                pages_.Add(r);
+        }
     }
 
     void Heading(const ScriptRecord& header, const SectionParts& parts) {

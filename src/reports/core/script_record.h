@@ -59,6 +59,25 @@ inline void SetRowOfRecord(ScriptRecord& r, int row) {
     r[11] = RowMarker;
 }
 
+// A list printed whole in one box shows rows first .. first + count - 1 on a page (count -1:
+// every row). A field record keeps them in bytes 9-10 and 12-13 with 2 in byte 11; a text
+// record's are kept beside its text in the page list.
+struct RowSlice {
+    int first = 0, count = -1;
+};
+constexpr int SliceMarker = 2;
+inline bool HasRowSlice(const ScriptRecord& r) { return r[11] == SliceMarker; }
+inline RowSlice RowSliceOf(const ScriptRecord& r) {
+    if (!HasRowSlice(r)) return {};
+    return {r[9] | (r[10] << 8), r[12] | (r[13] << 8)};
+}
+inline void SetRowSlice(ScriptRecord& r, RowSlice slice) {
+    SetRowOfRecord(r, slice.first);
+    r[11] = SliceMarker;
+    r[12] = static_cast<uint8_t>(slice.count & 0xFF);
+    r[13] = static_cast<uint8_t>((slice.count >> 8) & 0xFF);
+}
+
 // A 'T' record may name a store value that FillForm puts in as its text: byte 12 the kind
 // of reference, bytes 13-14 the field, 15-16 the first list index, 17 the stride.
 enum class TextReference : uint8_t {

@@ -52,11 +52,20 @@ std::vector<std::string> WrapText(const std::string& text, int width, TCanvas& c
     return lines;
 }
 
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
 void DrawLines(const std::vector<std::string>& lines, const TRect& box, LineAlign align,
-               TCanvas& canvas) {
+               TCanvas& canvas, int pitch) {
     int y = box.top;
     for (const std::string& line : lines) {
-        const int height = canvas.TextHeight(line.empty() ? "X" : line);
+        const int height = pitch > 0 ? pitch : canvas.TextHeight(line.empty() ? "X" : line);
         if (y + height > box.bottom && y > box.top) break;
         int x = box.left;
         if (align == LineAlign::Right) x = box.right - canvas.TextWidth(line);

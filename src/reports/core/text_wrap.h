@@ -14,6 +14,10 @@ std::vector<std::string> WrapText(const std::string& text, int width, TCanvas& c
 
 enum class LineAlign { Left, Right, Centre };
 
-// Lines one under the other in the box, from its top; lines below the box are left out.
+// Lines one under the other in the box, from its top, `pitch` pixels apart (the text height
+// when 0); lines below the box are left out.
 void DrawLines(const std::vector<std::string>& lines, const TRect& box, LineAlign align,
-               TCanvas& canvas);
+               TCanvas& canvas, int pitch = 0);
+
+// The lines of a text as they stand, without wrapping.
+std::vector<std::string> SplitLines(const std::string& text);

@@ -1,4 +1,5 @@
 #include "reports/core/draw_field.h"
+#include "reports/core/list_table.h"
 
 #include <gtest/gtest.h>
 
@@ -60,12 +61,15 @@ TEST_F(DrawFieldTest, FramesCentsBoxAndScales) {
     EXPECT_TRUE(unframed.texts.empty());
 }
 
-TEST_F(DrawFieldTest, ListFieldsDrawOneColumn) {
+TEST_F(DrawFieldTest, ListFieldsDrawOneColumnOneRowALineAtTheRowPitch) {
     SetFieldLst(1510, {"a0", "b0", "a1", "b1", "a2"});
     RecordingCanvas canvas;
-    DrawField('S', Record(1510, 9, 0, 2, 1), {}, {0, 0, 100, 100}, canvas);
-    ASSERT_EQ(canvas.wrapped.size(), 1u);
-    EXPECT_EQ(canvas.wrapped[0], "b0\nb1\n");
+    DrawField('S', Record(1510, 9, 0, 2, 1), {}, {0, 0, 100, 200}, canvas);
+    ASSERT_EQ(canvas.texts.size(), 2u);
+    EXPECT_EQ(canvas.texts[0].text, "b0");
+    EXPECT_EQ(canvas.texts[1].text, "b1");
+    EXPECT_EQ(canvas.texts[1].y - canvas.texts[0].y, ListRowPitch(FieldFontPoints));
+    EXPECT_TRUE(canvas.wrapped.empty());
 }
 
 TEST_F(DrawFieldTest, CautionSignIsAnOctagonWithItsText) {
