@@ -10,9 +10,12 @@
 #include "calc/choice_columns.h"
 #include "calc/choice_session.h"
 #include "calc/choice_steps.h"
+#include "calc/concession_elections.h"
+#include "calc/concession_summaries.h"
 #include "calc/scrip_for_scrip.h"
 #include "calc_json.h"
 #include "command_support.h"
+#include "grid/grid_model.h"
 #include "item_pass.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
@@ -96,7 +99,12 @@ int Calculate(const CalcArguments& args) {
     if (args.automatic) MakeAllChoices(table);
     if (const ChoiceProblem problem = CheckChoiceTable(table))
         return Fail(ExitRefused, OneLine(problem.message) + "; nothing was written");
+    TGridModel elections;
+    OpenConcessionTable(elections);
+    if (const ElectionProblem problem = CheckElections(elections))
+        return Fail(ExitRefused, problem.message + "; nothing was written");
     CommitChoiceTable(table);
+    StoreConcessionSummaries(elections);
     UpdateScripForScripSchedule();
     // The table as the screen leaves it in its bound field.
     TextList lines;

@@ -28,9 +28,11 @@ std::string ColumnName(const std::string& title) {
     return Text(name);
 }
 
-// Amounts as stored: an explicit zero shows as 0.0011, so it is told from a blank.
+// Amounts as stored: an explicit zero shows as 0.0011, so it is told from a blank. Texts
+// (the 15-year exemption code) as texts.
 json FieldValue(int n) {
     if (GetFieldType(n) == dtCheckbox) return FieldChecked(n);
+    if (GetFieldType(n) == dtString || GetFieldType(n) == dtSmallStr) return Text(GetFieldStr(n));
     return static_cast<double>(GetFieldVal(n));
 }
 

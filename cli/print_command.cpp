@@ -111,8 +111,8 @@ int RunPrintCommand(int argc, char** argv) {
         [](const std::string&) { return std::string(); });
     State().IdentifierText = tfn;
     AllocateFieldStore();
-    if (OpenDataFile(file) != OpenReadCompletely)
-        return Fail(ExitFileProblem, args.file + ": cannot be read with this TFN");
+    if (const int32_t opened = OpenDataFile(file); opened != OpenReadCompletely)
+        return Fail(ExitFileProblem, WithFirstCoreMessage(OpenProblem(opened, args.file)));
     if (!args.item.empty() && !LoadItem(args.item, error)) return Fail(ExitUsage, error);
     if (args.item.empty() && SameTextIgnoringCase(args.report, "SCHEDCGT")) LoadSchedule();
 

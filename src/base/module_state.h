@@ -55,6 +55,9 @@ struct ModuleState {
     int32_t ScreenGroup = 0;
     int32_t ScreenIndex = 0;
     bool ScreenShown = false;
+    // A print preview is open (modal, over the screen that opened it); the module is neither
+    // closed nor autosaved under it.
+    bool PreviewShowing = false;
     std::vector<int32_t> ScreenHistory;
 
     // The field store; null before RunCGTModule allocates it and after FreeDLLResources.

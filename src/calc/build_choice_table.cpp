@@ -4,6 +4,7 @@
 #include "calc/calc_inputs.h"
 #include "calc/choice_columns.h"
 #include "calc/choice_steps.h"
+#include "calc/fifteen_year_table.h"
 #include "calc/indexation.h"
 #include "calc/return_labels.h"
 #include "store/field_store.h"
@@ -161,16 +162,6 @@ void AddManualTable(TGridModel& grid, RowMaker& rows) {
     }
 }
 
-bool IsActiveType(const std::string& type) {
-    return type == "UA" || type == "SA" || type == "RA" || type == "G" || type == "OA";
-}
-
-// A gain exempt under the 15-year active asset exemption is not in the table; a loss is.
-bool FifteenYearExempt() {
-    return FieldChecked(fFifteenYearExemption) && FieldNotEmpty(fAssetType) &&
-           IsActiveType(TrimmedText(GetFieldStr(fAssetType))) && !(GetFieldVal(fCapitalLoss) > 0);
-}
-
 std::string WholeIfAbove(int field, long double floor) {
     const long double value = GetFieldVal(field);
     return value > floor ? Whole(value) : std::string();
@@ -250,6 +241,7 @@ void AddWorksheet(TGridModel& grid, RowMaker& rows, int worksheet) {
         const int current = State().CurrentWorksheet;
         GetWorksheetItem(worksheet, m);
         State().CurrentWorksheet = current;
+        // A gain the 15-year exemption disregards is not in the table; a loss is.
         if (FifteenYearExempt()) continue;
         const int first = rows.Made() + 1;
         if ((worksheet == 452 || worksheet == 453) && FieldChecked(fItemHasTrustGains))

@@ -318,6 +318,9 @@ bool TMainForm::Save() {
 void TMainForm::AutosaveTick() {
     ++minuteCounter_;
     if (!State().StoreChanged || IsFileLodged() || minuteCounter_ < AutosaveMinutes) return;
+    // Under an open preview a save's messages or its file dialog would land on the print job;
+    // the first tick after the preview closes saves.
+    if (State().PreviewShowing) return;
     timer_.stop();
     const AutosaveOutcome outcome = AutosaveTo(State().CurrentFileName);
     // A failed save leaves the timer stopped (the taxpayer was told); a skipped one (a section
@@ -345,6 +348,8 @@ TMainForm::AutosaveOutcome TMainForm::AutosaveTo(const std::string& fileName) {
 }
 
 bool TMainForm::CloseQuery(QObject*) {
+    // The preview's report draws from the store the host would free after the close message.
+    if (State().PreviewShowing) return false;
     if (!State().ScreenShown) return true;
     return !ScreenBlocksSaving();
 }

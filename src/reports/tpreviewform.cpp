@@ -6,13 +6,13 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "base/message_box.h"
 #include "base/module_state.h"
+#include "controls/ttaxedit.h"
 #include "reports/core/page_range.h"
 #include "reports/core/report_printer.h"
 #include "reports/core/txreport.h"
@@ -57,7 +57,9 @@ TPreviewForm::TPreviewForm(std::unique_ptr<TXReport> report, QWidget* parent,
     Layout();
 }
 
-TPreviewForm::~TPreviewForm() = default;
+TPreviewForm::~TPreviewForm() {
+    if (isVisible()) State().PreviewShowing = false;
+}
 
 void TPreviewForm::Layout() {
     btnPrint = Button("&Print", "Click this button to print your return", this);
@@ -74,9 +76,11 @@ void TPreviewForm::Layout() {
     AllBtn = new QRadioButton("&All", this);
     PagesBtn = new QRadioButton("Pa&ges", this);
     AllBtn->setChecked(true);
-    TaxEdit1 = new QLineEdit(this);
-    TaxEdit1->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[ ,0-9+\\-]*"), TaxEdit1));
+    TaxEdit1 = new TTaxEdit(this);
+    TaxEdit1->setObjectName(QStringLiteral("TaxEdit1"));
+    TaxEdit1->setNumericType(TTaxEdit::ntNone);
+    // Space, comma, digits, minus and plus: a comma is written as an empty item.
+    TaxEdit1->setValidChars(QStringLiteral(" ,,,0..9,-,+"));
     TaxEdit1->setToolTip(
         "To select individual page number to print please type the following: eg. 1,2,4,7  or "
         "1-4,7-9 etc.");
@@ -87,6 +91,9 @@ void TPreviewForm::Layout() {
     ScrollBox->setBackgroundRole(QPalette::Dark);
     ScrollBox->installEventFilter(this);
 
+    // The arrows stay narrow so that a typed range has room.
+    for (QPushButton* arrow : {btnFirst, btnPrev, btnNext, btnLast}) arrow->setFixedWidth(36);
+    TaxEdit1->setMinimumWidth(120);
     auto* bar = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{
              btnPrint, btnSavePdf, BtnExit, btnFirst, btnPrev, MaxPage, btnNext, btnLast,
@@ -106,8 +113,8 @@ void TPreviewForm::Layout() {
     connect(btnLast, &QPushButton::clicked, this, [this] { ShowPage(report_->PageCount()); });
     connect(btnAllPage, &QPushButton::clicked, this, &TPreviewForm::FitPage);
     connect(btnPageWidth, &QPushButton::clicked, this, &TPreviewForm::FitWidth);
-    connect(AllBtn, &QRadioButton::clicked, TaxEdit1, &QLineEdit::clear);
-    connect(TaxEdit1, &QLineEdit::textEdited, this, [this] { PagesBtn->setChecked(true); });
+    connect(AllBtn, &QRadioButton::clicked, TaxEdit1, &TTaxEdit::clear);
+    connect(TaxEdit1, &TTaxEdit::textEdited, this, [this] { PagesBtn->setChecked(true); });
     connect(PageImage, &TPageImage::Clicked, this, &TPreviewForm::PageClicked);
 }
 
@@ -134,6 +141,7 @@ void TPreviewForm::SetMargins() {
 
 void TPreviewForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    State().PreviewShowing = true;
     if (shownBefore_) return;
     shownBefore_ = true;
     SetMargins();
@@ -289,6 +297,16 @@ void TPreviewForm::btnSavePdfClick() {
     if (!WriteReportPdf(*report_, path, QString(ApplicationTitle) + " workpapers", error))
         AppMessageBox(("The PDF file could not be written: " + error).toLatin1().toStdString(),
                       mtError, mbOK);
+}
+
+void TPreviewForm::hideEvent(QHideEvent* event) {
+    // A minimised preview is still open.
+    if (!event->spontaneous()) State().PreviewShowing = false;
+    QDialog::hideEvent(event);
+}
+
+void TPreviewForm::reject() {
+    if (!busy_) QDialog::reject();
 }
 
 void TPreviewForm::closeEvent(QCloseEvent* event) {

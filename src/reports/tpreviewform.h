@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -13,6 +12,7 @@
 
 #include "reports/page_image.h"
 
+class TTaxEdit;
 class TXReport;
 class TReportPrinter;
 
@@ -30,7 +30,7 @@ public:
         *btnAllPage, *btnPageWidth;
     QLabel* MaxPage;
     QRadioButton *AllBtn, *PagesBtn;
-    QLineEdit* TaxEdit1;
+    TTaxEdit* TaxEdit1;
     QScrollArea* ScrollBox;
     TPageImage* PageImage;
 
@@ -45,8 +45,12 @@ public:
     void btnSavePdfClick();
     void ShowPage(int page);
 
+    // Escape and the window's close are refused while printing.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,10 +1,11 @@
 #include "screens/tqcgt_64.h"
 
+#include "calc/concession_elections.h"
+#include "calc/election_places.h"
 #include "controls/txgrid.h"
 #include "interview/interview_steps.h"
 #include "interview/tframewnd.h"
 #include "platform/qt_message_box.h"
-#include "screens/core/concession_elections.h"
 #include "screens/grid_cursor.h"
 #include "screens/grid_display.h"
 #include "ui_tqcgt_64.h"

@@ -1,9 +1,9 @@
 #include "screens/tqcgt_65.h"
 
+#include "calc/fifteen_year_table.h"
 #include "controls/txgrid.h"
 #include "interview/interview_steps.h"
 #include "interview/tframewnd.h"
-#include "screens/core/fifteen_year_table.h"
 #include "screens/grid_display.h"
 #include "ui_tqcgt_65.h"
 

@@ -5,6 +5,10 @@
 #include "base/module_state.h"
 #include "calc/cgt_schedule.h"
 #include "controls/ttaxedit.h"
+#include "interview/field_binding.h"
+#include "interview/tab_order.h"
+#include "interview/tframewnd.h"
+#include "reports/preview_entry.h"
 #include "screens/schedule_box.h"
 #include "store/worksheet_items.h"
 #include "ui_tqcgt_67.h"
@@ -19,13 +23,22 @@ TQCGT_67::TQCGT_67()
       ui(new Ui::TQCGT_67) {
     ui->setupUi(this);
     box_ = new TScheduleBox(this);
-    box_->setGeometry(16, 84, 600, 384);
+    box_->setGeometry(16, 84, 600, 350);
     // The schedule orders its own Tab chain: rows left to right, the roll-over amounts before
     // their check box.
     setReorderTabs(false);
+    connect(ui->PrintSchedBtn, &QPushButton::clicked, this, &TQCGT_67::PrintSchedBtnClick);
 }
 
 TQCGT_67::~TQCGT_67() = default;
+
+QPushButton* TQCGT_67::PrintSchedBtn() const { return ui->PrintSchedBtn; }
+
+void TQCGT_67::PrintSchedBtnClick() {
+    // The roll-over answer may have changed on this visit; the printed schedule shows it.
+    SaveScreenFields(this);
+    PreviewModuleReport("SCHEDCGT", this);
+}
 
 void TQCGT_67::FormCreate() {
     const bool built = WorksheetItemCount(ScheduleWorksheet) >= 1;
@@ -44,4 +57,10 @@ void TQCGT_67::FormShow() {
     box_->LoadAmounts();
     box_->setFollowParts(State().VisionImpairedMode);
     box_->verticalScrollBar()->setValue(0);
+    // The schedule's contents enter the window's Tab chain after the interview's buttons were
+    // put at the screen's end: the print button follows the schedule, and the buttons it.
+    QWidget::setTabOrder(box_->TabChain().back(), ui->PrintSchedBtn);
+    if (TFrameWnd* frame = Frame())
+        ChainAfter(this, {frame->BtnIntHelp, frame->BtnYes, frame->BtnNo, frame->JumpBtn,
+                          frame->BtnPrev, frame->BtnNext, frame->BtnCancel});
 }

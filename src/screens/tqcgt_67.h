@@ -9,6 +9,7 @@
 namespace Ui {
 class TQCGT_67;
 }
+class QPushButton;
 class TScheduleBox;
 class TTaxEdit;
 
@@ -21,6 +22,10 @@ public:
     void FormCreate() override;
     void FormShow() override;
     TScheduleBox* ScheduleBox() const { return box_; }
+    QPushButton* PrintSchedBtn() const;
+
+    // Shows the printed schedule in the preview, from which it prints or is saved as PDF.
+    void PrintSchedBtnClick();
 
 private:
     std::unique_ptr<Ui::TQCGT_67> ui;

@@ -120,4 +120,53 @@ TEST_F(CalcCommandTest, LodgedReturnIsNotRecalculated) {
     EXPECT_EQ(Slurp(file), before);
 }
 
+// A return typed in with new and set: a shop sold with an SBAA election kept in its item, a
+// farm whose gain the 15-year exemption disregards, and a manual goodwill gain whose
+// elections are kept in its record. The interview's concession screens give the same.
+class ConcessionReturnTest : public OrvanaTaxTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(Tax({"new", file, "--tfn", Tfn, "--name", "Alex Sample"}).status, 0);
+        Set({"1205.1.710=text:Shop", "1205.1.714=text:RA", "1205.1.726=text:15/08/2000",
+             "1205.1.737=lines:1|15/08/2000|15/08/2000|Purchase|1000|||",
+             "1205.1.739=text:15/10/2005", "1205.1.742=currency:3000",
+             "1205.1.719=lines:SBAA concessions|500.00||"});
+        Set({"1205.2.710=text:Farm", "1205.2.714=text:RA", "1205.2.726=text:15/08/2000",
+             "1205.2.737=lines:1|15/08/2000|15/08/2000|Purchase|5000|||",
+             "1205.2.739=text:15/10/2005", "1205.2.742=currency:9000", "1205.2.746=check"});
+        // Description, type, discount gain; SBAAR and SBRO in columns 16 and 18.
+        Set({"1201=lines:|Goodwill|G ||600||||||||||||150.00||20.00||"});
+    }
+    void Set(std::vector<std::string> assignments) {
+        assignments.insert(assignments.begin(), {"set", file, "--tfn", Tfn});
+        const ToolRun run = Tax(assignments);
+        ASSERT_EQ(run.status, 0) << run.err;
+    }
+};
+
+TEST_F(ConcessionReturnTest, ConcessionAndFifteenYearTotalsComeFromTheKeptElections) {
+    const ToolRun run = Tax({"calc", file, "--tfn", Tfn, "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json result = json::parse(run.out);
+    const json& schedule = result["schedule"];
+    EXPECT_EQ(schedule.value("1112", 0.0), 2600);
+    EXPECT_EQ(schedule.value("1117", 0.0), 650);  // 500 on the shop, 150 on the goodwill
+    EXPECT_EQ(schedule.value("1123", 0.0), 20);
+    EXPECT_EQ(schedule.value("1125", 0.0), 0);
+    EXPECT_EQ(schedule.value("1126", 0.0), 1300 + 650 + 20);
+    EXPECT_EQ(schedule.value("1129", 0.0), 630);
+    EXPECT_EQ(schedule.value("1131", 0.0), 630);
+    EXPECT_EQ(schedule.value("1134", 0.0), 4000);  // the farm
+    EXPECT_EQ(schedule.value("1135", json()), json("R"));
+    EXPECT_EQ(result["returnLabels"].value("1578", 0.0), 630);
+
+    // An election above half its gain is refused like the screen refuses it.
+    Set({"1201=lines:|Goodwill|G ||600||||||||||||150.01||||"});
+    const std::string before = Slurp(file);
+    ExpectOneErrorLine(Tax({"calc", file, "--tfn", Tfn}), 3,
+                       "Check amount. SBAA concession cannot be greater than 50% of net capital "
+                       "gain.");
+    EXPECT_EQ(Slurp(file), before);
+}
+
 }  // namespace

@@ -90,8 +90,14 @@ protected:
             // Name, then the nine gain columns in the table's order.
             AddTableRecord(1215, 41, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, FixtureCells(rest));
         } else if (word == "manual") {
-            // Description, type, indexed, discount, other gain, loss, can defer, defer auto.
-            AddTableRecord(1201, 21, {1, 2, 3, 4, 7, 8, 9, 10}, FixtureCells(rest));
+            // Description, type, indexed, discount, other gain, loss, can defer, defer auto,
+            // then the SBAAR, SBRE and SBRO elections kept in the record.
+            AddTableRecord(1201, 21, {1, 2, 3, 4, 7, 8, 9, 10, 16, 17, 18}, FixtureCells(rest));
+        } else if (word == "elections") {
+            // SBAAR, SBRE and SBRO of the open item, as its elections are kept.
+            auto c = FixtureCells(rest);
+            c.resize(3);
+            SetFieldLst(719, {"SBAA concessions", c[0], c[1], c[2]});
         } else if (word.rfind("expect", 0) == 0) {
             const auto [where, value] = Split(rest);
             expectations_.push_back({word, where, value, number});

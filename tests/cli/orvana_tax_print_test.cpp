@@ -64,10 +64,10 @@ TEST_F(OrvanaTaxPrintTest, BadNamesItemsAndFilesGetOneLineAndWriteNothing) {
                        2, "WORKSHEET.N");
     ExpectOneErrorLine(Tax({"print", dir.File("NONE.TAX"), "--tfn", "123456782", "--report",
                             "CGTWSHT", "--pdf", pdf}),
-                       1, "cannot be read");
+                       1, "no such file");
     ExpectOneErrorLine(
         Tax({"print", file, "--tfn", "111111111", "--report", "CGTWSHT", "--pdf", pdf}), 1,
-        "cannot be read");
+        "saved with another TFN");
     EXPECT_FALSE(fs::exists(pdf));
     // An unwritable target leaves no part file behind either.
     const std::string into = dir.File("missing/OUT.pdf");

@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
 #include <QtTest>
 #include <functional>
 
+#include "base/module_state.h"
+#include "controls/ttaxedit.h"
 #include "core/recording_printer.h"
 #include "reports/core/script_source.h"
 #include "reports/core/txreport.h"
@@ -114,14 +117,31 @@ TEST_F(PreviewTest, PrintingAllPagesNamesTheJobAndDrawsEachPage) {
 
 TEST_F(PreviewTest, ATypedRangePrintsThosePagesAndABadOneExplainsItself) {
     Open();
-    QTest::keyClicks(preview->TaxEdit1, "3,1x");  // the letter is refused
-    EXPECT_TRUE(preview->PagesBtn->isChecked());
+    int beeps = 0;
+    State().BeepHook = [&] { ++beeps; };
+    // Alt+G picks "Pages", Tab moves on to the range field.
+    preview->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(preview.get()));
+    QTest::keyClick(preview.get(), Qt::Key_G, Qt::AltModifier);
+    // A mnemonic presses the button after a short animation.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return preview->PagesBtn->isChecked(); }, 2000));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), preview->TaxEdit1);
+    QTest::keyClicks(preview->TaxEdit1, "3,1x");  // the letter is refused with a beep
+    EXPECT_EQ(beeps, 1);
     EXPECT_EQ(preview->TaxEdit1->text(), "3,1");
-    QTest::mouseClick(preview->btnPrint, Qt::LeftButton);
+    // "Print" shares its letter with "Save as PDF": Alt+P moves the focus, Space prints.
+    for (int press = 0; press < 2 && QApplication::focusWidget() != preview->btnPrint; ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), preview->btnPrint);
+    EXPECT_TRUE(printer.printedPages.empty());
+    QTest::keyClick(preview->btnPrint, Qt::Key_Space);
     EXPECT_EQ(printer.printedPages.size(), 2u);
     EXPECT_EQ(printer.canvas.FindText("page 2"), nullptr);
 
     printer.printedPages.clear();
+    QTest::mouseClick(preview->TaxEdit1, Qt::LeftButton);
+    QTest::keyClick(preview->TaxEdit1, Qt::Key_End);
     QTest::keyClicks(preview->TaxEdit1, ",");
     QTest::mouseClick(preview->btnPrint, Qt::LeftButton);
     EXPECT_TRUE(printer.printedPages.empty());
@@ -132,6 +152,23 @@ TEST_F(PreviewTest, ATypedRangePrintsThosePagesAndABadOneExplainsItself) {
     EXPECT_EQ(preview->TaxEdit1->text(), "");
 }
 
+TEST_F(PreviewTest, ThePageRangeFieldFiltersPastedTextAndAnEditPicksPages) {
+    Open();
+    int beeps = 0;
+    State().BeepHook = [&] { ++beeps; };
+    QApplication::clipboard()->setText("1-2, page 3+");
+    QTest::mouseClick(preview->TaxEdit1, Qt::LeftButton);
+    QTest::keyClick(preview->TaxEdit1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(preview->TaxEdit1->text(), "1-2,  3+");
+    EXPECT_GT(beeps, 0);
+    EXPECT_TRUE(preview->PagesBtn->isChecked());
+    QTest::keyClick(preview->TaxEdit1, Qt::Key_Backspace);
+    // Leaving the field keeps what was typed; printing takes the range.
+    QTest::mouseClick(preview->btnPrint, Qt::LeftButton);
+    EXPECT_EQ(preview->TaxEdit1->text(), "1-2,  3");
+    EXPECT_EQ(printer.printedPages, (std::vector<int>{1, 2, 3}));
+}
+
 TEST_F(PreviewTest, WithoutAPrinterPrintingSaysSoAndThePageIsA4) {
     Open(false);
     EXPECT_EQ(preview->Report().PageWidth(), 210);
@@ -139,7 +176,7 @@ TEST_F(PreviewTest, WithoutAPrinterPrintingSaysSoAndThePageIsA4) {
     EXPECT_EQ(responder->LastText(), "Printer is not set. Cannot print.");
 }
 
-TEST_F(PreviewTest, ClosingIsRefusedWhilePrintingAndCancelStopsAfterThePage) {
+TEST_F(PreviewTest, ClosingAndEscapeAreRefusedWhilePrintingAndCancelStopsAfterThePage) {
     Open();
     TFPrinting* printing = nullptr;
     printer.betweenPages = [&] {
@@ -149,6 +186,7 @@ TEST_F(PreviewTest, ClosingIsRefusedWhilePrintingAndCancelStopsAfterThePage) {
         EXPECT_EQ(printing->windowTitle(), "Printing");
         EXPECT_TRUE(preview->Busy());
         QTest::mouseClick(preview->BtnExit, Qt::LeftButton);
+        QTest::keyClick(preview.get(), Qt::Key_Escape);
         EXPECT_TRUE(preview->isVisible());
         QTest::mouseClick(printing->CancelBtn, Qt::LeftButton);
     };

@@ -1,14 +1,17 @@
 // The schedule screen driven with real keys: it shows the schedule record read-only, Tab
-// walks the rows in order, the roll-over box is the one thing it saves, and Next hands the
-// return back to the host.
+// walks the rows in order, the roll-over box is the one thing it saves, the print button
+// previews the printed schedule, and Next hands the return back to the host.
 
 #include <QCheckBox>
 #include <QScrollBar>
 
 #include "../interview/interview_fixture.h"
+#include "../reports/core/recording_canvas.h"
 #include "calc/cgt_schedule.h"
 #include "gui_test_util.h"
 #include "module/tmainform.h"
+#include "reports/core/txreport.h"
+#include "reports/tpreviewform.h"
 #include "screens/schedule_box.h"
 #include "screens/tqcgt_67.h"
 #include "store/worksheet_items.h"
@@ -138,4 +141,107 @@ TEST_F(ScheduleScreen, WithScreenReaderHelpLeavingAPartBringsTheNextIntoView) {
     Tab();
     EXPECT_EQ(bar->value(), std::min(Box()->PartTop(3), bar->maximum()));
     EXPECT_GT(bar->value(), 0);
+}
+
+// The print button shows the printed schedule in the preview; coming back leaves the screen
+// and the stored record as they were.
+class SchedulePrinting : public ScheduleScreen {
+protected:
+    void SetUp() override {
+        ScheduleScreen::SetUp();
+        PutSchedule({{711, 1500}, {1105, 1234.56L}, {1131, 8000}, {1138, 650}}, true, "R");
+        Start(2107);
+        ASSERT_NE(Box(), nullptr);
+        print = qobject_cast<TQCGT_67*>(frame->CurrentScreen())->PrintSchedBtn();
+    }
+    // Looks at the preview when it opens, then closes it with its Close button.
+    void OnPreview(const std::function<void(TPreviewForm*)>& look) {
+        opened = false;
+        WhenModalOpens([this, look](QWidget* modal) {
+            auto* preview = qobject_cast<TPreviewForm*>(modal);
+            ASSERT_NE(preview, nullptr);
+            opened = true;
+            look(preview);
+            QTest::mouseClick(preview->BtnExit, Qt::LeftButton);
+        });
+    }
+    // The stored schedule record, field by field, after the screen is left with Next.
+    // The window system gives the focus back to the module's window.
+    void BackInTheModule() {
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    }
+    void ExpectRecordKept() {
+        BackInTheModule();
+        Click(frame->BtnNext);
+        Settle();
+        EXPECT_EQ(frame->FailedScreen(), 2201);
+        GetWorksheetItem(ScheduleWorksheet, 1);
+        EXPECT_EQ(GetFieldStr(ItemNameField), ScheduleName);
+        const std::map<int, long double> put{
+            {711, 1500}, {1105, 1234.56L}, {1131, 8000}, {1138, 650}};
+        for (int field = 711; field <= 1139; field = field == 749 ? 1100 : field + 1) {
+            if (field == 1135 || field == 1136) continue;
+            const auto it = put.find(field);
+            EXPECT_EQ(GetFieldVal(field), it == put.end() ? 0 : it->second) << field;
+        }
+        EXPECT_EQ(GetFieldStr(1135), "R");
+        EXPECT_TRUE(FieldChecked(1136));
+    }
+
+    QPushButton* print = nullptr;
+    bool opened = false;
+};
+
+TEST_F(SchedulePrinting, AClickPreviewsTheSchedulesPagesWithItsFigures) {
+    EXPECT_EQ(print->text(), "&Print schedule");
+    // Below the schedule, inside the screen.
+    EXPECT_GE(print->y(), Box()->geometry().bottom());
+    EXPECT_LE(print->geometry().bottom(), frame->CurrentScreen()->height());
+    OnPreview([](TPreviewForm* preview) {
+        EXPECT_TRUE(State().PreviewShowing);
+        EXPECT_GE(preview->Report().PageCount(), 1);
+        EXPECT_EQ(preview->MaxPage->text(),
+                  "1 of " + QString::number(preview->Report().PageCount()));
+        RecordingCanvas canvas;
+        for (int page = 1; page <= preview->Report().PageCount(); ++page)
+            preview->Report().DrawPage(page, canvas, false, 1);
+        EXPECT_NE(canvas.FindText("1500"), nullptr);
+        EXPECT_NE(canvas.FindText("8000"), nullptr);
+        SaveShotIfRequested(preview, QStringLiteral("preview"));
+    });
+    QTest::mouseClick(print, Qt::LeftButton);
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(State().PreviewShowing);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(Shown(711), "1500");
+    ExpectRecordKept();
+}
+
+TEST_F(SchedulePrinting,
+       TheKeyboardReachesTheButtonAfterTheScheduleAndWhileThePreviewShowsTheModuleStaysOpen) {
+    Box()->RollOverCheck()->setFocus();
+    Tab();
+    ASSERT_EQ(QApplication::focusWidget(), print);
+    Tab();
+    EXPECT_EQ(QApplication::focusWidget(), frame->BtnIntHelp);
+    Box()->RollOverCheck()->setFocus();
+    Tab();
+    OnPreview([this](TPreviewForm*) {
+        // Closing the module now would let the host free the store the preview draws from.
+        main->close();
+        Settle();
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_TRUE(host.messages.empty());
+    });
+    QTest::keyClick(print, Qt::Key_Space);
+    EXPECT_TRUE(opened);
+    // Prev shares the letter: Alt+P moves the focus between the two and never turns back.
+    BackInTheModule();
+    Box()->Amount(711)->setFocus();
+    for (int press = 0; press < 2 && QApplication::focusWidget() != print; ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), print);
+    EXPECT_EQ(InterviewTest::Shown(), 2107);
+    ExpectRecordKept();
 }

@@ -70,12 +70,6 @@ int DefaultAssetTypeLine(int k) {
     }
 }
 
-bool IsActiveAssetType(const std::string& code) {
-    const std::string trimmed = Trimmed(code);
-    return trimmed == "UA" || trimmed == "SA" || trimmed == "RA" || trimmed == "G" ||
-           trimmed == "OA";
-}
-
 std::string LineCode(const std::string& line) { return Trimmed(line.substr(0, 2)); }
 
 std::vector<std::string> CostElementLines(int k) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/active_assets.h"
+
 // 20/09/1985: no earlier acquisition, expense or event date is accepted.
 double CgtStartDate();
 // 21/09/1999: indexation ends and the discount method starts.
@@ -23,8 +25,6 @@ bool DateBefore(double date, double limit);
 std::vector<std::string> AssetTypeLines(int k);
 // The line (1-based) chosen when a description is typed and no type is; 0 for none.
 int DefaultAssetTypeLine(int k);
-// The trimmed code qualifies for the small business concessions.
-bool IsActiveAssetType(const std::string& code);
 // The first two characters of a list line, trimmed.
 std::string LineCode(const std::string& line);
 

@@ -1,6 +1,6 @@
 // The 15-year exemption table, filled from the items of every asset worksheet.
 
-#include "screens/core/fifteen_year_table.h"
+#include "calc/fifteen_year_table.h"
 
 #include "calc/asset_fields.h"
 #include "calc/cgt_schedule.h"

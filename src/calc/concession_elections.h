@@ -22,19 +22,14 @@ inline constexpr int ConcessionColumns = 9;
 
 // The column descriptors: the description and the gains shown, the elections entered.
 std::vector<std::string> ConcessionDescriptors();
+// The columns of a table without a screen.
+void SetUpConcessionTable(TGridModel& grid);
 
 struct ElectionProblem {
     std::string message;  // empty when the table may be left
     int row = 1, col = ceReduction;
     explicit operator bool() const { return !message.empty(); }
 };
-
-// Writes each row's elections where its gain is kept: field 719 of its asset item, or the
-// unused columns 38 to 40 of its trust distribution record. Rows of the manual calculation
-// table, and rows that name no stored item, are written nowhere.
-void StoreElections(const TGridModel& grid);
-// Puts the saved elections back into a table the choice table has just rebuilt.
-void RestoreElections(TGridModel& grid);
 
 // The first row, in order, whose elections break a limit.
 ElectionProblem CheckElections(const TGridModel& grid);

@@ -1,7 +1,8 @@
 // The concession elections: each within half of its gain, the three within the whole gain,
 // and the totals they give the CGT schedule.
 
-#include "screens/core/concession_elections.h"
+#include "calc/concession_elections.h"
+#include "calc/election_places.h"
 
 #include <array>
 
@@ -96,12 +97,12 @@ TEST_F(ConcessionTotals, SumsByMethodRoundedHalvesToEvenAndTheNetGainLines) {
 namespace {
 
 // The rows the choice table makes: asset item 1 of 454, trust record 1 (the second), manual
-// record 0; elections in columns 4 to 6.
+// record 1 (the second); elections in columns 4 to 6.
 TGridModel Sources(bool withElections) {
     TGridModel grid = Table({{"Shop", "", "1000", "", "", "", ""},
                              {"Fund", "", "800", "", "", "", ""},
                              {"Manual", "", "600", "", "", "", ""}});
-    const char* const sources[3][2] = {{"454", "1"}, {"1215", "1"}, {"1201", "0"}};
+    const char* const sources[3][2] = {{"454", "1"}, {"1215", "1"}, {"1201", "1"}};
     for (int row = 1; row <= 3; ++row) {
         grid.SetCell(ceWorksheet, row, sources[row - 1][0]);
         grid.SetCell(ceNumber, row, sources[row - 1][1]);
@@ -123,7 +124,7 @@ TEST_F(ConcessionTotals, ElectionsSurviveARebuiltTableEachKeptWithItsOwnRecord) 
     trusts[41] = "Fund";
     trusts[41 + 2] = "800";
     SetFieldLst(1215, trusts);
-    const TextList manual(21, "m");
+    TextList manual(2 * 21, "m");
     SetFieldLst(1201, manual);
 
     StoreElections(Sources(true));
@@ -135,19 +136,23 @@ TEST_F(ConcessionTotals, ElectionsSurviveARebuiltTableEachKeptWithItsOwnRecord) 
     EXPECT_EQ(stored[41 + 40], "20");
     EXPECT_EQ(stored[38], "");  // the first trust keeps its own columns
     EXPECT_EQ(stored[41 + 2], "800");
-    // Neither table's number is read as a worksheet: nothing lands in another field.
+    // The second manual record holds its elections in columns 16 to 18, and nothing else
+    // of either record changed.
+    manual[21 + 16] = "300";
+    manual[21 + 17] = "";
+    manual[21 + 18] = "30";
     EXPECT_EQ(*GetFieldLst(1201), manual);
+    // Neither table's number is read as a worksheet: nothing lands in another field.
     EXPECT_EQ(GetFieldLst(1215 + 751), nullptr);
     EXPECT_EQ(GetFieldLst(1201 + 751), nullptr);
 
     TGridModel rebuilt = Sources(false);
     RestoreElections(rebuilt);
-    EXPECT_EQ(rebuilt.Cell(ceReduction, 1), "100");
-    EXPECT_EQ(rebuilt.Cell(ceRetirement, 1), "");
-    EXPECT_EQ(rebuilt.Cell(ceRollOver, 1), "10");
-    EXPECT_EQ(rebuilt.Cell(ceReduction, 2), "200");
-    EXPECT_EQ(rebuilt.Cell(ceRollOver, 2), "20");
-    EXPECT_EQ(rebuilt.Cell(ceReduction, 3), "");
+    for (int row = 1; row <= 3; ++row) {
+        EXPECT_EQ(rebuilt.Cell(ceReduction, row), std::to_string(100 * row)) << row;
+        EXPECT_EQ(rebuilt.Cell(ceRetirement, row), "") << row;
+        EXPECT_EQ(rebuilt.Cell(ceRollOver, row), std::to_string(10 * row)) << row;
+    }
 }
 
 TEST_F(ConcessionTotals, RowsNamingNoStoredRecordAreLeftAlone) {
@@ -157,7 +162,14 @@ TEST_F(ConcessionTotals, RowsNamingNoStoredRecordAreLeftAlone) {
     grid.SetCell(ceNumber, 1, "5");  // no such trust record
     grid.SetCell(ceWorksheet, 2, "454");
     grid.SetCell(ceNumber, 2, "3");  // no such item
+    grid.AddRow();
+    for (int col : {ceDescription, ceDiscount, ceReduction}) grid.SetCell(col, 3, "1");
+    grid.SetCell(ceWorksheet, 3, "1201");
+    grid.SetCell(ceNumber, 3, "1");  // the manual table holds one record only
+    const TextList manual(21, "m");
+    SetFieldLst(1201, manual);
     StoreElections(grid);
     EXPECT_EQ(GetFieldLst(1215), nullptr);
     EXPECT_EQ(WorksheetItemCount(454), 0);
+    EXPECT_EQ(*GetFieldLst(1201), manual);
 }

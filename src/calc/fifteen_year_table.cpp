@@ -1,11 +1,11 @@
-#include "screens/core/fifteen_year_table.h"
+#include "calc/fifteen_year_table.h"
 
 #include "base/text_encoding.h"
+#include "calc/active_assets.h"
 #include "calc/asset_fields.h"
 #include "calc/cgt_schedule.h"
 #include "calc/indexation.h"
 #include "grid/grid_model.h"
-#include "screens/core/asset_tables.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
 
@@ -24,16 +24,22 @@ long double ExemptGain() {
     return 0;
 }
 
-bool Exempt() {
+}  // namespace
+
+bool FifteenYearExempt() {
     return FieldChecked(fFifteenYearExemption) && IsActiveAssetType(GetFieldStr(fAssetType)) &&
            !(GetFieldVal(fCapitalLoss) > 0);
 }
 
-}  // namespace
-
 std::vector<std::string> FifteenYearDescriptors() {
     return {"Description\r(not sent to the Tax Office)|0|0|40|0|F|F|||||||0|T|F|",
             "Asset\rType|2|0|10|0|F|F|||||||0|T|F|", "Capital\rGain|2|1|10|0|F|F|0|F||||0|F|F|"};
+}
+
+void SetUpFifteenYearTable(TGridModel& grid) {
+    grid.SetColCount(3);
+    grid.SetDisplay(FifteenYearDescriptors());
+    grid.ReadDescriptors();
 }
 
 void FillFifteenYearTable(TGridModel& grid) {
@@ -44,7 +50,7 @@ void FillFifteenYearTable(TGridModel& grid) {
         const int count = WorksheetItemCount(k);
         for (int item = 1; item <= count; ++item) {
             GetWorksheetItem(k, item);
-            if (!Exempt()) continue;
+            if (!FifteenYearExempt()) continue;
             const int row = first ? 1 : grid.AddRow();
             first = false;
             grid.SetCell(fyDescription, row, GetFieldStr(fAssetName));

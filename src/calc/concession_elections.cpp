@@ -1,4 +1,4 @@
-#include "screens/core/concession_elections.h"
+#include "calc/concession_elections.h"
 
 #include <array>
 
@@ -40,39 +40,6 @@ const std::array<Limit, 3> HalfLimits = {{
     {ceRollOver, "Check amount. SBRO concession cannot be greater than 50% of net capital gain."},
 }};
 
-constexpr int fElections = 719;
-constexpr const char* ElectionsHeading = "SBAA concessions";
-constexpr int FirstAssetWorksheet = 451, LastAssetWorksheet = 462;
-constexpr int TrustElectionsColumn = 38;
-
-// Where a row's gain is kept; a row that names no stored item or record has no place.
-struct Home {
-    int worksheet = 0;  // an asset worksheet, or fTrustTable
-    int number = 0;     // item key, or 0-based trust record
-    explicit operator bool() const { return worksheet != 0; }
-};
-
-Home HomeOf(const TGridModel& grid, int row) {
-    const std::string source = TrimmedText(grid.Cell(ceWorksheet, row));
-    long double number = 0;
-    if (!TryReadNumber(TrimmedText(grid.Cell(ceNumber, row)), number)) return {};
-    const int n = static_cast<int>(number);
-    if (source == TrustTableSource) {
-        const TextList* list = GetFieldLst(fTrustTable);
-        const int records = list ? static_cast<int>(list->size()) / TrustTableColumns : 0;
-        return n >= 0 && n < records ? Home{fTrustTable, n} : Home{};
-    }
-    long double worksheet = 0;
-    if (!TryReadNumber(source, worksheet)) return {};
-    const int k = static_cast<int>(worksheet);
-    if (k < FirstAssetWorksheet || k > LastAssetWorksheet) return {};
-    return n >= 1 && n <= WorksheetItemCount(k) ? Home{k, n} : Home{};
-}
-
-size_t TrustCell(const Home& home, int concession) {
-    return static_cast<size_t>(home.number * TrustTableColumns + TrustElectionsColumn + concession);
-}
-
 long double Field(int n) { return GetFieldVal(n, true); }
 
 }  // namespace
@@ -90,46 +57,10 @@ std::vector<std::string> ConcessionDescriptors() {
             "Number|0|0|10|0|T|F|||||||0|T|F|"};
 }
 
-void StoreElections(const TGridModel& grid) {
-    for (int row = 1; row < grid.RowCount(); ++row) {
-        if (!Filled(grid, ceDescription, row)) continue;
-        const Home home = HomeOf(grid, row);
-        if (!home) continue;
-        if (home.worksheet == fTrustTable) {
-            TextList list = *GetFieldLst(fTrustTable);
-            for (int concession = 0; concession < 3; ++concession)
-                list[TrustCell(home, concession)] = grid.Cell(ceReduction + concession, row);
-            SetFieldLst(fTrustTable, std::move(list));
-            continue;
-        }
-        GetWorksheetItem(home.worksheet, home.number);
-        SetFieldLst(fElections, {ElectionsHeading, grid.Cell(ceReduction, row),
-                                 grid.Cell(ceRetirement, row), grid.Cell(ceRollOver, row)});
-        PutWorksheetItem(home.worksheet, home.number);
-    }
-}
-
-void RestoreElections(TGridModel& grid) {
-    for (int row = 1; row < grid.RowCount(); ++row) {
-        if (!Filled(grid, ceDescription, row)) continue;
-        const Home home = HomeOf(grid, row);
-        if (!home) continue;
-        TextList saved(4);
-        if (home.worksheet == fTrustTable) {
-            const TextList& list = *GetFieldLst(fTrustTable);
-            for (int concession = 0; concession < 3; ++concession)
-                saved[static_cast<size_t>(concession) + 1] = list[TrustCell(home, concession)];
-        } else {
-            GetWorksheetItem(home.worksheet, home.number);
-            if (const TextList* lines = GetFieldLst(fElections))
-                for (size_t i = 1; i < 4 && i < lines->size(); ++i) saved[i] = (*lines)[i];
-            PutWorksheetItem(home.worksheet, home.number);
-        }
-        for (int concession = 0; concession < 3; ++concession)
-            if (!saved[static_cast<size_t>(concession) + 1].empty())
-                grid.SetCell(ceReduction + concession, row,
-                             saved[static_cast<size_t>(concession) + 1]);
-    }
+void SetUpConcessionTable(TGridModel& grid) {
+    grid.SetColCount(ConcessionColumns);
+    grid.SetDisplay(ConcessionDescriptors());
+    grid.ReadDescriptors();
 }
 
 ElectionProblem CheckElections(const TGridModel& grid) {
