@@ -2,11 +2,7 @@
 // Returns for the screen walks that compare what the interview stores with what
 // "orvana-tax calc" works out for the same answers.
 
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
-#include <cstdlib>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -16,6 +12,7 @@
 #include "calc/calc_inputs.h"
 #include "calc/worksheet_columns.h"
 #include "grid/grid_model.h"
+#include "orvana_tax_tool.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
 #include "temp_dir.h"
@@ -39,15 +36,8 @@ inline void AddSoldAsset(int worksheet, const std::string& name, const std::stri
     PutWorksheetItem(worksheet, WorksheetItemCount(worksheet) + 1);
 }
 
-// What "orvana-tax calc FILE --tfn TFN --json OPTIONS" prints; the file is left as it is
-// when the options say --dry-run.
+// What "orvana-tax calc FILE --tfn TFN --json OPTION" prints, through a scratch file in `dir`.
 inline nlohmann::json CalcToolJson(const TempDir& dir, const std::string& file,
-                                   const std::string& tfn, const std::string& options) {
-    const std::string out = dir.File("calc.json");
-    const std::string command = std::string("'") + ORVANA_TAX + "' calc '" + file + "' --tfn '" +
-                                tfn + "' --json " + options + " >'" + out + "'";
-    const int raw = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command;
-    std::ifstream in(out);
-    return nlohmann::json::parse(in);
+                                   const std::string& tfn, const std::string& option) {
+    return CalcJson(file, tfn, option, dir.File("calc.json"));
 }
