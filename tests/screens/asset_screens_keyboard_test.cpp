@@ -92,8 +92,9 @@ INSTANTIATE_TEST_SUITE_P(EveryAssetScreen, AssetScreensKeyboard,
                                            ScreenCase{2011, 451, "SA"}, ScreenCase{2012, 451, "SA"},
                                            ScreenCase{2013, 451, "SA"}, ScreenCase{2014, 451, "SA"},
                                            ScreenCase{2025, 452, "UA"}, ScreenCase{2039, 454, "RA"},
-                                           ScreenCase{2046, 458, "ON"},
-                                           ScreenCase{2069, 456, "G "}),
+                                           ScreenCase{2046, 458, "ON"}, ScreenCase{2069, 456, "G "},
+                                           ScreenCase{2016, 451, "SA"},
+                                           ScreenCase{2040, 454, "RA"}),
                          [](const ::testing::TestParamInfo<ScreenCase>& info) {
                              return std::to_string(info.param.number);
                          });
