@@ -1,6 +1,10 @@
 #pragma once
 // Scratch fields of the loaded asset item that the calculation summaries read and write.
 
+// The asset worksheets, one for each asset path; shares and trust interests come first.
+inline constexpr int FirstAssetWorksheet = 451, LastAssetWorksheet = 462;
+inline constexpr int SharesWorksheet = 451, TrustInterestsWorksheet = 452;
+
 // Answers of the asset path.
 inline constexpr int fAssetName = 710;
 inline constexpr int fTaxableUsePercent = 711;

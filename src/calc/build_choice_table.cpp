@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int FirstWorksheet = 451, LastWorksheet = 462;
 constexpr int fItemHasPaymentGain = 1198;
 
 const char* SectionName(int worksheet) {
@@ -269,7 +268,7 @@ void BuildChoiceTable(ChoiceTable& table) {
     RowMaker rows(grid);
     AddTrustTable(grid, rows);
     AddManualTable(grid, rows);
-    for (int worksheet = FirstWorksheet; worksheet <= LastWorksheet; ++worksheet)
+    for (int worksheet = FirstAssetWorksheet; worksheet <= LastAssetWorksheet; ++worksheet)
         AddWorksheet(grid, rows, worksheet);
     grid.SetRowCount(std::max(rows.Made() + 1, 2));
     if (rows.Made() == 0)

@@ -5,8 +5,10 @@
 
 #include "base/numbers.h"
 #include "base/text_encoding.h"
+#include "calc/asset_fields.h"
 #include "calc/choice_columns.h"
 #include "calc/concession_elections.h"
+#include "calc/stored_item.h"
 #include "grid/grid_model.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
@@ -15,7 +17,6 @@ namespace {
 
 constexpr int fElections = 719;
 constexpr const char* ElectionsHeading = "SBAA concessions";
-constexpr int FirstAssetWorksheet = 451, LastAssetWorksheet = 462;
 constexpr int Concessions = 3;  // SBAAR, SBRE, SBRO
 using Elections = std::array<std::string, Concessions>;
 
@@ -48,18 +49,16 @@ int RecordCount(const RecordTable& table) {
 }
 
 Home HomeOf(const TGridModel& grid, int row) {
-    long double number = 0;
-    if (!TryReadNumber(TrimmedText(grid.Cell(ceNumber, row)), number)) return {};
-    const int n = static_cast<int>(number);
     const std::string source = TrimmedText(grid.Cell(ceWorksheet, row));
-    for (const RecordTable& table : RecordTables)
-        if (source == table.source)
-            return n >= 0 && n < RecordCount(table) ? Home{0, &table, n} : Home{};
-    long double worksheet = 0;
-    if (!TryReadNumber(source, worksheet)) return {};
-    const int k = static_cast<int>(worksheet);
-    if (k < FirstAssetWorksheet || k > LastAssetWorksheet) return {};
-    return n >= 1 && n <= WorksheetItemCount(k) ? Home{k, nullptr, n} : Home{};
+    for (const RecordTable& table : RecordTables) {
+        if (source != table.source) continue;
+        long double number = 0;
+        if (!TryReadNumber(TrimmedText(grid.Cell(ceNumber, row)), number)) return {};
+        const int n = static_cast<int>(number);
+        return n >= 0 && n < RecordCount(table) ? Home{0, &table, n} : Home{};
+    }
+    const StoredItem item = StoredAssetItem(source, grid.Cell(ceNumber, row));
+    return item ? Home{item.worksheet, nullptr, item.number} : Home{};
 }
 
 void Keep(const Home& home, const Elections& elections) {
@@ -85,7 +84,6 @@ Elections Kept(const Home& home) {
     // The first line is the heading; the elections follow.
     if (const TextList* lines = GetFieldLst(fElections))
         for (size_t c = 0; c < kept.size() && c + 1 < lines->size(); ++c) kept[c] = (*lines)[c + 1];
-    PutWorksheetItem(home.worksheet, home.number);
     return kept;
 }
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int FirstAssetWorksheet = 451;
-constexpr int LastAssetWorksheet = 462;
 constexpr int fSchedExemptGains = 1134;
 constexpr int fSchedExemptCode = 1135;
 

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int SharesWorksheet = 451, TrustInterestsWorksheet = 452;
 constexpr int fSchedRollOverYes = 1136, fSchedRollOverNo = 1167;
 constexpr int fSchedOriginalCostBase = 1137, fSchedReplacementValue = 1138,
               fSchedOtherConsideration = 1139;

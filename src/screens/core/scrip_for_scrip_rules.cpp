@@ -2,27 +2,22 @@
 
 #include "base/numbers.h"
 #include "base/text_encoding.h"
+#include "calc/asset_fields.h"
 #include "calc/calc_inputs.h"
 #include "calc/scrip_for_scrip.h"
+#include "calc/stored_item.h"
 #include "grid/grid_model.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
 
 namespace {
 
-// The item a row came from, or {0, 0} when the hidden cells name no stored item.
-struct ItemOfRow {
-    int worksheet = 0, number = 0;
-};
-
-ItemOfRow ItemOf(const TGridModel& grid, int row) {
-    long double worksheet = 0, number = 0;
-    if (!TryReadNumber(TrimmedText(grid.Cell(ssWorksheet, row)), worksheet) ||
-        !TryReadNumber(TrimmedText(grid.Cell(ssNumber, row)), number))
-        return {};
-    const int k = static_cast<int>(worksheet), n = static_cast<int>(number);
-    if ((k != 451 && k != 452) || n < 1 || n > WorksheetItemCount(k)) return {};
-    return {k, n};
+// A share or trust interest item the row names; none for anything else.
+StoredItem ItemOf(const TGridModel& grid, int row) {
+    const StoredItem item = StoredAssetItem(grid.Cell(ssWorksheet, row), grid.Cell(ssNumber, row));
+    const bool scrip =
+        item.worksheet == SharesWorksheet || item.worksheet == TrustInterestsWorksheet;
+    return scrip ? item : StoredItem{};
 }
 
 long double Cell(const TGridModel& grid, int col, int row) {
@@ -42,8 +37,8 @@ int FirstUnbalancedRow(const TGridModel& grid) {
 void StoreScripForScripEntries(const TGridModel& grid) {
     for (int row = grid.FixedRows(); row < grid.RowCount(); ++row) {
         if (TrimmedText(grid.Cell(ssDescription, row)).empty()) continue;
-        const ItemOfRow item = ItemOf(grid, row);
-        if (item.worksheet == 0) continue;
+        const StoredItem item = ItemOf(grid, row);
+        if (!item) continue;
         GetWorksheetItem(item.worksheet, item.number);
         SetFieldVal(fReplacementValue, Cell(grid, ssMarketValue, row));
         SetFieldVal(fOtherConsideration, Cell(grid, ssCash, row));
