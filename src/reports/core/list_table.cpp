@@ -7,13 +7,6 @@
 
 namespace {
 
-constexpr int OmittedColumn = 9999;
-
-bool SetsBox(char letter) {
-    return letter == '#' || letter == 'R' || letter == 'L' || letter == 'C' || letter == 'D' ||
-           letter == '1';
-}
-
 // Rows of a list read `stride` values a row; a part row counts.
 int RowsOf(int field, int stride) {
     const TextList* lines = GetFieldLst(field);
@@ -38,8 +31,7 @@ int ListRowPitch(int points) {
 bool PrintsWholeList(const ScriptRecord& r) {
     const char letter = RecordLetter(r);
     if (letter == 'T') return ReferenceOf(r) == TextReference::Column;
-    return IsFieldRecord(letter) && FieldKind(r) == 9 && !HasRowNumber(r) &&
-           RecordInt16(r, 5) != OmittedColumn;
+    return IsFieldRecord(letter) && FieldKind(r) == 9 && !HasRowNumber(r) && !IsOmittedColumn(r);
 }
 
 std::optional<ListTable> FindListTable(const std::vector<ScriptItem>& items,
@@ -49,7 +41,7 @@ std::optional<ListTable> FindListTable(const std::vector<ScriptItem>& items,
     for (size_t i = 0; i < items.size(); ++i) {
         const ScriptRecord& r = items[i].record;
         const char letter = RecordLetter(r);
-        if (SetsBox(letter)) {
+        if (IsBoxLetter(letter)) {
             top = RecordInt16(r, 4);
             bottom = RecordInt16(r, 8);
         } else if (letter == 'F') {
@@ -68,11 +60,11 @@ std::optional<ListTable> FindListTable(const std::vector<ScriptItem>& items,
         table.listBottom = std::max(table.listBottom, box.bottom);
     }
     for (const ScriptItem& item : heading)
-        if (SetsBox(RecordLetter(item.record)))
+        if (IsBoxLetter(RecordLetter(item.record)))
             table.spanTop = std::min<int>(table.spanTop, RecordInt16(item.record, 4));
     table.outerBottom = table.listBottom;
     for (const ScriptItem& item : items)
-        if (SetsBox(RecordLetter(item.record)) && InTable(table, RecordInt16(item.record, 4)))
+        if (IsBoxLetter(RecordLetter(item.record)) && InTable(table, RecordInt16(item.record, 4)))
             table.outerBottom = std::max<int>(table.outerBottom, RecordInt16(item.record, 8));
     return table;
 }

@@ -11,14 +11,8 @@
 
 namespace {
 
-constexpr int OmittedColumn = 9999;
 // Space between the continuation frame and a table continued under it.
 constexpr int ContinuedTableGap = 20;
-
-bool IsBoxLetter(char letter) {
-    return letter == '#' || letter == 'R' || letter == 'L' || letter == 'C' || letter == 'D' ||
-           letter == '1';
-}
 
 bool AnyFieldRecord(const ScriptSection& section) {
     for (const ScriptItem& item : section.items)
@@ -150,7 +144,7 @@ private:
                 nextList < place.table.boxes.size() && place.table.boxes[nextList].item == i;
             if (list) ++nextList;
             if (tableOnly && !inTable && letter != 'A' && letter != 'F') continue;
-            if (IsFieldRecord(letter) && RecordInt16(r, 5) == OmittedColumn) continue;
+            if (IsFieldRecord(letter) && IsOmittedColumn(r)) continue;
             if (list && IsFieldRecord(letter)) SetRowSlice(r, slice);
             if (CarriesText(letter))
                 pages_.AddWithText(r, ExpandVariables(items[i].text), list ? slice : RowSlice{});
@@ -177,7 +171,7 @@ private:
         for (const ScriptItem& item : items) {
             ScriptRecord r = item.record;
             const char letter = RecordLetter(r);
-            if (IsFieldRecord(letter) && RecordInt16(r, 5) == OmittedColumn) continue;
+            if (IsFieldRecord(letter) && IsOmittedColumn(r)) continue;
             if (offset != 0 && IsBoxLetter(letter)) {
                 SetRecordInt16(r, 4, RecordInt16(r, 4) + offset);
                 SetRecordInt16(r, 8, RecordInt16(r, 8) + offset);

@@ -32,6 +32,11 @@ inline char RecordLetter(const ScriptRecord& r) { return static_cast<char>(r[0])
 // Records followed by a text of their own.
 inline bool CarriesText(char letter) { return letter == 'T' || letter == 'I' || letter == '@'; }
 inline bool IsFieldRecord(char letter) { return letter == 'S' || letter == 'E'; }
+// Records that set the box the records after them draw in (bytes 3-10 its corners).
+inline bool IsBoxLetter(char letter) {
+    return letter == '#' || letter == 'R' || letter == 'L' || letter == 'C' || letter == 'D' ||
+           letter == '1';
+}
 
 // Section header fields.
 constexpr int NeverPrinted = 9999;
@@ -49,6 +54,8 @@ inline int SectionSecondHeight(const ScriptRecord& h) {
 // a record the layout numbered, so that row 256 never draws as row 0.
 inline int FieldOfRecord(const ScriptRecord& r) { return RecordInt16(r, 3); }
 inline int FieldKind(const ScriptRecord& r) { return r[7]; }
+constexpr int OmittedColumn = 9999;
+inline bool IsOmittedColumn(const ScriptRecord& r) { return RecordInt16(r, 5) == OmittedColumn; }
 constexpr int RowMarker = 1;
 constexpr int TotalRow = 255;
 inline bool HasRowNumber(const ScriptRecord& r) { return r[11] == RowMarker; }
