@@ -3,7 +3,6 @@
 #include <charconv>
 #include <fstream>
 
-#include "base/latin1_text.h"
 #include "base/text_encoding.h"
 
 namespace {
@@ -60,27 +59,18 @@ private:
         }
         std::string cells = line.substr(1);
         if (!cells.empty() && cells.back() == '|') cells.pop_back();
+        // The table's list holds its cells as typed: Latin-1.
         std::vector<std::string> row;
-        size_t start = 0;
-        for (size_t bar; (bar = cells.find('|', start)) != std::string::npos; start = bar + 1)
-            row.push_back(TrimmedText(cells.substr(start, bar - start)));
-        row.push_back(TrimmedText(cells.substr(start)));
+        if (!SplitLatin1Cells(cells, row, error)) return false;
+        for (std::string& cell : row) cell = TrimmedText(cell);
         if (row.size() > columns_) {
             error = "the row has " + std::to_string(row.size()) + " cells; the table has " +
                     std::to_string(columns_) + " columns";
             return false;
         }
         row.resize(columns_);
-        // The table's list holds its cells as typed: Latin-1.
         std::vector<std::string>& lines = answers_.back().lines;
-        for (const std::string& cell : row) {
-            std::string latin1;
-            if (!Utf8ToLatin1(cell, latin1)) {
-                error = "\"" + cell + "\" holds a character outside Latin-1";
-                return false;
-            }
-            lines.push_back(latin1);
-        }
+        lines.insert(lines.end(), row.begin(), row.end());
         return true;
     }
 

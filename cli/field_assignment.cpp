@@ -94,16 +94,7 @@ bool ParseValue(const std::string& value, FieldAssignment& assignment, std::stri
     }
     if (kind == "lines" && colon != std::string::npos) {
         assignment.kind = FieldAssignment::Lines;
-        if (rest.empty()) return true;
-        size_t start = 0;
-        for (;;) {
-            const size_t bar = rest.find('|', start);
-            std::string line;
-            if (!ToLatin1(rest.substr(start, bar - start), line, error)) return false;
-            assignment.lines.push_back(line);
-            if (bar == std::string::npos) return true;
-            start = bar + 1;
-        }
+        return rest.empty() || SplitLatin1Cells(rest, assignment.lines, error);
     }
     error = "\"" + value +
             "\" is not a value (currency:, cents:, numeric:, text:, lines:, check, uncheck, "
@@ -176,6 +167,18 @@ void SetValue(int n, const FieldAssignment& a) {
 }
 
 }  // namespace
+
+bool SplitLatin1Cells(const std::string& text, std::vector<std::string>& cells,
+                      std::string& error) {
+    for (size_t start = 0;;) {
+        const size_t bar = text.find('|', start);
+        std::string cell;
+        if (!ToLatin1(text.substr(start, bar - start), cell, error)) return false;
+        cells.push_back(cell);
+        if (bar == std::string::npos) return true;
+        start = bar + 1;
+    }
+}
 
 bool ParseFieldAssignment(const std::string& argument, FieldAssignment& assignment,
                           std::string& error) {

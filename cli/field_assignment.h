@@ -21,6 +21,10 @@ struct FieldAssignment {
 bool ParseFieldAssignment(const std::string& argument, FieldAssignment& assignment,
                           std::string& error);
 
+// Appends the cells of "a|b|c" to `cells`, each in Latin-1; false with a message when one
+// holds a character outside it.
+bool SplitLatin1Cells(const std::string& text, std::vector<std::string>& cells, std::string& error);
+
 // The largest amount any field of the return can show (twelve whole-dollar digits).
 constexpr long double LargestFieldAmount = 999999999999.99L;
 
