@@ -506,7 +506,11 @@ void TFrameWnd::PrepareShownScreen(TChildForm* screen) {
         ApplyVisionImpairedMode(screen);
     else if (screen->ReorderTabs())
         OrderTabsByPosition(screen);
-    // The left panel comes before the screen; the buttons follow it, left to right.
+    // The left panel comes before the screen; the buttons follow it.
+    ChainButtonsAfter(screen);
+}
+
+void TFrameWnd::ChainButtonsAfter(const QWidget* screen) {
     ChainAfter(screen, {BtnIntHelp, BtnYes, BtnNo, JumpBtn, BtnPrev, BtnNext, BtnCancel});
 }
 

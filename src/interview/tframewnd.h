@@ -129,6 +129,9 @@ public:
     void lstPickListClick();
     void btnRemoveClick();
     void NavigatorSelectItem(TNavigatorFrame* sender, TNavigatorItem* item);
+    // Puts the interview's buttons, left to right, after the screen's last Tab stop; a screen
+    // that adds controls after it was shown calls it again.
+    void ChainButtonsAfter(const QWidget* screen);
 
 protected:
     bool event(QEvent* event) override;

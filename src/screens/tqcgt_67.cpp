@@ -6,7 +6,6 @@
 #include "calc/cgt_schedule.h"
 #include "controls/ttaxedit.h"
 #include "interview/field_binding.h"
-#include "interview/tab_order.h"
 #include "interview/tframewnd.h"
 #include "reports/preview_entry.h"
 #include "screens/schedule_box.h"
@@ -60,7 +59,5 @@ void TQCGT_67::FormShow() {
     // The schedule's contents enter the window's Tab chain after the interview's buttons were
     // put at the screen's end: the print button follows the schedule, and the buttons it.
     QWidget::setTabOrder(box_->TabChain().back(), ui->PrintSchedBtn);
-    if (TFrameWnd* frame = Frame())
-        ChainAfter(this, {frame->BtnIntHelp, frame->BtnYes, frame->BtnNo, frame->JumpBtn,
-                          frame->BtnPrev, frame->BtnNext, frame->BtnCancel});
+    if (TFrameWnd* frame = Frame()) frame->ChainButtonsAfter(this);
 }
