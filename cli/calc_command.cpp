@@ -7,16 +7,9 @@
 
 #include "base/latin1_text.h"
 #include "base/module_state.h"
-#include "calc/choice_columns.h"
-#include "calc/choice_session.h"
-#include "calc/choice_steps.h"
-#include "calc/concession_elections.h"
-#include "calc/concession_summaries.h"
-#include "calc/scrip_for_scrip.h"
+#include "calc/return_calculation.h"
 #include "calc_json.h"
 #include "command_support.h"
-#include "grid/grid_model.h"
-#include "item_pass.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
 #include "store/lodgment.h"
@@ -93,23 +86,9 @@ int Calculate(const CalcArguments& args) {
         return Fail(ExitFileProblem, shown + ": the return has been lodged and is locked");
     CoreMessages().clear();
 
-    RunItemSummaries();
     ChoiceTable table;
-    OpenChoiceTable(table);
-    if (args.automatic) MakeAllChoices(table);
-    if (const ChoiceProblem problem = CheckChoiceTable(table))
-        return Fail(ExitRefused, OneLine(problem.message) + "; nothing was written");
-    TGridModel elections;
-    OpenConcessionTable(elections);
-    if (const ElectionProblem problem = CheckElections(elections))
-        return Fail(ExitRefused, problem.message + "; nothing was written");
-    CommitChoiceTable(table);
-    StoreConcessionSummaries(elections);
-    UpdateScripForScripSchedule();
-    // The table as the screen leaves it in its bound field.
-    TextList lines;
-    table.grid.SaveToList(lines);
-    SetFieldLst(fChoiceGrid, std::move(lines));
+    if (const CalculationRefusal refusal = RecalculateReturn(table, args.automatic))
+        return Fail(ExitRefused, OneLine(refusal.message) + "; nothing was written");
 
     if (!args.dryRun) {
         if (const int32_t result = SaveDataFile(args.file))

@@ -177,12 +177,6 @@ void ShowResults(double receiptDate, const CostTotals& adjusted, const PaymentGa
     }
 }
 
-// No receipt was applied: results of an earlier calculation must not survive.
-void ClearResults() {
-    for (int field = fPaymentCostBaseDate; field <= fPaymentOtherGainPriorYears; ++field)
-        ClearField(field);
-}
-
 }  // namespace
 
 PaymentOutcome ApplyPayments(TGridModel& grid, const PaymentInputs& inputs) {
@@ -246,6 +240,7 @@ PaymentOutcome ApplyPayments(TGridModel& grid, const PaymentInputs& inputs) {
         ShowResults(receipt.date, adjusted, gains, availability);
         outcome.stepRan = true;
     }
-    if (!outcome.stepRan) ClearResults();
+    // No receipt was applied: results of an earlier calculation must not survive.
+    if (!outcome.stepRan) ClearPaymentResults();
     return outcome;
 }

@@ -77,7 +77,9 @@ std::string GainDeferred() {
 
 void FillAssetRegister(TGridModel& reg, SummaryState& state) {
     const std::string base = BaseDateText();
-    if (!base.empty()) SetFieldStr(fBaseDate, base);
+    // Emptied when there is none: a base date of an earlier calculation would still decide
+    // which cost elements count and whether the asset was held.
+    SetFieldStr(fBaseDate, base);
     RowAppender rows(reg);
     const OpeningCostBase opening = ReadOpeningCostBase();
     state.relevantDate = opening.date;

@@ -1,6 +1,7 @@
 #include "calc/asset_summary.h"
 
 #include "calc/asset_fields.h"
+#include "calc/payment_worksheet.h"
 #include "grid/grid_model.h"
 #include "store/field_store.h"
 
@@ -33,6 +34,9 @@ void ResetSummaryFields(SummaryScreen screen) {
 }
 
 AssetSummary RefreshSummary(TGridModel& reg, TGridModel& worksheet, const SummaryInputs& inputs) {
+    // Without payments the payments summary is skipped, so its results of an earlier visit
+    // would otherwise stand in for the cost base.
+    if (!PaymentsListed()) ClearPaymentResults();
     SummaryState state;
     reg.ClearRows();
     worksheet.ClearRows();

@@ -1,6 +1,7 @@
 #include "base/module_state.h"
 #include "base/text_encoding.h"
 #include "calc/asset_fields.h"
+#include "calc/asset_types.h"
 #include "calc/calc_inputs.h"
 #include "calc/choice_columns.h"
 #include "calc/choice_steps.h"
@@ -276,7 +277,7 @@ void BuildChoiceTable(ChoiceTable& table) {
     for (int row = 1; row < grid.RowCount(); ++row) {
         const std::string loss = TrimmedText(grid.Cell(ccLoss, row));
         if (loss.empty()) continue;
-        if (TrimmedText(grid.Cell(ccType, row)) == "A")
+        if (IsCollectableType(grid.Cell(ccType, row)))
             table.currentCollectable += NumberOfText(loss);
         else
             table.currentOther += NumberOfText(loss);

@@ -38,8 +38,8 @@ long double FieldNumber(int field) {
             if (c != '%' && c != ',') text += c;
         return NumberOfText(text);
     }
-    return type == dtNumeric || type == dtCurrency || type == dtCurrencyCnt ? GetFieldVal(field)
-                                                                            : 0;
+    const bool number = type == dtNumeric || type == dtCurrency || type == dtCurrencyCnt;
+    return number ? GetFieldVal(field, true) : 0;
 }
 
 std::string ElementCode(const std::string& text) { return TrimmedText(text.substr(0, 2)); }

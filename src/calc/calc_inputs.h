@@ -22,7 +22,7 @@ bool FieldIsDate(int field);
 // A cell as a number; a text that is not a number counts as 0.
 long double NumberOfText(const std::string& text);
 // A field as a number whether it holds one or the text of a percentage entry ("60.00%"),
-// which the interview stores as displayed; anything else counts as 0.
+// which the interview stores as displayed; a typed zero and anything else count as 0.
 long double FieldNumber(int field);
 // The first two characters of a cost element cell, trimmed.
 std::string ElementCode(const std::string& text);

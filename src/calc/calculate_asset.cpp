@@ -2,9 +2,9 @@
 // available, and the messages.
 
 #include "base/numbers.h"
-#include "base/text_encoding.h"
 #include "calc/asset_fields.h"
 #include "calc/asset_summary.h"
+#include "calc/asset_types.h"
 #include "calc/depreciating_asset.h"
 #include "calc/summary_steps.h"
 #include "store/field_store.h"
@@ -41,7 +41,7 @@ void GeneralMethods(AssetSummary& s, const CostBaseFigures& f) {
     }
     // 10: loss; a loss on a personal use asset is disregarded.
     long double loss = RoundEven(s.loss.costBase - proceeds);
-    if (loss == 0 || (loss > 0 && TrimmedText(GetFieldStr(fAssetType)) == "P")) loss = ZeroMarker;
+    if (loss == 0 || (loss > 0 && IsPersonalUseType(ItemAssetType()))) loss = ZeroMarker;
     s.loss.result = loss;
     if (!f.eventValid || loss < 0) Blank(s.loss);
     // 11: cost bases carried forward to the part not disposed of.

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/numbers.h"
+#include "calc/asset_types.h"
 
 #include "calc/choice_columns.h"
 #include "calc/choice_steps.h"
@@ -29,23 +30,23 @@ struct Totals {
 
 // The Part A group of a type, -1 for a type outside the schedule's lists.
 int GainGroup(const std::string& t) {
-    if (t == "SN" || t == "UN") return 0;
-    if (t == "RN") return 1;
-    if (t == "P" || t == "ON") return 2;
-    if (t == "A") return 3;
-    if (t == "SA" || t == "UA") return 4;
-    if (t == "RA") return 5;
-    if (t == "G" || t == "OA") return 6;
+    if (IsAssetType(t, {"SN", "UN"})) return 0;
+    if (IsAssetType(t, {"RN"})) return 1;
+    if (IsAssetType(t, {"P", "ON"})) return 2;
+    if (IsCollectableType(t)) return 3;
+    if (IsAssetType(t, {"SA", "UA"})) return 4;
+    if (IsAssetType(t, {"RA"})) return 5;
+    if (IsAssetType(t, {"G", "OA"})) return 6;
     return -1;
 }
 
 void AddLoss(Totals& totals, const ChoiceRow& r) {
     const std::string& t = r.type;
-    if (t == "SN" || t == "UN" || t == "SA" || t == "UA")
+    if (IsAssetType(t, {"SN", "UN", "SA", "UA"}))
         Add(totals.lossShares, r.loss);
-    else if (t == "RN" || t == "RA")
+    else if (IsAssetType(t, {"RN", "RA"}))
         Add(totals.lossRealEstate, r.loss);
-    else if (t == "P" || t == "ON" || t == "A" || t == "G" || t == "OA")
+    else if (IsAssetType(t, {"P", "ON", "A", "G", "OA"}))
         Add(totals.lossOther, r.loss);
 }
 

@@ -1,4 +1,5 @@
 #include "base/text_encoding.h"
+#include "calc/asset_types.h"
 #include "calc/choice_columns.h"
 #include "calc/choice_steps.h"
 #include "calc/indexation.h"
@@ -38,7 +39,7 @@ ChoiceProblem CheckChoiceTable(const ChoiceTable& table) {
     long double collectableNet = 0, otherNet = 0;
     for (int row = 1; row < grid.RowCount(); ++row) {
         if (grid.Cell(ccNet, row).empty()) continue;
-        (LoadChoiceRow(table, row).type == "A" ? collectableNet : otherNet) +=
+        (IsCollectableType(LoadChoiceRow(table, row).type) ? collectableNet : otherNet) +=
             CellValue(grid, ccNet, row);
     }
     const long double collectableApplied = table.CollectableApplied();

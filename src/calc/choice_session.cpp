@@ -27,6 +27,11 @@ void MakeAllChoices(ChoiceTable& table) {
     RecalculateChoiceTable(table);
 }
 
+void MakeEveryChoiceAfresh(ChoiceTable& table) {
+    ClearChoiceColumns(table, ccMethod, ccMethod);
+    MakeAllChoices(table);
+}
+
 void MakeAllDeferChoices(ChoiceTable& table) {
     ClearChoiceColumns(table, ccWantDefer, ccWantDefer);
     MakeDeferChoices(table);

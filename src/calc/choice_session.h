@@ -8,6 +8,9 @@
 void OpenChoiceTable(ChoiceTable& table);
 // Deferments, loss application and methods, all made afresh by the module.
 void MakeAllChoices(ChoiceTable& table);
+// The same after every stored method is taken away, so that no method an earlier run chose
+// steers where the losses go: the tool's automatic choices give the same on every run.
+void MakeEveryChoiceAfresh(ChoiceTable& table);
 void MakeAllDeferChoices(ChoiceTable& table);
 void MakeAllMethodChoices(ChoiceTable& table);
 // Both grids rebuilt from the store, without the sort (before the taxpayer is asked).

@@ -4,6 +4,7 @@
 #include "base/dates.h"
 #include "base/text_encoding.h"
 #include "calc/asset_fields.h"
+#include "calc/asset_types.h"
 #include "calc/calc_inputs.h"
 #include "calc/indexation.h"
 #include "calc/opening_cost_base.h"
@@ -72,7 +73,7 @@ void AddOpeningRows(TGridModel& ws, RowAppender& rows, CostBaseFigures& f) {
 }
 
 void AddCostRows(TGridModel& ws, RowAppender& rows, CostBaseFigures& f, Adjustments& adj) {
-    const std::string type = GetFieldStr(fAssetType);
+    const std::string type = ItemAssetType();
     for (const CostElement& cost : ReadCostElements(fCostElements)) {
         if (TrimmedText(cost.element).empty() || !CostElementCounts(cost, f.baseDate)) continue;
         const std::string code = cost.Code();
@@ -85,7 +86,7 @@ void AddCostRows(TGridModel& ws, RowAppender& rows, CostBaseFigures& f, Adjustme
             adj.nonIndexed = adj.indexed = RoundEven(adj.nonIndexed + q - x);
             continue;
         }
-        if (code == "3A" && (type == "P" || type == "A")) continue;
+        if (code == "3A" && (IsPersonalUseType(type) || IsCollectableType(type))) continue;
         const int row = rows.Append();
         ws.SetCell(wcDate, row, cost.incurred);
         ws.SetCell(wcDescription, row, cost.description);

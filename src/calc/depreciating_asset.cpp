@@ -42,9 +42,10 @@ void BlankColumn(MethodColumn& column, DepreciatingColumn& use) {
 
 // The part of the asset's use that was not taxable, as a percentage.
 long double NonTaxableUse() {
+    // A typed zero is no decline to divide by.
     if (FieldEmpty(fTaxableUsePercent) && FieldNotEmpty(fSumOfReductions) &&
-        FieldNotEmpty(fTotalDecline))
-        return GetFieldVal(fSumOfReductions) / GetFieldVal(fTotalDecline) * 100;
+        FieldNotEmpty(fTotalDecline) && !IsZeroMarker(fTotalDecline))
+        return GetFieldVal(fSumOfReductions, true) / GetFieldVal(fTotalDecline) * 100;
     return 100 - FieldNumber(fTaxableUsePercent);
 }
 

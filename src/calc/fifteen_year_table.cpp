@@ -1,8 +1,8 @@
 #include "calc/fifteen_year_table.h"
 
 #include "base/text_encoding.h"
-#include "calc/active_assets.h"
 #include "calc/asset_fields.h"
+#include "calc/asset_types.h"
 #include "calc/cgt_schedule.h"
 #include "calc/indexation.h"
 #include "grid/grid_model.h"
@@ -25,7 +25,7 @@ long double ExemptGain() {
 }  // namespace
 
 bool FifteenYearExempt() {
-    return FieldChecked(fFifteenYearExemption) && IsActiveAssetType(GetFieldStr(fAssetType)) &&
+    return FieldChecked(fFifteenYearExemption) && IsActiveAssetType(ItemAssetType()) &&
            !(GetFieldVal(fCapitalLoss) > 0);
 }
 
@@ -52,7 +52,7 @@ void FillFifteenYearTable(TGridModel& grid) {
             const int row = first ? 1 : grid.AddRow();
             first = false;
             grid.SetCell(fyDescription, row, GetFieldStr(fAssetName));
-            grid.SetCell(fyType, row, TrimmedText(GetFieldStr(fAssetType)).substr(0, 1));
+            grid.SetCell(fyType, row, ItemAssetType().substr(0, 1));
             grid.SetCell(fyGain, row, Str(ExemptGain(), 10, 0));
         }
     }

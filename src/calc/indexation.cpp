@@ -2,22 +2,22 @@
 
 #include "base/dates.h"
 
-const std::array<std::array<double, 4>, CpiLastYear - CpiFirstYear + 1> CpiTable = {{
-    {0.0, 0.0, 71.3, 72.7},        // 1985
-    {74.4, 75.6, 77.6, 79.8},      // 1986
-    {81.4, 82.6, 84.0, 85.5},      // 1987
-    {87.0, 88.5, 90.2, 92.0},      // 1988
-    {92.9, 95.2, 97.4, 99.2},      // 1989
-    {100.9, 102.5, 103.3, 106.0},  // 1990
-    {105.8, 106.0, 106.6, 107.6},  // 1991
-    {107.6, 107.3, 107.4, 107.9},  // 1992
-    {108.9, 109.3, 109.8, 110.0},  // 1993
-    {110.4, 111.2, 111.9, 112.8},  // 1994
-    {114.7, 116.2, 117.6, 118.5},  // 1995
-    {119.0, 119.8, 120.1, 120.3},  // 1996
-    {120.5, 120.2, 119.7, 120.0},  // 1997
-    {120.3, 121.0, 121.3, 121.9},  // 1998
-    {121.8, 122.3, 123.4, 124.1},  // 1999
+const std::array<std::array<long double, 4>, CpiLastYear - CpiFirstYear + 1> CpiTable = {{
+    {0.0L, 0.0L, 71.3L, 72.7L},        // 1985
+    {74.4L, 75.6L, 77.6L, 79.8L},      // 1986
+    {81.4L, 82.6L, 84.0L, 85.5L},      // 1987
+    {87.0L, 88.5L, 90.2L, 92.0L},      // 1988
+    {92.9L, 95.2L, 97.4L, 99.2L},      // 1989
+    {100.9L, 102.5L, 103.3L, 106.0L},  // 1990
+    {105.8L, 106.0L, 106.6L, 107.6L},  // 1991
+    {107.6L, 107.3L, 107.4L, 107.9L},  // 1992
+    {108.9L, 109.3L, 109.8L, 110.0L},  // 1993
+    {110.4L, 111.2L, 111.9L, 112.8L},  // 1994
+    {114.7L, 116.2L, 117.6L, 118.5L},  // 1995
+    {119.0L, 119.8L, 120.1L, 120.3L},  // 1996
+    {120.5L, 120.2L, 119.7L, 120.0L},  // 1997
+    {120.3L, 121.0L, 121.3L, 121.9L},  // 1998
+    {121.8L, 122.3L, 123.4L, 124.1L},  // 1999
 }};
 
 double IndexationCutoff() {
@@ -37,9 +37,11 @@ long double CpiForDate(double date) {
 }
 
 long double IndexFactor(long double eventCpi, long double incurredCpi) {
-    if (incurredCpi == 0) incurredCpi = eventCpi;
+    // No CPI on the incurred side means no indexation; this also keeps an event quarter
+    // without a CPI from dividing nothing by nothing.
+    if (incurredCpi == 0) return 1;
     long double factor = eventCpi / incurredCpi;
-    if (factor < 1) factor = 1;
+    if (!(factor >= 1)) factor = 1;
     long double rounded = factor;
     TryReadNumber(FormatFixed(factor, 15, 3), rounded);
     return rounded;

@@ -9,8 +9,10 @@
 
 inline constexpr int CpiFirstYear = 1985;
 inline constexpr int CpiLastYear = 1999;
-// One row per year 1985 to 1999, quarters ending March, June, September, December.
-extern const std::array<std::array<double, 4>, CpiLastYear - CpiFirstYear + 1> CpiTable;
+// One row per year 1985 to 1999, quarters ending March, June, September, December. Kept as
+// extended values of the decimal CPI numbers: a double widened to extended lies below a
+// decimal such as 120.3, and the three-decimal factor can then round the other way.
+extern const std::array<std::array<long double, 4>, CpiLastYear - CpiFirstYear + 1> CpiTable;
 
 inline constexpr const char* IndexationCutoffText = "21/09/1999";
 inline constexpr long double CpiBefore1985 = 71.3L;

@@ -4,6 +4,7 @@
 // whose gains the small business reduction may still halve.
 
 #include "base/numbers.h"
+#include "calc/asset_types.h"
 #include "calc/choice_columns.h"
 #include "calc/choice_steps.h"
 
@@ -22,11 +23,11 @@ struct Pass {
 bool InGroup(const std::string& type, Group group) {
     switch (group) {
         case Group::Collectable:
-            return type == "A";
+            return IsCollectableType(type);
         case Group::NonActive:
-            return type == "UN" || type == "SN" || type == "RN" || type == "ON" || type == "P";
+            return IsNonActiveAssetType(type);
         case Group::Active:
-            return type == "UA" || type == "SA" || type == "RA" || type == "OA" || type == "G";
+            return IsActiveAssetType(type);
     }
     return false;
 }

@@ -9,15 +9,16 @@ OpeningCostBase ReadOpeningCostBase() {
         GetFieldVal(fPaymentReduced) > 0) {
         base.present = base.afterPayments = true;
         base.date = GetFieldStr(fPaymentCostBaseDate);
-        base.indexed = GetFieldVal(fPaymentIndexed);
-        base.nonIndexed = GetFieldVal(fPaymentNonIndexed);
-        base.reduced = GetFieldVal(fPaymentReduced);
+        // A cost base used up exactly is kept as the typed zero: present, but worth 0.
+        base.indexed = GetFieldVal(fPaymentIndexed, true);
+        base.nonIndexed = GetFieldVal(fPaymentNonIndexed, true);
+        base.reduced = GetFieldVal(fPaymentReduced, true);
     } else if (SectionTwoAmountsEntered()) {
         base.present = true;
         base.date = SectionTwoDateText();
-        base.indexed = GetFieldVal(fSection2Indexed);
-        base.nonIndexed = GetFieldVal(fSection2NonIndexed);
-        base.reduced = GetFieldVal(fSection2Reduced);
+        base.indexed = GetFieldVal(fSection2Indexed, true);
+        base.nonIndexed = GetFieldVal(fSection2NonIndexed, true);
+        base.reduced = GetFieldVal(fSection2Reduced, true);
     }
     return base;
 }

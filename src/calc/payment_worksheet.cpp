@@ -48,7 +48,7 @@ void AddSectionTwoRows(TGridModel& grid, RowAppender& rows, PaymentScreen screen
         grid.SetCell(pcIncurred, row, date);
         grid.SetCell(pcDescription, row, part.description);
         grid.SetCell(pcCode, row, part.code);
-        grid.SetCell(pcAmount, row, Str(GetFieldVal(part.field)));
+        grid.SetCell(pcAmount, row, Str(GetFieldVal(part.field, true)));
     }
 }
 
@@ -96,6 +96,18 @@ void BuildPaymentWorksheet(TGridModel& grid, const PaymentInputs& inputs) {
     AddCostRows(grid, rows, LatestPaymentDate(payments));
     AddPaymentRows(grid, rows, payments);
     grid.SortRows("0,5");
+}
+
+bool PaymentsListed() {
+    const TextList* payments = GetFieldLst(fPayments);
+    return payments && !payments->empty();
+}
+
+void ClearPaymentResults() {
+    for (int field = fPaymentCostBaseDate; field <= fPaymentOtherGainPriorYears; ++field)
+        ClearField(field);
+    SetFieldUnchecked(fPaymentGainThisYear);
+    ClearField(fPaymentWorksheet);
 }
 
 PaymentOutcome RefreshPayments(TGridModel& grid, const PaymentInputs& inputs) {

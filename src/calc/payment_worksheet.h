@@ -31,3 +31,9 @@ PaymentOutcome ApplyPayments(TGridModel& grid, const PaymentInputs& inputs);
 
 // Both steps on a fresh worksheet; the worksheet is also saved into the item.
 PaymentOutcome RefreshPayments(TGridModel& grid, const PaymentInputs& inputs);
+
+// The loaded item lists at least one payment (field 738).
+bool PaymentsListed();
+// Results of an earlier payment step (1151 to 1160, its worksheet 1199) cleared and 1198
+// unticked, so that no stale cost base after payments or payment gain outlives the payments.
+void ClearPaymentResults();

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "base/currency_format.h"
+#include "calc/asset_types.h"
 #include "calc/choice_columns.h"
 #include "calc/choice_steps.h"
 #include "calc/indexation.h"
@@ -39,10 +40,6 @@ long double NetGain(const ChoiceRow& r, NetFrom from) {
             break;
     }
     return 0;
-}
-
-bool IsActiveType(const std::string& type) {
-    return type == "UA" || type == "SA" || type == "RA" || type == "OA" || type == "G";
 }
 
 // Nine lines per active asset gain for the small business concession screen.
@@ -90,7 +87,7 @@ void RecalculateChoiceTable(ChoiceTable& table) {
         const long double net = NetGain(r, from);
         const std::string text = net == 0 ? std::string("0") : Str(net, 10, 2);
         grid.SetCell(ccNet, row, text);
-        if (IsActiveType(r.type)) AddConcessionRow(concessionRows, grid, row, from, text);
+        if (IsActiveAssetType(r.type)) AddConcessionRow(concessionRows, grid, row, from, text);
     }
     SetFieldLst(fConcessionRows, std::move(concessionRows));
 

@@ -2,6 +2,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/module_state.h"
+#include "calc/asset_fields.h"
 #include "calc/choice_columns.h"
 #include "calc/choice_steps.h"
 #include "store/field_store.h"
@@ -62,6 +64,22 @@ void SaveItem(const TGridModel& grid, int worksheet, int item, const std::vector
     PutWorksheetItem(worksheet, item);
 }
 
+// An item without rows keeps no choices of an earlier table: they would come back as applied
+// losses, a method or a deferment once it has rows again.
+void ForgetChoices(int worksheet, int item) {
+    const int current = State().CurrentWorksheet;
+    GetWorksheetItem(worksheet, item);
+    State().CurrentWorksheet = current;
+    const bool held = FieldNotEmpty(fItemLossesApplied) || FieldNotEmpty(fItemMethod) ||
+                      FieldNotEmpty(fItemDefer);
+    if (!held) {
+        ZeroScratchFields();
+        return;
+    }
+    for (int field : {fItemLossesApplied, fItemMethod, fItemDefer}) ClearField(field);
+    PutWorksheetItem(worksheet, item);
+}
+
 }  // namespace
 
 void SaveChoices(const ChoiceTable& table) {
@@ -83,6 +101,9 @@ void SaveChoices(const ChoiceTable& table) {
                 .push_back(row);
     }
     for (const auto& [key, rows] : items) SaveItem(grid, key.first, key.second, rows);
+    for (int worksheet = FirstAssetWorksheet; worksheet <= LastAssetWorksheet; ++worksheet)
+        for (int item = 1; item <= WorksheetItemCount(worksheet); ++item)
+            if (!items.count({worksheet, item})) ForgetChoices(worksheet, item);
     if (GetFieldLst(fTrustTable)) SetFieldLst(fTrustTable, std::move(trusts));
     if (GetFieldLst(fManualTable)) SetFieldLst(fManualTable, std::move(manual));
 }

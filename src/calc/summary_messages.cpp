@@ -1,16 +1,13 @@
 // The two sentences that tell the taxpayer what happens to the asset's result.
 
-#include "base/text_encoding.h"
 #include "calc/asset_fields.h"
+#include "calc/asset_types.h"
 #include "calc/summary_steps.h"
 #include "store/field_store.h"
 
 namespace {
 
-bool ActiveAsset() {
-    const std::string type = TrimmedText(GetFieldStr(fAssetType));
-    return type == "UA" || type == "SA" || type == "RA" || type == "G" || type == "OA";
-}
+bool ActiveAsset() { return IsActiveAssetType(ItemAssetType()); }
 
 std::string FirstMessage(const AssetSummary& s, SummaryScreen screen) {
     const bool result = s.indexed.result >= 1 || s.discount.result >= 1 || s.other.result >= 1 ||

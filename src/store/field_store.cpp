@@ -66,8 +66,7 @@ long double GetFieldVal(int n, bool clean) {
         return 0;
     }
     const long double value = slot->type == dtNone ? 0 : slot->Extended();
-    if (clean && value > 0 && value < 0.005L) return 0;
-    return value;
+    return clean ? WithoutZeroMarker(value) : value;
 }
 
 long long GetFieldInt(int n) { return RoundEvenToInt(GetFieldVal(n, false)); }

@@ -247,3 +247,77 @@ TEST_F(SummaryTest, DepreciatingAssetInTheLowValuePoolUsesTheTaxableUse) {
               "This gain may qualify for a small business concession. You will be asked about "
               "this later in the interview.");
 }
+
+TEST_F(SummaryTest, AnEmptyPaymentsListClearsTheResultsOfAnEarlierPaymentStep) {
+    // Bought 01/07/2000 for 1,000 and sold 01/03/2006 for 3,000; a payment entered earlier
+    // and removed since left its results, and the payments summary is skipped without one.
+    Shares("01/07/2000", "SN");
+    AddCost("1", "01/07/2000", "1000");
+    Sold("01/03/2006", 3000);
+    SetFieldLst(fPayments, {});
+    SetFieldStr(fPaymentCostBaseDate, "01/03/2005");
+    for (int field : {fPaymentNonIndexed, fPaymentIndexed, fPaymentReduced})
+        SetFieldVal(field, 100);
+    SetFieldVal(fPaymentDiscountGain, 50);
+    SetFieldChecked(fPaymentGainThisYear);
+    RunSummary();
+    EXPECT_EQ(Value(fDiscountCostBase), 1000);
+    EXPECT_EQ(Value(fDiscountGain), 2000);
+    for (int field = fPaymentCostBaseDate; field <= fPaymentOtherGainPriorYears; ++field)
+        EXPECT_TRUE(FieldEmpty(field)) << field;
+    EXPECT_TRUE(FieldNotChecked(fPaymentGainThisYear));
+}
+
+TEST_F(SummaryTest, PaddedTypeCodesAreReadTrimmed) {
+    // A personal use asset as the interview stores its type, "P ": its non-capital costs of
+    // ownership stay out of its cost base, as they do for a collectable.
+    Shares("01/10/1999", "P ");
+    AddCost("1", "01/10/1999", "10000");
+    AddCost("3A", "01/01/2002", "500.50");
+    Sold("01/11/2005", 12000);
+    RunSummary();
+    EXPECT_EQ(Value(fTotalNonIndexed), 10000);
+    EXPECT_EQ(Value(fDiscountCostBase), 10000);
+    EXPECT_EQ(Value(fDiscountGain), 2000);
+    SetFieldStr(fAssetType, "A ");
+    RunSummary();
+    EXPECT_EQ(Value(fTotalNonIndexed), 10000);
+    SetFieldStr(fAssetType, "ON ");
+    RunSummary();
+    EXPECT_EQ(Value(fTotalNonIndexed), 10500.5L);
+    EXPECT_EQ(Value(fDiscountCostBase), 10500);  // 10,500.50 to the even dollar
+    // A loss on a padded personal use asset is disregarded.
+    SetFieldStr(fAssetType, "P ");
+    Sold("01/11/2005", 4000);
+    RunSummary();
+    EXPECT_TRUE(IsZeroMarker(fCapitalLoss));
+}
+
+TEST_F(SummaryTest, TypedZerosAddNoFractionToTheFigures) {
+    // A part disposal of a typed 0% is no part disposal.
+    Shares("01/10/1999");
+    AddCost("1", "01/10/1999", "9000");
+    Sold("01/11/2005", 8000);
+    SetFieldVal(fPercentDisposed, ZeroMarker);
+    EXPECT_FALSE(RunSummary().partialDisposal);
+    EXPECT_EQ(Value(fDiscountCostBase), 9000);
+    EXPECT_EQ(Value(fCapitalLoss), 1000);
+}
+
+TEST_F(SummaryTest, DepreciatingAssetWithTypedZerosInItsUse) {
+    SetFieldStr(fAssetType, "ON");
+    SetFieldStr(fAcquisitionDate, "01/08/2001");
+    SetFieldVal(fDepreciatingCost, 1000000);
+    Sold("01/09/2005", 100000);
+    // No taxable use typed as 0%: the whole loss is the non-taxable use's.
+    SetFieldVal(fTaxableUsePercent, ZeroMarker);
+    RunSummary(SummaryScreen::Depreciating);
+    EXPECT_EQ(Value(fCapitalLoss), 900000);
+    // A total decline typed as 0 is nothing to divide by: the use is taken as not taxable.
+    ClearField(fTaxableUsePercent);
+    SetFieldVal(fSumOfReductions, 200);
+    SetFieldVal(fTotalDecline, ZeroMarker);
+    const AssetSummary s = RunSummary(SummaryScreen::Depreciating);
+    EXPECT_EQ(s.lossUse.nonTaxableUse, 100);
+    EXPECT_EQ(Value(fCapitalLoss), 900000);
+}

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "base/dates.h"
 #include "calc/calc_inputs.h"
 
@@ -35,6 +38,54 @@ TEST(IndexFactor, ThreeDecimalsNeverBelowOneAndNoCpiMeansNoIndexation) {
     // An exact half in the fourth decimal goes away from zero (1.0625 -> 1.063, where
     // halves to even would give 1.062).
     EXPECT_DOUBLE_EQ(IndexFactor(8.5, 8), 1.063);
+}
+
+TEST(IndexFactor, ExactDecimalHalvesOfTheTableGoUp) {
+    // 120.3 / 120.0 is 1.0025 exactly. Kept as extended values the CPI numbers give 1.003;
+    // a double widened to extended (120.29999999999999715...) would give 1.002.
+    EXPECT_EQ(IndexFactor(120.3L, 120.0L), 1.003L);
+    EXPECT_EQ(IndexFactor(CpiForDate(D(15, 2, 1998)), CpiForDate(D(15, 11, 1997))), 1.003L);
+    EXPECT_EQ(IndexFactor(static_cast<double>(120.3L), 120.0L), 1.002L);
+    // An event quarter without a CPI divides nothing by nothing no more.
+    EXPECT_EQ(IndexFactor(0, 0), 1);
+}
+
+// Every pair of quarters of the table against the factor worked in integers on the CPI
+// tenths as published: thousandths = E / C rounded half up, at least 1000; C of 0 is E.
+TEST(IndexFactor, EveryPairOfQuartersMatchesTheExactDecimalFactor) {
+    static const int tenths[][4] = {
+        {0, 0, 713, 727},         {744, 756, 776, 798},     {814, 826, 840, 855},
+        {870, 885, 902, 920},     {929, 952, 974, 992},     {1009, 1025, 1033, 1060},
+        {1058, 1060, 1066, 1076}, {1076, 1073, 1074, 1079}, {1089, 1093, 1098, 1100},
+        {1104, 1112, 1119, 1128}, {1147, 1162, 1176, 1185}, {1190, 1198, 1201, 1203},
+        {1205, 1202, 1197, 1200}, {1203, 1210, 1213, 1219}, {1218, 1223, 1234, 1241}};
+    struct Quarter {
+        double date;
+        long tenths;
+    };
+    std::vector<Quarter> quarters;
+    for (int year = 1985; year <= 1999; ++year)
+        for (int q = 1; q <= 4; ++q)
+            if (year < 1999 || q <= 3)
+                quarters.push_back({D(15, 3 * q - 1, year), tenths[year - 1985][q - 1]});
+    ASSERT_EQ(quarters.size(), 59u);
+    int halves = 0;
+    for (const Quarter& e : quarters) {
+        ASSERT_EQ(RoundEvenToInt(CpiForDate(e.date) * 10), e.tenths);
+        for (const Quarter& c : quarters) {
+            const long incurred = c.tenths == 0 ? e.tenths : c.tenths;
+            long thousandths = 1000;
+            if (incurred != 0) {
+                thousandths = std::max(1000L, (2000 * e.tenths + incurred) / (2 * incurred));
+                if (2000 * e.tenths % incurred == 0 && 2000 * e.tenths / incurred % 2 == 1)
+                    ++halves;
+            }
+            const long double factor = IndexFactor(CpiForDate(e.date), CpiForDate(c.date));
+            ASSERT_EQ(factor, thousandths / 1000.0L)
+                << "E " << e.tenths << " C " << c.tenths << " gives " << Str(factor, 0, 6);
+        }
+    }
+    EXPECT_GT(halves, 0);  // the exact halves are among the pairs checked
 }
 
 TEST(HeldTwelveMonths, TheFirstAnniversaryIsNotEnoughTheDayAfterIs) {

@@ -205,3 +205,20 @@ TEST_F(PaymentTest, CostWithoutACpiIsNotIndexedInsteadOfDividingByZero) {
     EXPECT_TRUE(std::isfinite(static_cast<double>(Value(fPaymentIndexed))));
     EXPECT_EQ(Value(fPaymentIndexed), 900);
 }
+
+TEST_F(PaymentTest, AnExactDecimalHalfOfTheFactorRoundsUp) {
+    // Cost in the December 1997 quarter (CPI 120.0), a capital return in the March 1998
+    // quarter (120.3): the factor 1.0025 is 1.003, so 10,000 is indexed to 10,030.
+    ClearField(fCostElements);
+    ClearField(fPayments);
+    Shares("15/11/1997");
+    AddCost("1", "15/11/1997", "10000");
+    AddSharePayment("15/02/1998", "1000");
+    Sold("01/03/2006", 20000);
+    RunPayments();
+    const int row = FindRow(payments, pcIncurred, "15/11/1997");
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(payments.Cell(pcFactor, row), "     1.003");
+    EXPECT_EQ(Value(fPaymentIndexed), 9030);
+    EXPECT_EQ(Value(fPaymentNonIndexed), 9000);
+}

@@ -2,6 +2,7 @@
 
 #include "base/dates.h"
 #include "base/text_encoding.h"
+#include "calc/asset_types.h"
 #include "screens/core/asset_tables.h"
 #include "screens/core/money_entry.h"
 
@@ -55,7 +56,7 @@ std::optional<Refusal> CostBaseLeaveCheck(const CostBaseInput& in) {
         return RefuseAt(cfDeceasedNo,
                         "If acquisition date is present, you must advise if asset was inherited.");
     if (DateBefore(in.rollover, CgtStartDate())) return RefuseAt(cfRollover, PreCgtDateMessage);
-    if (in.reduced == 0 && rolled && TrimmedText(in.assetType) != "P")
+    if (in.reduced == 0 && rolled && !IsPersonalUseType(in.assetType))
         return RefuseAt(
             cfReduced,
             "You must enter the reduced cost base of the asset at the time of roll-over.");

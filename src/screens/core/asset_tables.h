@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/active_assets.h"
+#include "calc/asset_types.h"
 
 // 20/09/1985: no earlier acquisition, expense or event date is accepted.
 double CgtStartDate();

@@ -2,6 +2,7 @@
 
 #include "base/input_helpers.h"
 #include "base/text_encoding.h"
+#include "calc/asset_types.h"
 #include "screens/core/trust_distribution_rules.h"
 
 namespace {
@@ -21,7 +22,7 @@ long double Amount(const TGridModel& grid, int col, int row, long double absent)
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 bool PersonalUseLoss(const TGridModel& grid, int row) {
-    return TrimmedCell(grid, Type, row) == "P" && Amount(grid, Loss, row, 0) > 0;
+    return IsPersonalUseType(grid.Cell(Type, row)) && Amount(grid, Loss, row, 0) > 0;
 }
 
 ManualTableProblem RowProblem(const TGridModel& grid, int row) {
@@ -64,20 +65,20 @@ void EmptyRow(TGridModel& grid, int row) {
 }
 }  // namespace
 
-std::string AssetGrouping(const std::string& trimmedType) {
-    if (trimmedType.empty()) return {};
-    if (trimmedType == "UA" || trimmedType == "UN") return "Fixed trust";
-    if (trimmedType == "SA" || trimmedType == "SN") return "Shares";
-    if (trimmedType == "RA" || trimmedType == "RN") return "Real estate";
-    if (trimmedType == "G") return "Intellectual";
-    if (trimmedType == "A" || trimmedType == "P") return "Personal use";
-    if (trimmedType == "OA" || trimmedType == "ON") return "Other assets";
+std::string AssetGrouping(const std::string& typeCode) {
+    if (AssetTypeCode(typeCode).empty()) return {};
+    if (IsAssetType(typeCode, {"UA", "UN"})) return "Fixed trust";
+    if (IsAssetType(typeCode, {"SA", "SN"})) return "Shares";
+    if (IsAssetType(typeCode, {"RA", "RN"})) return "Real estate";
+    if (IsAssetType(typeCode, {"G"})) return "Intellectual";
+    if (IsCollectableType(typeCode) || IsPersonalUseType(typeCode)) return "Personal use";
+    if (IsAssetType(typeCode, {"OA", "ON"})) return "Other assets";
     return "Not Allocated";
 }
 
 void ApplyManualRowClick(TGridModel& grid, int col, int row) {
     if (col < Type || TrimmedCell(grid, Description, row).empty()) return;
-    const std::string grouping = AssetGrouping(TrimmedCell(grid, Type, row));
+    const std::string grouping = AssetGrouping(grid.Cell(Type, row));
     if (grid.Cell(Grouping, row) != grouping) grid.SetCell(Grouping, row, grouping);
     const bool canDefer = grid.Cell(CanDefer, row) == Yes;
     const bool autoEmpty = grid.Cell(DeferAuto, row).empty();

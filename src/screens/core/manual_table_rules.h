@@ -20,8 +20,8 @@ constexpr int CanDefer = 9;
 constexpr int DeferAuto = 10;
 }  // namespace ManualTable
 
-// The section a trimmed asset type belongs to; empty for an empty type.
-std::string AssetGrouping(const std::string& trimmedType);
+// The section an asset type belongs to; empty for an empty type.
+std::string AssetGrouping(const std::string& typeCode);
 
 // A click on (col, row): fills the grouping and keeps "Defer auto?" in step with "Can gain
 // be deferred?", for a row with a description and a column from 2 on.

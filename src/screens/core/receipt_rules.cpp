@@ -11,12 +11,6 @@ const char* const PreCgtDateMessage =
     "this exception, you should manually calculate your capital gain or capital loss";
 }  // namespace
 
-ReceiptResult ReceiptGainLoss(long double proceeds, long double costs) {
-    const long double gain = proceeds - costs;
-    if (gain < 0) return {0, -gain};
-    return {gain, 0};
-}
-
 bool ReceiptHasProceeds(long double proceeds) { return proceeds > ZeroMarker; }
 
 ReceiptProblem CheckReceipt(const ReceiptEntry& entry) {

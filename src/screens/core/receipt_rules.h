@@ -5,13 +5,7 @@
 
 #include <string>
 
-struct ReceiptResult {
-    long double gain = 0;
-    long double loss = 0;
-};
-
-// gain = proceeds - costs; a negative gain is a loss instead.
-ReceiptResult ReceiptGainLoss(long double proceeds, long double costs);
+#include "calc/receipt_result.h"
 
 // More than a typed zero: a receipt that has proceeds.
 bool ReceiptHasProceeds(long double proceeds);

@@ -1,30 +1,20 @@
 #include "screens/core/summary_rules.h"
 
-#include "base/text_encoding.h"
+#include "calc/asset_types.h"
 #include "grid/grid_model.h"
 #include "screens/core/asset_tables.h"
 
-namespace {
-bool OneOf(const std::string& code, std::initializer_list<const char*> codes) {
-    for (const char* c : codes)
-        if (code == c) return true;
-    return false;
-}
-}  // namespace
-
 int ActiveStatusItem(const std::string& typeCode) {
-    const std::string code = TrimmedText(typeCode);
-    if (OneOf(code, {"UA", "SA", "RA", "G", "OA"})) return 0;
-    if (OneOf(code, {"UN", "SN", "RN", "ON", "A", "P"})) return 1;
+    if (IsActiveAssetType(typeCode)) return 0;
+    if (IsNonActiveAssetType(typeCode) || IsCollectableType(typeCode)) return 1;
     return -1;
 }
 
 int AssetKindItem(const std::string& typeCode) {
-    const std::string code = TrimmedText(typeCode);
-    if (OneOf(code, {"UA", "UN", "SA", "SN"})) return 0;
-    if (OneOf(code, {"RA", "RN"})) return 1;
-    if (OneOf(code, {"G", "P", "OA", "ON"})) return 2;
-    if (code == "A") return 3;
+    if (IsAssetType(typeCode, {"UA", "UN", "SA", "SN"})) return 0;
+    if (IsAssetType(typeCode, {"RA", "RN"})) return 1;
+    if (IsAssetType(typeCode, {"G", "P", "OA", "ON"})) return 2;
+    if (IsCollectableType(typeCode)) return 3;
     return -1;
 }
 

@@ -20,6 +20,21 @@ TEST(ReceiptRules, CostsAboveProceedsGiveALossAndNoGain) {
     EXPECT_TRUE(ReceiptHasProceeds(1));
 }
 
+TEST(ReceiptRules, ResultsAreWholeDollarsAndATypedZeroAddsNoFraction) {
+    // Proceeds typed as 0 against costs of 29,062: a loss of 29,062, not 29,061.9989.
+    const ReceiptResult loss = ReceiptGainLoss(ZeroMarker, 29062);
+    EXPECT_EQ(loss.loss, 29062);
+    EXPECT_EQ(loss.gain, 0);
+    EXPECT_EQ(ReceiptGainLoss(1000, ZeroMarker).gain, 1000);
+    EXPECT_EQ(ReceiptGainLoss(1000.40L, 0).gain, 1000);
+    EXPECT_EQ(ReceiptGainLoss(0, 1000.60L).loss, 1001);
+    // A result of nothing keeps the typed zero on the side it came from.
+    EXPECT_EQ(ReceiptGainLoss(0, ZeroMarker).loss, ZeroMarker);
+    EXPECT_EQ(ReceiptGainLoss(ZeroMarker, ZeroMarker).gain, 0);
+    EXPECT_EQ(ReceiptGainLoss(500, 500).gain, 0);
+    EXPECT_EQ(ReceiptGainLoss(500, 500).loss, 0);
+}
+
 TEST(ReceiptRules, ChecksRunInOrderAndAnUntouchedScreenPasses) {
     ReceiptEntry entry;
     entry.createdRight = true;

@@ -1,29 +1,25 @@
-#include "item_pass.h"
+#include "calc/item_summaries.h"
 
 #include "base/module_state.h"
 #include "calc/asset_fields.h"
 #include "calc/asset_summary.h"
 #include "calc/payment_worksheet.h"
+#include "calc/receipt_result.h"
 #include "calc/worksheet_columns.h"
 #include "grid/grid_model.h"
-#include "screens/core/receipt_rules.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
 
 namespace {
 
-constexpr int SharesWorksheet = 451, TrustsWorksheet = 452, DepreciatingWorksheet = 458;
+constexpr int DepreciatingWorksheet = 458;
 constexpr int fReceiptProceeds = 1136, fReceiptCosts = 1137;
-
-bool PaymentsListed() {
-    const TextList* payments = GetFieldLst(fPayments);
-    return payments && !payments->empty();
-}
 
 void SummariseAsset(int worksheet) {
     const TaxYearDates year = IncomeYearDates(TaxYear);
     // The payments summary is shown only for shares and trust interests that list payments.
-    if ((worksheet == SharesWorksheet || worksheet == TrustsWorksheet) && PaymentsListed()) {
+    if ((worksheet == SharesWorksheet || worksheet == TrustInterestsWorksheet) &&
+        PaymentsListed()) {
         TGridModel payments;
         SetUpPaymentWorksheet(payments);
         RefreshPayments(
