@@ -2,6 +2,7 @@
 
 #include "base/numbers.h"
 #include "store/field_store.h"
+#include "store/zero_marker.h"
 
 ReceiptResult ReceiptGainLoss(long double proceeds, long double costs) {
     // Whole dollars of the amounts entered: a typed zero adds no fraction.

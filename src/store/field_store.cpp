@@ -6,6 +6,7 @@
 #include "base/dates.h"
 #include "base/module_state.h"
 #include "base/numbers.h"
+#include "store/zero_marker.h"
 
 namespace {
 

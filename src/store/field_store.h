@@ -29,11 +29,6 @@ FieldSlot* FieldSlotAt(int n);
 // The entered-zero marker: a money amount explicitly entered (or found) as zero.
 constexpr long double ZeroMarker = 0.0011L;
 constexpr long double ZeroMarkerAlternative = 0.0049L;
-// The amount a value stands for: an entered-zero marker (anything above 0 and below half a
-// cent) is 0, so that it never enters a sum or a difference as a fraction.
-inline long double WithoutZeroMarker(long double value) {
-    return value > 0 && value < 0.005L ? 0 : value;
-}
 
 void SetFieldVal(int n, long double value);
 long double GetFieldVal(int n, bool clean = false);
