@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "base/numbers.h"
+#include "store/data_file.h"
 #include "store/field_store.h"
 
 std::optional<int> ReadTag(const std::string& text) {
@@ -63,6 +64,7 @@ TagWrite SetTag(int field, const std::string& value, bool tickShown, bool ticked
             return TagWrite::Stored;
         case dtString:
         case dtSmallStr:
+            if (field == 1 && !KeepsReturnKey(value)) return TagWrite::KeyRefused;
             SetFieldStr(field, value);
             return TagWrite::Stored;
         default:
