@@ -7,6 +7,7 @@
 #include "base/latin1_text.h"
 #include "base/module_state.h"
 #include "store/data_file.h"
+#include "store/return_key.h"
 
 std::vector<std::string>& CoreMessages() {
     static std::vector<std::string> messages;

@@ -22,6 +22,7 @@
 #include "store/data_file_cipher.h"
 #include "store/field_store.h"
 #include "store/lodgment.h"
+#include "store/return_key.h"
 #include "store/return_lock.h"
 
 namespace {

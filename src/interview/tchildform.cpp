@@ -6,8 +6,6 @@
 #include "controls/treviewlabel.h"
 #include "controls/ttaxedit.h"
 #include "controls/ttextlbl.h"
-#include "interview/interview_steps.h"
-#include "interview/tframewnd.h"
 #include "platform/qt_message_box.h"
 
 namespace {
@@ -36,14 +34,6 @@ void TChildForm::FinishConstruction() {
         }
     }
     FormCreate();
-}
-
-void TChildForm::RegisterStoringNext(std::function<bool()> leaves, std::function<void()> store) {
-    if (TFrameWnd* frame = Frame())
-        frame->SetNextHandler([leaves = std::move(leaves), store = std::move(store)](QObject*) {
-            if (leaves()) store();
-            StepScreenIndex(1);
-        });
 }
 
 QString TChildForm::ScreenClassName() const {

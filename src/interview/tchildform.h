@@ -67,10 +67,6 @@ public:
 
 protected:
     TFrameWnd* Frame() const;
-    // Next stores the screen's answers (`store`) only when `leaves` says the leave check will
-    // let the screen go, then steps on. The interview runs Next before the leave check, so a
-    // screen refused on Next would otherwise keep what it was refused for.
-    void RegisterStoringNext(std::function<bool()> leaves, std::function<void()> store);
 
 private:
     bool showNext_ = false, showPrev_ = false, showYes_ = false, showNo_ = false;

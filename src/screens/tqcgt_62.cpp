@@ -5,6 +5,7 @@
 #include "calc/choice_steps.h"
 #include "controls/ttextlbl.h"
 #include "controls/txgrid.h"
+#include "interview/storing_next.h"
 #include "interview/tframewnd.h"
 #include "platform/qt_message_box.h"
 #include "screens/grid_cursor.h"
@@ -78,8 +79,9 @@ void TQCGT_62::FormShow() {
 }
 
 void TQCGT_62::RegisterNextHandler() {
-    RegisterStoringNext([this] { return !::CheckChoiceTable(*table_); },
-                        [this] { ::CommitChoiceTable(*table_); });
+    RegisterStoringNext(
+        Frame(), [this] { return !::CheckChoiceTable(*table_); },
+        [this] { ::CommitChoiceTable(*table_); });
 }
 
 void TQCGT_62::Recalculate() {

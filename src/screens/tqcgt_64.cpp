@@ -3,6 +3,7 @@
 #include "calc/concession_elections.h"
 #include "calc/election_places.h"
 #include "controls/txgrid.h"
+#include "interview/storing_next.h"
 #include "interview/tframewnd.h"
 #include "platform/qt_message_box.h"
 #include "screens/grid_cursor.h"
@@ -32,11 +33,12 @@ void TQCGT_64::FormShow() {
 }
 
 void TQCGT_64::RegisterNextHandler() {
-    RegisterStoringNext([this] { return !::CheckElections(ui->XGrid1->Model()); },
-                        [this] {
-                            StoreElections(ui->XGrid1->Model());
-                            StoreConcessionTotals(ui->XGrid1->Model());
-                        });
+    RegisterStoringNext(
+        Frame(), [this] { return !::CheckElections(ui->XGrid1->Model()); },
+        [this] {
+            StoreElections(ui->XGrid1->Model());
+            StoreConcessionTotals(ui->XGrid1->Model());
+        });
 }
 
 void TQCGT_64::CheckElections() {

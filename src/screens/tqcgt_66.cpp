@@ -5,6 +5,7 @@
 #include "calc/scrip_for_scrip.h"
 #include "controls/ttextlbl.h"
 #include "controls/txgrid.h"
+#include "interview/storing_next.h"
 #include "interview/tframewnd.h"
 #include "screens/core/scrip_for_scrip_rules.h"
 #include "screens/grid_cursor.h"
@@ -34,11 +35,12 @@ void TQCGT_66::FormShow() {
     if (!frame) return;
     frame->SetNavigatorVisible(true);
     frame->SetLeaveCheck([this] { CheckBalances(); });
-    RegisterStoringNext([this] { return FirstUnbalancedRow(ui->XGrid1->Model()) == 0; },
-                        [this] {
-                            StoreScripForScripEntries(ui->XGrid1->Model());
-                            StoreScripForScripTotals(ui->XGrid1->Model());
-                        });
+    RegisterStoringNext(
+        Frame(), [this] { return FirstUnbalancedRow(ui->XGrid1->Model()) == 0; },
+        [this] {
+            StoreScripForScripEntries(ui->XGrid1->Model());
+            StoreScripForScripTotals(ui->XGrid1->Model());
+        });
 }
 
 // The description is only shown: entering or clicking it lands on the market value.

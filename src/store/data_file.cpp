@@ -11,6 +11,7 @@
 #include "store/data_file_cipher.h"
 #include "store/data_file_format.h"
 #include "store/file_bytes.h"
+#include "store/return_key.h"
 #include "store/return_lock.h"
 
 namespace {

@@ -15,7 +15,6 @@ constexpr int32_t OpenReadCompletely = -1;
 constexpr int32_t OpenNotADataFile = 6004;  // not this product's, or unreadable
 constexpr int32_t OpenBadFieldNumber = 6005;
 constexpr int32_t OpenOtherTaxYear = 6006;
-constexpr int32_t OpenOtherIdentifier = 6007;  // field 1 holds other digits than the key
 
 // Fields every save sets, and the freeze mark of a lodged return.
 constexpr int FileVersionField = 960;
@@ -28,19 +27,10 @@ constexpr int ReviewListField = 2031;
 constexpr int ReviewLookupField = 2049;
 
 // Reads the file into the store, replacing it. A refused file leaves the store as it was.
-// The return keeps the identifier it is opened with: an empty field 1 is filled with it,
-// and a field 1 holding other digits refuses the file as damaged.
 int32_t OpenDataFile(const std::string& name);
 // 0, or the operating-system error code of the step that failed; on failure the previous
-// file, the store and StoreChanged are as they were. The file is keyed with the identifier
-// the return was opened with, whatever field 1 holds by then.
+// file, the store and StoreChanged are as they were.
 int32_t SaveDataFile(const std::string& name);
-
-// The identifier the return is opened and saved with: the taxpayer identifier given, or
-// field 1 when none was.
-std::string ReturnIdentifier();
-// False when `text` in field 1 would hold other digits than the return's key.
-bool KeepsReturnKey(const std::string& text);
 
 // What the user is told when a save failed (an interactive save or autosave): the file
 // name and the system's description of the error.

@@ -1,4 +1,5 @@
 #include "store/data_file.h"
+#include "store/return_key.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

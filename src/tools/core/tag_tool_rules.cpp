@@ -3,8 +3,8 @@
 #include <charconv>
 
 #include "base/numbers.h"
-#include "store/data_file.h"
 #include "store/field_store.h"
+#include "store/return_key.h"
 
 std::optional<int> ReadTag(const std::string& text) {
     int field = 0;
