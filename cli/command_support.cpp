@@ -7,6 +7,7 @@
 #include "base/latin1_text.h"
 #include "base/module_state.h"
 #include "store/data_file.h"
+#include "store/return_key.h"
 
 std::vector<std::string>& CoreMessages() {
     static std::vector<std::string> messages;
@@ -51,6 +52,8 @@ std::string OpenProblem(int32_t result, const std::string& file) {
             return file + ": not a 2006 return, damaged, or saved with another TFN";
         case OpenOtherTaxYear:
             return file + ": a return of another tax year";
+        case OpenOtherIdentifier:
+            return file + ": field 1 holds another TFN than the one it opens with (damaged)";
         case OpenBadFieldNumber:
             return file + ": a record names a field outside 1 to 2312";
         default:

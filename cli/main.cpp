@@ -22,6 +22,7 @@
 #include "store/data_file_cipher.h"
 #include "store/field_store.h"
 #include "store/lodgment.h"
+#include "store/return_key.h"
 #include "store/return_lock.h"
 
 namespace {
@@ -186,14 +187,13 @@ int Set(const Arguments& args, const std::string& file) {
     if (IsFileLodged() || GetFieldText(FrozenMarkField) == LodgedMark)
         return Fail(ExitFileProblem,
                     args.file + ": the return has been lodged and is locked; nothing was changed");
-    const std::string key = MakeKeyText(GetFieldStr(1));
     for (const FieldAssignment& assignment : assignments)
         if (!ApplyFieldAssignment(assignment, args.force, error))
             return Fail(ExitFileProblem,
                         (assignment.source.empty() ? "" : assignment.source + ": ") + error +
                             "; nothing was changed");
-    // The file is enciphered with field 1's digits: other digits would lock the owner out.
-    if (MakeKeyText(GetFieldStr(1)) != key)
+    // Field 1 is the TFN the file is keyed with: other digits would make it a damaged return.
+    if (!KeepsReturnKey(GetFieldStr(1)))
         return Fail(ExitFileProblem,
                     "field 1 is the TFN the return is keyed with; a change of its digits is "
                     "refused, nothing was changed");

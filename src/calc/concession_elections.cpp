@@ -54,7 +54,8 @@ std::vector<std::string> ConcessionDescriptors() {
             "SBRE" + amount,
             "SBRO" + amount,
             "Wsheet|0|0|10|0|T|F|||||||0|T|F|",
-            "Number|0|0|10|0|T|F|||||||0|T|F|"};
+            "Number|0|0|10|0|T|F|||||||0|T|F|",
+            "Part|0|0|10|0|T|F|||||||0|T|F|"};
 }
 
 void SetUpConcessionTable(TGridModel& grid) {

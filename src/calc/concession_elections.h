@@ -17,13 +17,17 @@ enum ConcessionColumn {
     ceRollOver = 6,    // SBRO
     ceWorksheet = 7,
     ceNumber = 8,
+    cePart = 9,  // the choice table's part code: which gain of the record the row is
 };
-inline constexpr int ConcessionColumns = 9;
+inline constexpr int ConcessionColumns = 10;
 
 // The column descriptors: the description and the gains shown, the elections entered.
 std::vector<std::string> ConcessionDescriptors();
 // The columns of a table without a screen.
 void SetUpConcessionTable(TGridModel& grid);
+// The stored rows (field 801) into the table. Rows stored nine lines each, without a part
+// code, get the part their record, gain column and description name.
+void LoadConcessionRows(TGridModel& grid);
 
 struct ElectionProblem {
     std::string message;  // empty when the table may be left

@@ -19,7 +19,7 @@ void StoreTable(const TGridModel& grid, int field) {
 
 void OpenConcessionTable(TGridModel& grid) {
     SetUpConcessionTable(grid);
-    grid.LoadFromList(GetFieldLst(fConcessionRows));
+    LoadConcessionRows(grid);
     RestoreElections(grid);
 }
 

@@ -42,7 +42,7 @@ long double NetGain(const ChoiceRow& r, NetFrom from) {
     return 0;
 }
 
-// Nine lines per active asset gain for the small business concession screen.
+// Ten lines per active asset gain for the small business concession screen.
 void AddConcessionRow(TextList& lines, const TGridModel& grid, int row, NetFrom from,
                       const std::string& net) {
     lines.push_back(grid.Cell(ccDescription, row));
@@ -51,6 +51,7 @@ void AddConcessionRow(TextList& lines, const TGridModel& grid, int row, NetFrom 
     lines.insert(lines.end(), 3, std::string());
     lines.push_back(grid.Cell(ccSource, row));
     lines.push_back(grid.Cell(ccRecord, row));
+    lines.push_back(grid.Cell(ccPart, row));
 }
 
 void ShowUnapplied(TGridModel& grid, int col, long double applied, long double current,

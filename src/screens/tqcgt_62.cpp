@@ -5,7 +5,7 @@
 #include "calc/choice_steps.h"
 #include "controls/ttextlbl.h"
 #include "controls/txgrid.h"
-#include "interview/interview_steps.h"
+#include "interview/storing_next.h"
 #include "interview/tframewnd.h"
 #include "platform/qt_message_box.h"
 #include "screens/grid_cursor.h"
@@ -79,8 +79,9 @@ void TQCGT_62::FormShow() {
 }
 
 void TQCGT_62::RegisterNextHandler() {
-    if (TFrameWnd* frame = Frame())
-        frame->SetNextHandler([this](QObject*) { CommitChoiceTable(); });
+    RegisterStoringNext(
+        Frame(), [this] { return !::CheckChoiceTable(*table_); },
+        [this] { ::CommitChoiceTable(*table_); });
 }
 
 void TQCGT_62::Recalculate() {
@@ -100,12 +101,6 @@ void TQCGT_62::CheckChoiceTable() {
         if (frame) frame->RefuseLeave();
     }
     RegisterNextHandler();
-}
-
-// Next runs before the leave check: a table the check will refuse is not saved.
-void TQCGT_62::CommitChoiceTable() {
-    if (!::CheckChoiceTable(*table_)) ::CommitChoiceTable(*table_);
-    StepScreenIndex(1);
 }
 
 bool TQCGT_62::Confirmed(const char* question) {

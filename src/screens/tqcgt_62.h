@@ -20,7 +20,6 @@ public:
 
     void FormShow() override;
     void CheckChoiceTable();
-    void CommitChoiceTable();
     TXGrid* Grid() const;
     TXGrid* UnappliedGrid() const;
 

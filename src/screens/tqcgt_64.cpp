@@ -3,7 +3,7 @@
 #include "calc/concession_elections.h"
 #include "calc/election_places.h"
 #include "controls/txgrid.h"
-#include "interview/interview_steps.h"
+#include "interview/storing_next.h"
 #include "interview/tframewnd.h"
 #include "platform/qt_message_box.h"
 #include "screens/grid_cursor.h"
@@ -22,6 +22,7 @@ TXGrid* TQCGT_64::Grid() const { return ui->XGrid1; }
 void TQCGT_64::FormShow() {
     ui->XGrid1->setFixedCols(4);
     // The choice table rebuilds the table with empty elections on every visit.
+    LoadConcessionRows(ui->XGrid1->Model());
     RestoreElections(ui->XGrid1->Model());
     ui->XGrid1->viewport()->update();
     TFrameWnd* frame = Frame();
@@ -31,13 +32,12 @@ void TQCGT_64::FormShow() {
     RegisterNextHandler();
 }
 
-// Runs before the leave check, so what was typed is stored even when leaving is refused.
 void TQCGT_64::RegisterNextHandler() {
-    if (TFrameWnd* frame = Frame())
-        frame->SetNextHandler([this](QObject*) {
+    RegisterStoringNext(
+        Frame(), [this] { return !::CheckElections(ui->XGrid1->Model()); },
+        [this] {
             StoreElections(ui->XGrid1->Model());
             StoreConcessionTotals(ui->XGrid1->Model());
-            StepScreenIndex(1);
         });
 }
 

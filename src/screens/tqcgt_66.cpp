@@ -5,7 +5,7 @@
 #include "calc/scrip_for_scrip.h"
 #include "controls/ttextlbl.h"
 #include "controls/txgrid.h"
-#include "interview/interview_steps.h"
+#include "interview/storing_next.h"
 #include "interview/tframewnd.h"
 #include "screens/core/scrip_for_scrip_rules.h"
 #include "screens/grid_cursor.h"
@@ -35,12 +35,12 @@ void TQCGT_66::FormShow() {
     if (!frame) return;
     frame->SetNavigatorVisible(true);
     frame->SetLeaveCheck([this] { CheckBalances(); });
-    // Runs before the leave check, so what was typed is stored even when leaving is refused.
-    frame->SetNextHandler([this](QObject*) {
-        StoreScripForScripEntries(ui->XGrid1->Model());
-        StoreScripForScripTotals(ui->XGrid1->Model());
-        StepScreenIndex(1);
-    });
+    RegisterStoringNext(
+        Frame(), [this] { return FirstUnbalancedRow(ui->XGrid1->Model()) == 0; },
+        [this] {
+            StoreScripForScripEntries(ui->XGrid1->Model());
+            StoreScripForScripTotals(ui->XGrid1->Model());
+        });
 }
 
 // The description is only shown: entering or clicking it lands on the market value.

@@ -7,9 +7,11 @@
 #include "base/latin1_text.h"
 #include "base/module_state.h"
 #include "base/numbers.h"
+#include "base/text_encoding.h"
 #include "store/data_file_cipher.h"
 #include "store/data_file_format.h"
 #include "store/file_bytes.h"
+#include "store/return_key.h"
 #include "store/return_lock.h"
 
 namespace {
@@ -18,9 +20,12 @@ void ShowUnableToOpen(const std::string& name) {
     AppMessageBox("Unable to open file - " + name, mtError, mbOK);
 }
 
-int32_t Refuse(const std::string& name, int32_t result) {
+int32_t Refuse(const std::string& name, int32_t result, const std::string& reason = {}) {
     ModuleState& state = State();
-    ShowUnableToOpen(name);
+    if (reason.empty())
+        ShowUnableToOpen(name);
+    else
+        AppMessageBox("Unable to open file - " + name + "\r\n\r\n" + reason, mtError, mbOK);
     state.KeyText.clear();
     state.CurrentFileName.clear();
     state.ScreenGroup = 0;
@@ -98,8 +103,13 @@ void MarkUnopened(const std::string& name, bool unopened) {
         State().UnopenedFileName.clear();
 }
 
-// The read behind OpenDataFile, without the bookkeeping around it.
-int32_t ReadReturn(const std::string& name) {
+constexpr const char* OtherIdentifierText =
+    "The TFN recorded in the return is not the TFN it was opened with, so the return is "
+    "damaged. It has not been opened.";
+
+// The read behind OpenDataFile, without the bookkeeping around it; `opening` is the text
+// the key was made from.
+int32_t ReadReturn(const std::string& name, const std::string& opening) {
     ModuleState& state = State();
     TidyBeside(name);
     ByteBuffer enciphered;
@@ -120,8 +130,14 @@ int32_t ReadReturn(const std::string& name) {
     if (read.status == PlainReadStatus::OtherTaxYear) return Refuse(name, OpenOtherTaxYear);
     if (read.status == PlainReadStatus::NotADataFile || read.status == PlainReadStatus::Malformed)
         return Refuse(name, OpenNotADataFile);
+    // Saved under any other key, the return would no longer open with this one.
+    const std::string held = FieldSlotText(store->Slot(1));
+    const bool fill = TrimmedText(held).empty();
+    if (!fill && MakeKeyText(held) != state.KeyText)
+        return Refuse(name, OpenOtherIdentifier, OtherIdentifierText);
 
     state.Store.reset(store.release());
+    if (fill && !opening.empty()) SetFieldStr(1, opening);
     state.ScreenGroup = position.screenGroup;
     state.ScreenIndex = position.screenIndex;
     state.ScreenHistory = std::move(position.history);
@@ -142,10 +158,11 @@ int32_t ReadReturn(const std::string& name) {
 int32_t OpenDataFile(const std::string& name) {
     ModuleState& state = State();
     const bool keyFromFile = state.IdentifierText.empty() && state.StoreHoldsFileData;
-    state.KeyText = MakeKeyText(keyFromFile ? GetFieldStr(1) : state.IdentifierText);
+    const std::string opening = keyFromFile ? GetFieldStr(1) : state.IdentifierText;
+    state.KeyText = MakeKeyText(opening);
     state.StoreHoldsFileData = false;
     state.CurrentFileName = name;
-    const int32_t result = ReadReturn(name);
+    const int32_t result = ReadReturn(name, opening);
     MarkUnopened(name, result != OpenReadCompletely && result != ENOENT);
     return result;
 }
@@ -170,7 +187,7 @@ int32_t SaveDataFile(const std::string& name) {
         return 0;
     }
     SetFieldStr(FileOriginField, "EI");
-    state.KeyText = MakeKeyText(GetFieldStr(1));
+    state.KeyText = MakeKeyText(ReturnIdentifier());
     SetFieldVal(FileVersionField, FileVersionValue);
 
     ByteBuffer plain;
@@ -183,6 +200,15 @@ int32_t SaveDataFile(const std::string& name) {
     if (state.HelpdeskMode) WriteHelpdeskDump(*state.Store);
     state.StoreChanged = false;
     return 0;
+}
+
+std::string ReturnIdentifier() {
+    const ModuleState& state = State();
+    return state.IdentifierText.empty() ? GetFieldStr(1) : state.IdentifierText;
+}
+
+bool KeepsReturnKey(const std::string& text) {
+    return MakeKeyText(text) == MakeKeyText(ReturnIdentifier());
 }
 
 std::string SaveFailureText(const std::string& name, int32_t result) {

@@ -149,5 +149,6 @@ void TGetTagForm::BtnSetClick() {
     const TagWrite written =
         SetTag(*field, ToLatin1Text(ValueEdit->text()), tickShown, ValueCheck->isChecked());
     if (written == TagWrite::RevealCheckbox) ShowTick(*field, true);
+    if (written == TagWrite::KeyRefused) AppMessageBox(KeyChangeRefusedText, mtError, mbOK);
     if (written == TagWrite::Stored) emit StoreWritten();
 }

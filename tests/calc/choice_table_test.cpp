@@ -166,12 +166,13 @@ TEST_F(ChoiceTest, ActiveAssetGainsAreListedForTheConcessions) {
     Open();
     const TextList* rows = GetFieldLst(fConcessionRows);
     ASSERT_NE(rows, nullptr);
-    ASSERT_EQ(rows->size(), 9u);
+    ASSERT_EQ(rows->size(), 10u);
     EXPECT_EQ((*rows)[0], "Pty shares - Disposal");
     EXPECT_EQ((*rows)[1], "");
     EXPECT_EQ((*rows)[2], "   4000.00");
     EXPECT_EQ((*rows)[7], "       451");
     EXPECT_EQ((*rows)[8], "         1");
+    EXPECT_EQ((*rows)[9], "C");  // the part code: the item's own gain
 }
 
 TEST_F(ChoiceTest, SavedChoicesComeBackOnTheNextVisit) {

@@ -96,16 +96,17 @@ TEST_F(ConcessionTotals, SumsByMethodRoundedHalvesToEvenAndTheNetGainLines) {
 
 namespace {
 
-// The rows the choice table makes: asset item 1 of 454, trust record 1 (the second), manual
-// record 1 (the second); elections in columns 4 to 6.
+// The rows the choice table makes: asset item 1 of 454, trust record 1 (the second, its
+// active discounted gain), manual record 1 (the second); elections in columns 4 to 6.
 TGridModel Sources(bool withElections) {
     TGridModel grid = Table({{"Shop", "", "1000", "", "", "", ""},
                              {"Fund", "", "800", "", "", "", ""},
                              {"Manual", "", "600", "", "", "", ""}});
-    const char* const sources[3][2] = {{"454", "1"}, {"1215", "1"}, {"1201", "1"}};
+    const char* const sources[3][3] = {{"454", "1", "C"}, {"1215", "1", "A6"}, {"1201", "1", "C"}};
     for (int row = 1; row <= 3; ++row) {
         grid.SetCell(ceWorksheet, row, sources[row - 1][0]);
         grid.SetCell(ceNumber, row, sources[row - 1][1]);
+        grid.SetCell(cePart, row, sources[row - 1][2]);
         if (!withElections) continue;
         grid.SetCell(ceReduction, row, std::to_string(100 * row));
         grid.SetCell(ceRollOver, row, std::to_string(10 * row));
@@ -132,9 +133,10 @@ TEST_F(ConcessionTotals, ElectionsSurviveARebuiltTableEachKeptWithItsOwnRecord) 
     ASSERT_NE(GetFieldLst(719), nullptr);
     EXPECT_EQ(*GetFieldLst(719), (TextList{"SBAA concessions", "100", "", "10"}));
     const TextList& stored = *GetFieldLst(1215);
-    EXPECT_EQ(stored[41 + 38], "200");
-    EXPECT_EQ(stored[41 + 40], "20");
-    EXPECT_EQ(stored[38], "");  // the first trust keeps its own columns
+    EXPECT_EQ(stored[41 + 39], "200;;20");  // the column of its discounted active gain
+    EXPECT_EQ(stored[41 + 38], "");
+    EXPECT_EQ(stored[41 + 40], "");
+    EXPECT_EQ(stored[39], "");  // the first trust keeps its own columns
     EXPECT_EQ(stored[41 + 2], "800");
     // The second manual record holds its elections in columns 16 to 18, and nothing else
     // of either record changed.

@@ -93,6 +93,7 @@ TEST_F(ConcessionSummaries, ElectionsOfEveryRecordComeBackAfterTheChoiceTableAnd
     EXPECT_EQ(GetFieldStr(1135), "R");
     ASSERT_NE(GetFieldLst(fFifteenYearRows), nullptr);
     EXPECT_EQ(GetFieldLst(fFifteenYearRows)->size(), 3u);
-    EXPECT_EQ(GetFieldLst(fConcessionRows)->at(static_cast<size_t>(shop - 1) * 9 + ceReduction),
+    EXPECT_EQ(GetFieldLst(fConcessionRows)
+                  ->at(static_cast<size_t>(shop - 1) * ConcessionColumns + ceReduction),
               "500.00");
 }

@@ -169,8 +169,8 @@ QString Shown(QWidget* window, int field) {
 }
 
 // The copy of the answers given what was typed after the choices, where the module keeps
-// it: the real estate item's elections, the trust record's columns 38 to 40 and the scrip
-// for scrip entries of the second shares.
+// it: the real estate item's elections, the trust record's column of its active discounted
+// gain (39) and the scrip for scrip entries of the second shares.
 void GiveLaterAnswers(const std::string& copy, const std::string& out) {
     std::string trust;
     {
@@ -180,7 +180,7 @@ void GiveLaterAnswers(const std::string& copy, const std::string& out) {
         ASSERT_NE(cells, nullptr);
         ASSERT_EQ(cells->size(), 41u);
         TextList record = *cells;
-        record[38] = TrustReduction;
+        record[39] = std::string(TrustReduction) + ";;";
         const char* between = "";
         for (const std::string& cell : record) {
             trust += between + cell;
@@ -243,7 +243,7 @@ TEST(WholeInterview, AReturnWalkedToTheEndIsTheReturnTheToolCalculates) {
     EXPECT_EQ(TrimmedText(ItemField(451, 1148, 2)), "Yes");
     EXPECT_EQ(ItemField(454, 719), "SBAA concessions|20000.00||");
     ASSERT_NE(GetFieldLst(1215), nullptr);
-    EXPECT_EQ(TrimmedText((*GetFieldLst(1215))[38]), "100.00");
+    EXPECT_EQ(TrimmedText((*GetFieldLst(1215))[39]), "100.00;;");
     GetWorksheetItem(ScheduleWorksheet, 1);
     EXPECT_GT(GetFieldVal(1131), 0);
     EXPECT_GT(GetFieldVal(1132), 0);  // the collectable losses, this year's and earlier ones

@@ -1,6 +1,6 @@
 // The concession elections screen: a refused election keeps the screen with the cursor on
-// it; accepted elections are stored with their asset and their totals on the schedule;
-// elections typed with the keyboard come back after a visit to the choice table, and the
+// it and stores nothing; accepted elections are stored with their asset and their totals on the
+// schedule; elections typed with the keyboard come back after a visit to the choice table, and the
 // command-line tool stores the same totals for the same answers.
 
 #include "../interview/interview_fixture.h"
@@ -54,6 +54,13 @@ TEST_F(ConcessionScreen, HalfTheGainIsTheLimitAndAcceptedElectionsReachTheSchedu
     EXPECT_EQ(Shown(), 2104);
     Settle();
     EXPECT_EQ(Grid()->Col(), ceReduction);
+    // Refused, so neither the election nor the totals are stored.
+    GetWorksheetItem(454, 1);
+    EXPECT_EQ(GetFieldLst(719), nullptr);
+    GetWorksheetItem(ScheduleWorksheet, 1);
+    EXPECT_EQ(GetFieldVal(1117), 0);
+    EXPECT_EQ(GetFieldVal(1126), 0);                            // no totals worked out
+    EXPECT_EQ(Grid()->Model().Cell(ceReduction, 1), "500.01");  // what was typed stays
 
     Grid()->Model().SetCell(ceReduction, 1, "500");
     responder->Clear();

@@ -1,8 +1,8 @@
 // The scrip for scrip roll-over screen driven with real clicks and keys: the description
 // hands the cursor to the market value, the help follows the column, the market value and
-// cash must make up the proceeds on Next but not on Prev, what was typed comes back on a
-// later visit, and the totals reach the schedule record, the schedule screen and agree with
-// what orvana-tax calc stores.
+// cash must make up the proceeds on Next but not on Prev, a refused Next stores nothing,
+// what was typed comes back on a later visit, and the totals reach the schedule record, the
+// schedule screen and agree with what orvana-tax calc stores.
 
 #include <sys/wait.h>
 
@@ -112,8 +112,11 @@ TEST_F(ScripForScripScreen, TypedEntriesMustMakeUpTheProceedsAndTheirTotalsReach
     Settle();
     EXPECT_EQ(Grid()->Col(), ssMarketValue);
     EXPECT_EQ(Grid()->Row(), 1);
-    EXPECT_EQ(Cell(ssCash, 1), "999");                       // the refusal keeps what was typed
-    EXPECT_EQ(ItemValue(451, 1, fOtherConsideration), 999);  // stored before the check
+    EXPECT_EQ(Cell(ssCash, 1), "999");  // the refusal keeps what was typed, and stores nothing
+    EXPECT_EQ(ItemValue(451, 1, fOtherConsideration), 0);
+    EXPECT_EQ(ItemValue(452, 1, fReplacementValue), 0);
+    EXPECT_EQ(ScheduleValue(1138), 0);
+    EXPECT_EQ(ScheduleValue(1139), 0);
 
     ClickCell(Grid(), ssCash, 1);
     TypeCell("1000");

@@ -1,4 +1,5 @@
 #include "store/data_file.h"
+#include "store/return_key.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -177,6 +178,54 @@ TEST_F(DataFileTest, ReadingFallsBackToFieldOneOnlyForDataReadFromAFile) {
     ASSERT_EQ(OpenDataFile(name), OpenReadCompletely);
     State().IdentifierText = "";
     EXPECT_EQ(OpenDataFile(name), OpenReadCompletely);
+}
+
+TEST_F(DataFileTest, AReturnKeepsTheKeyItWasOpenedWith) {
+    // Written by another program: enciphered with the TFN but without field 1.
+    ClearField(1);
+    FillSampleReturn();
+    WriteBytes(name, Encipher(Snapshot()));
+    Restart();
+    ASSERT_EQ(OpenDataFile(name), OpenReadCompletely);
+    EXPECT_EQ(GetFieldStr(1), Tfn);  // filled with the identifier it opened with
+    EXPECT_EQ(GetFieldStr(397), "Alex Sample");
+
+    // Whatever field 1 holds by then, a save keys the file with that identifier.
+    ClearField(1);
+    ASSERT_EQ(SaveDataFile(name), 0);
+    EXPECT_EQ(State().KeyText, "123456782");
+    Restart();
+    State().IdentifierText = "no digits";
+    ExpectRefused(OpenNotADataFile);
+    State().IdentifierText = "123456782";
+    ASSERT_EQ(OpenDataFile(name), OpenReadCompletely);
+    EXPECT_EQ(GetFieldStr(1), "123456782");
+    EXPECT_TRUE(KeepsReturnKey("123-456-782"));
+    EXPECT_FALSE(KeepsReturnKey("123 456 783"));
+    EXPECT_FALSE(KeepsReturnKey(""));
+}
+
+TEST_F(DataFileTest, AFieldOneWithOtherDigitsIsADamagedReturnAndIsNotOpened) {
+    SetFieldStr(1, "876 543 210");
+    FillSampleReturn();
+    WriteBytes(name, Encipher(Snapshot()));  // keyed with the TFN, holding another
+    const ByteBuffer onDisk = ReadBytes(name);
+    Restart();
+    SetFieldStr(1, Tfn);
+    State().ScreenGroup = 21;
+    State().ScreenIndex = 3;
+    const ByteBuffer before = Snapshot();
+    EXPECT_EQ(OpenDataFile(name), OpenOtherIdentifier);
+    EXPECT_EQ(responder->LastText(),
+              "Unable to open file - " + name +
+                  "\r\n\r\nThe TFN recorded in the return is not the TFN it was opened with, "
+                  "so the return is damaged. It has not been opened.");
+    State().ScreenGroup = 21;
+    State().ScreenIndex = 3;
+    EXPECT_EQ(Snapshot(), before);
+    // Saves leave it as it is.
+    EXPECT_EQ(SaveDataFile(name), 0);
+    EXPECT_EQ(ReadBytes(name), onDisk);
 }
 
 TEST_F(DataFileTest, WrongIdentifierAndOtherFilesAreRefusedLeavingTheStoreAlone) {

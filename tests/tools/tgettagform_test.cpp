@@ -13,6 +13,7 @@
 #include "store/data_file.h"
 #include "store/worksheet_items.h"
 #include "temp_dir.h"
+#include "tools/core/tag_tool_rules.h"
 
 namespace {
 
@@ -156,6 +157,23 @@ TEST_F(TagToolTest, TextsAndListsAreReadButOnlyTextsAreWritten) {
     EXPECT_EQ(Value(), "top line");
     Set("500", "replaced");
     EXPECT_EQ(GetFieldText(500), "top line");
+}
+
+TEST_F(TagToolTest, FieldOneKeepsTheDigitsTheReturnIsKeyedWith) {
+    State().IdentifierText = "123 456 782";
+    SetFieldStr(1, "123 456 782");
+    OpenTool();
+    for (const char* other : {"876 543 210", "", "no digits", "123 456 7821"}) {
+        responder->Clear();
+        Set("1", other);
+        EXPECT_EQ(responder->LastText(), KeyChangeRefusedText) << other;
+        EXPECT_EQ(GetFieldStr(1), "123 456 782") << other;
+    }
+    // The same digits written another way keep the key.
+    responder->Clear();
+    Set("1", "123-456-782");
+    EXPECT_EQ(responder->Count(), 0u) << responder->LastText();
+    EXPECT_EQ(GetFieldStr(1), "123-456-782");
 }
 
 TEST_F(TagToolTest, AWorksheetFieldOnlySaysWhetherItHasItems) {

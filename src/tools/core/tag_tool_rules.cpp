@@ -4,6 +4,7 @@
 
 #include "base/numbers.h"
 #include "store/field_store.h"
+#include "store/return_key.h"
 
 std::optional<int> ReadTag(const std::string& text) {
     int field = 0;
@@ -63,6 +64,7 @@ TagWrite SetTag(int field, const std::string& value, bool tickShown, bool ticked
             return TagWrite::Stored;
         case dtString:
         case dtSmallStr:
+            if (field == 1 && !KeepsReturnKey(value)) return TagWrite::KeyRefused;
             SetFieldStr(field, value);
             return TagWrite::Stored;
         default:
