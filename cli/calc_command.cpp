@@ -12,6 +12,7 @@
 #include "calc/choice_steps.h"
 #include "calc/concession_elections.h"
 #include "calc/concession_summaries.h"
+#include "calc/item_notices.h"
 #include "calc/scrip_for_scrip.h"
 #include "calc_json.h"
 #include "command_support.h"
@@ -115,7 +116,11 @@ int Calculate(const CalcArguments& args) {
         if (const int32_t result = SaveDataFile(args.file))
             return Fail(ExitFileProblem, shown + ": " + std::strerror(result));
     }
-    if (args.json) std::cout << CalcResultJson(table).dump(2) << '\n';
+    const std::vector<ItemNotice> notices = CollectItemNotices();
+    if (args.json)
+        std::cout << CalcResultJson(table, notices).dump(2) << '\n';
+    else
+        for (const ItemNotice& notice : notices) std::cout << NoticeLine(notice) << '\n';
     return ExitOk;
 }
 

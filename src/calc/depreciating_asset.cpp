@@ -3,6 +3,7 @@
 #include "base/numbers.h"
 #include "calc/asset_fields.h"
 #include "calc/calc_inputs.h"
+#include "calc/item_notices.h"
 #include "store/field_store.h"
 
 namespace {
@@ -44,7 +45,7 @@ void BlankColumn(MethodColumn& column, DepreciatingColumn& use) {
 long double NonTaxableUse() {
     if (FieldEmpty(fTaxableUsePercent) && FieldNotEmpty(fSumOfReductions) &&
         FieldNotEmpty(fTotalDecline))
-        return GetFieldVal(fSumOfReductions) / GetFieldVal(fTotalDecline) * 100;
+        return NonNegativeAmount(fSumOfReductions) / NonNegativeAmount(fTotalDecline) * 100;
     return 100 - FieldNumber(fTaxableUsePercent);
 }
 
@@ -53,7 +54,7 @@ long double NonTaxableUse() {
 void DepreciatingMethods(AssetSummary& s, const CostBaseFigures& f) {
     // 1, 2, 3: indexation component, cost, termination value.
     s.indexationComponent = RoundEven(f.adjustedIndexed) - RoundEven(f.adjustedNonIndexed);
-    const long double cost = RoundEven(GetFieldVal(fDepreciatingCost));
+    const long double cost = RoundEven(NonNegativeAmount(fDepreciatingCost));
     const long double termination = s.state.proceeds > 0 ? s.state.proceeds : 0;
     // 4, 5: unadjusted and adjusted results.
     long double unadjustedLoss = RoundEven(cost - termination);

@@ -1,6 +1,7 @@
 #include "calc/opening_cost_base.h"
 
 #include "calc/asset_fields.h"
+#include "calc/item_notices.h"
 #include "store/field_store.h"
 
 OpeningCostBase ReadOpeningCostBase() {
@@ -15,9 +16,9 @@ OpeningCostBase ReadOpeningCostBase() {
     } else if (SectionTwoAmountsEntered()) {
         base.present = true;
         base.date = SectionTwoDateText();
-        base.indexed = GetFieldVal(fSection2Indexed);
-        base.nonIndexed = GetFieldVal(fSection2NonIndexed);
-        base.reduced = GetFieldVal(fSection2Reduced);
+        base.indexed = NonNegativeAmount(fSection2Indexed);
+        base.nonIndexed = NonNegativeAmount(fSection2NonIndexed);
+        base.reduced = NonNegativeAmount(fSection2Reduced);
     }
     return base;
 }
