@@ -7,6 +7,7 @@
 
 #include "base/latin1_text.h"
 #include "base/module_state.h"
+#include "calc/item_notices.h"
 #include "calc/return_calculation.h"
 #include "calc_json.h"
 #include "command_support.h"
@@ -94,7 +95,11 @@ int Calculate(const CalcArguments& args) {
         if (const int32_t result = SaveDataFile(args.file))
             return Fail(ExitFileProblem, shown + ": " + std::strerror(result));
     }
-    if (args.json) std::cout << CalcResultJson(table).dump(2) << '\n';
+    const std::vector<ItemNotice> notices = CollectItemNotices();
+    if (args.json)
+        std::cout << CalcResultJson(table, notices).dump(2) << '\n';
+    else
+        for (const ItemNotice& notice : notices) std::cout << NoticeLine(notice) << '\n';
     return ExitOk;
 }
 

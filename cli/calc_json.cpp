@@ -4,6 +4,7 @@
 #include "calc/cgt_schedule.h"
 #include "calc/choice_columns.h"
 #include "calc/choice_table.h"
+#include "calc/item_notices.h"
 #include "calc/return_labels.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
@@ -88,12 +89,29 @@ json Labels() {
     return labels;
 }
 
+json Notices(const std::vector<ItemNotice>& notices) {
+    json list = json::array();
+    for (const ItemNotice& notice : notices)
+        list.push_back({{"worksheet", notice.worksheet},
+                        {"item", notice.item},
+                        {"field", notice.field},
+                        {"name", Text(notice.name)},
+                        {"text", Text(notice.text)}});
+    return list;
+}
+
 }  // namespace
 
-json CalcResultJson(const ChoiceTable& table) {
+json CalcResultJson(const ChoiceTable& table, const std::vector<ItemNotice>& notices) {
     return {{"items", Items()},
             {"choiceTable", Rows(table)},
             {"netCapitalGain", static_cast<double>(table.netCapitalGain)},
             {"schedule", Schedule()},
-            {"returnLabels", Labels()}};
+            {"returnLabels", Labels()},
+            {"notices", Notices(notices)}};
+}
+
+std::string NoticeLine(const ItemNotice& notice) {
+    return Text(notice.name) + " (worksheet " + std::to_string(notice.worksheet) + ", item " +
+           std::to_string(notice.item) + "): " + Text(notice.text);
 }

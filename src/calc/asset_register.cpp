@@ -5,6 +5,7 @@
 #include "calc/asset_fields.h"
 #include "calc/asset_summary.h"
 #include "calc/indexation.h"
+#include "calc/item_notices.h"
 #include "calc/opening_cost_base.h"
 #include "calc/worksheet_columns.h"
 #include "grid/grid_model.h"
@@ -89,7 +90,8 @@ void FillAssetRegister(TGridModel& reg, SummaryState& state) {
     // The event date counts whatever the proceeds: an event with proceeds of nothing still
     // has a date, a CPI and a holding period.
     if (FieldIsDate(fEventDate)) state.eventDate = FieldDate(fEventDate);
-    const long double proceeds = GetFieldVal(fCapitalProceeds);
+    // Negative proceeds (written by another program) count as a typed 0, so the loss stays.
+    const long double proceeds = NonNegativeAmount(fCapitalProceeds);
     if (proceeds <= 0) return;
     SetFieldChecked(fProceedsAboveZero);
     state.proceeds = proceeds;

@@ -3,6 +3,7 @@
 #include "base/numbers.h"
 #include "calc/asset_fields.h"
 #include "calc/calc_inputs.h"
+#include "calc/item_notices.h"
 #include "store/field_store.h"
 
 namespace {
@@ -42,10 +43,10 @@ void BlankColumn(MethodColumn& column, DepreciatingColumn& use) {
 
 // The part of the asset's use that was not taxable, as a percentage.
 long double NonTaxableUse() {
-    // A typed zero is no decline to divide by.
-    if (FieldEmpty(fTaxableUsePercent) && FieldNotEmpty(fSumOfReductions) &&
-        FieldNotEmpty(fTotalDecline) && !IsZeroMarker(fTotalDecline))
-        return GetFieldVal(fSumOfReductions, true) / GetFieldVal(fTotalDecline) * 100;
+    // A typed zero or a negative decline is no decline to divide by.
+    const long double decline = NonNegativeAmount(fTotalDecline, true);
+    if (FieldEmpty(fTaxableUsePercent) && FieldNotEmpty(fSumOfReductions) && decline > 0)
+        return NonNegativeAmount(fSumOfReductions, true) / decline * 100;
     return 100 - FieldNumber(fTaxableUsePercent);
 }
 
@@ -54,7 +55,7 @@ long double NonTaxableUse() {
 void DepreciatingMethods(AssetSummary& s, const CostBaseFigures& f) {
     // 1, 2, 3: indexation component, cost, termination value.
     s.indexationComponent = RoundEven(f.adjustedIndexed) - RoundEven(f.adjustedNonIndexed);
-    const long double cost = RoundEven(GetFieldVal(fDepreciatingCost));
+    const long double cost = RoundEven(NonNegativeAmount(fDepreciatingCost));
     const long double termination = s.state.proceeds > 0 ? s.state.proceeds : 0;
     // 4, 5: unadjusted and adjusted results.
     long double unadjustedLoss = RoundEven(cost - termination);

@@ -1,6 +1,7 @@
 #include "calc/opening_cost_base.h"
 
 #include "calc/asset_fields.h"
+#include "calc/item_notices.h"
 #include "store/field_store.h"
 
 OpeningCostBase ReadOpeningCostBase() {
@@ -16,9 +17,9 @@ OpeningCostBase ReadOpeningCostBase() {
     } else if (SectionTwoAmountsEntered()) {
         base.present = true;
         base.date = SectionTwoDateText();
-        base.indexed = GetFieldVal(fSection2Indexed, true);
-        base.nonIndexed = GetFieldVal(fSection2NonIndexed, true);
-        base.reduced = GetFieldVal(fSection2Reduced, true);
+        base.indexed = NonNegativeAmount(fSection2Indexed, true);
+        base.nonIndexed = NonNegativeAmount(fSection2NonIndexed, true);
+        base.reduced = NonNegativeAmount(fSection2Reduced, true);
     }
     return base;
 }

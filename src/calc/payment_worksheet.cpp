@@ -5,6 +5,7 @@
 #include "base/text_encoding.h"
 #include "calc/asset_fields.h"
 #include "calc/indexation.h"
+#include "calc/item_notices.h"
 #include "calc/payment_rows.h"
 #include "calc/worksheet_columns.h"
 #include "grid/grid_model.h"
@@ -48,7 +49,7 @@ void AddSectionTwoRows(TGridModel& grid, RowAppender& rows, PaymentScreen screen
         grid.SetCell(pcIncurred, row, date);
         grid.SetCell(pcDescription, row, part.description);
         grid.SetCell(pcCode, row, part.code);
-        grid.SetCell(pcAmount, row, Str(GetFieldVal(part.field, true)));
+        grid.SetCell(pcAmount, row, Str(NonNegativeAmount(part.field, true)));
     }
 }
 

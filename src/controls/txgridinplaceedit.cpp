@@ -9,11 +9,12 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QToolTip>
 
 #include "base/module_state.h"
+#include "controls/core/tax_edit_rules.h"
 #include "controls/tpopuplistbox.h"
 #include "controls/txgrid.h"
-#include "grid/grid_key_filter.h"
 #include "platform/qt_message_box.h"
 
 TXGridInplaceEdit::TXGridInplaceEdit(TXGrid* grid, QWidget* parent)
@@ -31,6 +32,7 @@ TXGridInplaceEdit::~TXGridInplaceEdit() { qApp->removeEventFilter(this); }
 void TXGridInplaceEdit::TakeCell(const QString& text, const TGridColumn& column) {
     CloseList(false);
     StopTracking();
+    keys_.Reset();  // a new entry: what is typed first is dollars
     locked_ = column.locked || column.skipped;
     setReadOnly(locked_);
     setContextMenuPolicy(column.locked ? Qt::NoContextMenu : Qt::DefaultContextMenu);
@@ -132,7 +134,7 @@ bool TXGridInplaceEdit::AtRightSide() const {
 void TXGridInplaceEdit::TypeFiltered(const QString& typed, bool beepEachKey) {
     if (locked_) return;
     const TGridColumn& column = grid_->Model().Column(grid_->Col());
-    bool beeped = false;
+    bool beeped = false, cents = false;
     const auto beep = [&] {
         if (beepEachKey || !beeped) Beep();
         beeped = true;
@@ -144,13 +146,20 @@ void TXGridInplaceEdit::TypeFiltered(const QString& typed, bool beepEachKey) {
         }
         QString rest = text();
         if (hasSelectedText()) rest.remove(selectionStart(), selectedText().size());
-        const GridKeyResult result = FilterGridKey(column, ToLatin1Text(rest), hasSelectedText(),
-                                                   static_cast<char>(ch.unicode()));
+        const GridKeyResult result = keys_.Filter(column, ToLatin1Text(rest), hasSelectedText(),
+                                                  static_cast<char>(ch.unicode()));
         if (result.verdict == GridKeyVerdict::Accept)
             insert(QString(QChar(static_cast<unsigned char>(result.key))));
         else if (result.verdict == GridKeyVerdict::DropWithBeep)
             beep();
+        cents = cents || result.cents;
     }
+    if (cents) ShowWholeDollarsHint();
+}
+
+void TXGridInplaceEdit::ShowWholeDollarsHint() {
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), QString::fromLatin1(WholeDollarsOnlyText),
+                       this);
 }
 
 bool TXGridInplaceEdit::event(QEvent* event) {
@@ -181,6 +190,7 @@ void TXGridInplaceEdit::keyPressEvent(QKeyEvent* event) {
         TypeFiltered(typed, true);
         return;
     }
+    keys_.Reset();  // the caret moved or text went: what follows is not cents
     QLineEdit::keyPressEvent(event);
 }
 
@@ -217,6 +227,7 @@ void TXGridInplaceEdit::StopTracking() {
 }
 
 void TXGridInplaceEdit::mousePressEvent(QMouseEvent* event) {
+    keys_.Reset();
     if (event->button() == Qt::LeftButton && style_ != gbNone) {
         if (ListOpen()) {
             CloseList(false);

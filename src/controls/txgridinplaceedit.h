@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-#include "grid/grid_column.h"
+#include "grid/grid_key_filter.h"
 
 class TXGrid;
 class TPopupListbox;
@@ -52,6 +52,7 @@ private:
     bool OverButton(const QPoint& pos) const;
     void PaintButton(QPainter& painter) const;
     void StopTracking();
+    void ShowWholeDollarsHint();
 
     TXGrid* grid_;
     TPopupListbox* list_ = nullptr;
@@ -61,4 +62,5 @@ private:
     bool tracking_ = false;      // the button is held
     bool pointerOver_ = false;   // ... with the pointer over it
     bool listTracking_ = false;  // a press handed on to the open list
+    GridCellKeys keys_;          // the cents state of the cell being typed
 };

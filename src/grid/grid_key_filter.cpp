@@ -1,9 +1,10 @@
 #include "grid/grid_key_filter.h"
 
 #include "base/latin1_case.h"
+#include "base/whole_dollar_cents.h"
 
 namespace {
-GridKeyResult Verdict(GridKeyVerdict verdict, char key = 0) { return {verdict, key}; }
+GridKeyResult Verdict(GridKeyVerdict verdict, char key = 0) { return {verdict, key, false}; }
 
 bool Contains(const std::string& text, char c) { return text.find(c) != std::string::npos; }
 }  // namespace
@@ -37,4 +38,16 @@ GridKeyResult FilterGridKey(const TGridColumn& column, const std::string& text, 
                 return Verdict(GridKeyVerdict::DropWithBeep);
             return Verdict(GridKeyVerdict::Accept, key);
     }
+}
+
+GridKeyResult GridCellKeys::Filter(const TGridColumn& column, const std::string& text,
+                                   bool hasSelection, char key) {
+    const bool typable = !column.skipped && !column.locked;
+    if (typable && RefusesCents(WholeDollarColumn(column), inCents_, key))
+        return {GridKeyVerdict::DropWithBeep, key, true};
+    return FilterGridKey(column, text, hasSelection, key);
+}
+
+bool WholeDollarColumn(const TGridColumn& column) {
+    return column.kind == gkNumber && column.Decimals() == 0;
 }

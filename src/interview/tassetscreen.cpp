@@ -2,8 +2,10 @@
 
 #include <QLabel>
 
+#include "base/dates.h"
 #include "base/module_state.h"
 #include "base/text_encoding.h"
+#include "calc/item_notices.h"
 #include "controls/ttaxedit.h"
 #include "interview/interview_steps.h"
 #include "interview/tframewnd.h"
@@ -71,6 +73,18 @@ void TAssetScreen::Refuse(const std::string& message, QWidget* focus) {
 
 void TAssetScreen::Refuse(const std::string& message, int target, FocusTable table) {
     RefuseWith(this, message, target, table);
+}
+
+bool TAssetScreen::ConfirmEventInYear(TTaxEdit* eventDate) {
+    double event = NoDate;
+    if (!TryReadDate(ToLatin1Text(eventDate->text()), event) || !OutsideIncomeYear(event))
+        return true;
+    if (ShowMessageBox(FromLatin1Text(EventOutsideYearQuestion()), mtConfirmation, mbYesNo) ==
+        mrYes)
+        return true;
+    eventDate->setFocus(Qt::OtherFocusReason);
+    if (TFrameWnd* frame = State().FrameWnd) frame->RefuseLeave();
+    return false;
 }
 
 void TAssetScreen::ShowAssetName() {

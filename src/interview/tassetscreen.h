@@ -52,6 +52,9 @@ protected:
     // Tells the taxpayer, focuses `focus` and keeps the screen.
     void Refuse(const std::string& message, QWidget* focus);
     void Refuse(const std::string& message, int target, FocusTable table);
+    // An event dated outside the income year: asks whether to go on. No keeps the screen
+    // with the focus in `eventDate`; true when leaving may go on.
+    bool ConfirmEventInYear(TTaxEdit* eventDate);
     // The text of the label naming the asset when no asset is named; empty hides it.
     virtual QString NoAssetText() const { return {}; }
 

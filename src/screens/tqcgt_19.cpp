@@ -58,7 +58,10 @@ void TQCGT_19::CheckLeave() {
                ui->PreLegalYesCheckBox);
         return;
     }
-    if (!refusal) return;
+    if (!refusal) {
+        ConfirmEventInYear(ui->DateofCGTEventEdit);
+        return;
+    }
     Refuse(refusal->message, refusal->focus,
            {{efEventDate, ui->DateofCGTEventEdit}, {efProceeds, ui->CapitalProceedsEdit}});
 }

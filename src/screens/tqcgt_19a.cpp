@@ -64,7 +64,10 @@ void TQCGT_19a::CheckLeave() {
     in.effective = ReadDateText(GetFieldStr(729));
     if (const TextList* costs = GetFieldLst(737)) in.incurred = CostElementIncurredDates(*costs);
     const auto refusal = DepreciatingLeaveCheck(in);
-    if (!refusal) return;
+    if (!refusal) {
+        ConfirmEventInYear(ui->DateofCGTEventEdit);
+        return;
+    }
     Refuse(refusal->message, refusal->focus,
            {{dfCost, ui->AssetCost},
             {dfTermination, ui->CapitalProceedsEdit},

@@ -101,6 +101,8 @@ void TReceiptScreen::LeaveCheck() {
     ReceiptEntry entry;
     entry.createdRight = createdRight_;
     entry.description = ToLatin1Text(controls_.description->text().trimmed());
+    entry.amountsTyped = !controls_.proceeds->text().trimmed().isEmpty() ||
+                         !controls_.costs->text().trimmed().isEmpty();
     entry.result = {controls_.gain->NumValue(), controls_.loss->NumValue()};
     if (createdRight_) {
         entry.deferYes = controls_.deferYes->isChecked();

@@ -225,4 +225,52 @@ TEST_F(ConcessionReturnTest, ConcessionAndFifteenYearTotalsComeFromTheKeptElecti
     EXPECT_EQ(Slurp(file), before);
 }
 
+// Shares written by another program with proceeds of -5,000, and shares sold after the
+// year ended: the loss is counted with proceeds of 0, the later gain counts, and both are
+// named in the text and the JSON output.
+class NoticeReturnTest : public ConcessionReturnTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(Tax({"new", file, "--tfn", Tfn, "--name", "Alex Sample"}).status, 0);
+        Set({"1202.1.710=text:Minus Parcel", "1202.1.714=text:SN", "1202.1.726=text:01/07/2000",
+             "1202.1.737=lines:1|01/07/2000|01/07/2000|Purchase|5000|||",
+             "1202.1.739=text:01/03/2006", "1202.1.742=currency:-5000", "1202.1.721=check"});
+        Set({"1202.2.710=text:Late Parcel", "1202.2.714=text:SN", "1202.2.726=text:01/07/2000",
+             "1202.2.737=lines:1|01/07/2000|01/07/2000|Purchase|1000|||",
+             "1202.2.739=text:01/07/2006", "1202.2.742=currency:21000", "1202.2.721=check"});
+    }
+};
+
+TEST_F(NoticeReturnTest, NegativeProceedsCountAsZeroAndEventsOutsideTheYearAreNamed) {
+    const ToolRun run = Tax({"calc", file, "--tfn", Tfn, "--auto", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json result = json::parse(run.out);
+    const json& items = result["items"];
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0]["fields"]["1196"], true);
+    EXPECT_EQ(items[0]["fields"].value("1141", 0.0), 5000);
+    // 20,000 less the 5,000 loss, halved by the discount.
+    EXPECT_EQ(result["netCapitalGain"], 7500);
+    EXPECT_EQ(result["returnLabels"].value("1578", 0.0), 7500);
+    const json& notices = result["notices"];
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_EQ(notices[0]["name"], "Minus Parcel");
+    EXPECT_EQ(notices[0]["field"], 742);
+    EXPECT_EQ(notices[0]["text"], "Capital proceeds of -5000 cannot be negative and counts as 0");
+    EXPECT_EQ(notices[1]["worksheet"], 451);
+    EXPECT_EQ(notices[1]["item"], 2);
+    EXPECT_EQ(notices[1]["field"], 739);
+    EXPECT_EQ(notices[1]["text"],
+              "The CGT event on 01/07/2006 falls outside 1 July 2005 to 30 June 2006; its gain "
+              "or loss counts in this year");
+
+    const ToolRun text = Tax({"calc", file, "--tfn", Tfn});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out,
+              "Minus Parcel (worksheet 451, item 1): Capital proceeds of -5000 cannot be "
+              "negative and counts as 0\n"
+              "Late Parcel (worksheet 451, item 2): The CGT event on 01/07/2006 falls outside 1 "
+              "July 2005 to 30 June 2006; its gain or loss counts in this year\n");
+}
+
 }  // namespace

@@ -73,3 +73,49 @@ TEST(GridKeyFilter, SkippedAndLockedColumnsTakeNothingAndControlsPass) {
     const TGridColumn text = Column("T|0|0|2|");
     EXPECT_EQ(FilterGridKey(text, "ab", false, '\b').verdict, GridKeyVerdict::Control);
 }
+
+// The cents rule of whole-dollar entry fields, kept across the keys of one cell.
+TEST(GridKeyFilter, CentsTypedIntoAWholeDollarCellAreRefusedUntilTheCaretMoves) {
+    const TGridColumn dollars = Column("Other gain|2|1|8|0|F|F|0|F||||0|0|F|F|");
+    ASSERT_TRUE(WholeDollarColumn(dollars));
+    GridCellKeys keys;
+    const auto type = [&keys](const TGridColumn& column, const std::string& typed, int& beeps,
+                              int& cents) {
+        std::string text;
+        for (char key : typed) {
+            const GridKeyResult r = keys.Filter(column, text, false, key);
+            if (r.verdict == GridKeyVerdict::Accept) text += r.key;
+            if (r.verdict == GridKeyVerdict::DropWithBeep) ++beeps;
+            if (r.cents) ++cents;
+        }
+        return text;
+    };
+    int beeps = 0, cents = 0;
+    EXPECT_EQ(type(dollars, "1234.56", beeps, cents), "1234");
+    EXPECT_EQ(beeps, 3);
+    EXPECT_EQ(cents, 3);
+    // Still cents until the caret moves; a letter is refused on its own account.
+    EXPECT_EQ(type(dollars, "7x", beeps, cents), "");
+    EXPECT_EQ(cents, 4);
+    keys.Reset();
+    EXPECT_EQ(type(dollars, "9000.50", beeps, cents), "9000");
+    keys.Reset();
+    // No minus in these columns, and nothing for a locked one, cents or not.
+    EXPECT_EQ(type(dollars, "-5000", beeps, cents), "5000");
+    const TGridColumn locked = Column("Net|2|1|8|0|F|F|0|F||||0|0|F|T|");
+    EXPECT_EQ(keys.Filter(locked, "", false, '.').verdict, GridKeyVerdict::Drop);
+    EXPECT_EQ(type(dollars, "5", beeps, cents), "5");
+    // Zero, and no more than the column's eight digits.
+    EXPECT_EQ(type(dollars, "0", beeps, cents), "0");
+    beeps = 0;
+    EXPECT_EQ(type(dollars, "123456789", beeps, cents), "12345678");
+    EXPECT_EQ(beeps, 1);
+
+    // Columns with decimals keep their cents.
+    const TGridColumn amount = Column("Amount|2|1|10|0|F|F|2|T||||-1|0|F|");
+    EXPECT_FALSE(WholeDollarColumn(amount));
+    cents = 0;
+    EXPECT_EQ(type(amount, "12.34", beeps, cents), "12.34");
+    EXPECT_EQ(cents, 0);
+    EXPECT_FALSE(WholeDollarColumn(Column("Date|0|2|10|")));
+}

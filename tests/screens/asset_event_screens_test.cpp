@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "asset_path_test_support.h"
+#include "calc/item_notices.h"
 #include "screens/core/asset_tables.h"
 #include "screens/core/event_checks.h"
 #include "screens/tqcgt_18.h"
@@ -214,4 +215,105 @@ TEST_F(AssetEventScreens, ScreenReaderUsersReadTheTypeInATextBoxAsSoonAsTheScree
     EXPECT_TRUE(box->isReadOnly());
     EXPECT_FALSE(box->text().isEmpty());
     EXPECT_EQ(box->text(), Control<QComboBox>("TypeTextComboBox")->currentText());
+}
+
+// An event dated outside the income year is kept only when the taxpayer says so; dates on
+// the year's first and last days ask nothing.
+TEST_F(AssetEventScreens, AnEventOutsideTheIncomeYearIsConfirmedOrTheDateIsRetyped) {
+    AddItem(451, "Parcel", {{714, "SN"}, {726, "01/01/2001"}});
+    Serve(2014);
+    StartOnItem(451, 1, 2013);
+    TypeInto("DateofCGTEventEdit", "30/06/2005");
+    TypeInto("CapitalProceedsEdit", "9000");
+    responder->Answer(mrNo);
+    Next();
+    EXPECT_EQ(Shown(), 2013);
+    EXPECT_EQ(responder->LastText(), AsShown(EventOutsideYearQuestion()));
+    EXPECT_NE(responder->LastText().find("1 July 2005 to 30 June 2006"), std::string::npos);
+    EXPECT_EQ(Focused(), Control("DateofCGTEventEdit"));
+    for (const char* date : {"01/07/2005", "30/06/2006"}) {
+        Retype("DateofCGTEventEdit", date);
+        responder->Clear();
+        Next();
+        EXPECT_EQ(responder->Count(), 0u) << date;
+        ASSERT_EQ(Shown(), 2014) << date;
+        StartOnItem(451, 1, 2013);
+    }
+    Retype("DateofCGTEventEdit", "01/07/2006");
+    responder->Answer(mrYes);
+    Next();
+    EXPECT_EQ(responder->LastText(), AsShown(EventOutsideYearQuestion()));
+    EXPECT_EQ(Shown(), 2014);
+    EXPECT_EQ(ItemText(451, 1, 739), "01/07/2006");
+}
+
+TEST_F(AssetEventScreens, TheDepreciatingAssetEventAsksTheSameQuestion) {
+    AddItem(458, "Laptop", {{714, "ON"}, {726, "01/01/2004"}});
+    StartOnItem(458, 1, 2046);
+    TypeInto("AssetCost", "2000");
+    TypeInto("CapitalProceedsEdit", "300");
+    TypeInto("DateofCGTEventEdit", "30/06/2005");
+    QTest::mouseClick(Control("rbLVPYes"), Qt::LeftButton);
+    TypeInto("LVPFractionEdt", "60");
+    responder->Answer(mrNo);
+    Next();
+    EXPECT_EQ(Shown(), 2046);
+    EXPECT_EQ(responder->LastText(), AsShown(EventOutsideYearQuestion()));
+    EXPECT_EQ(Focused(), Control("DateofCGTEventEdit"));
+    responder->Answer(mrYes);
+    Next();
+    EXPECT_EQ(Shown(), 2047);
+    EXPECT_EQ(ItemText(458, 1, 739), "30/06/2005");
+}
+
+// Proceeds, the depreciating asset's cost, termination value, reductions and decline, and
+// the section 2 cost bases take no minus; cents, zero and large amounts are as elsewhere.
+TEST_F(AssetEventScreens, AmountsThatCannotBeNegativeRefuseAMinus) {
+    AddItem(458, "Laptop", {{714, "ON"}, {726, "01/01/2004"}});
+    StartOnItem(458, 1, 2046);
+    for (const char* name : {"AssetCost", "CapitalProceedsEdit", "SumofRednEdt", "TotDeclEdt"}) {
+        beeps->Reset();
+        TypeInto(name, "-5000");
+        EXPECT_EQ(Control<QLineEdit>(name)->text(), "5000") << name;
+        EXPECT_EQ(beeps->Count(), 1) << name;
+    }
+    AddItem(451, "Parcel", {{714, "SN"}, {726, "01/01/2001"}});
+    StartOnItem(451, 2, 2013);
+    beeps->Reset();
+    TypeInto("CapitalProceedsEdit", "-1234.56");
+    EXPECT_EQ(Control<QLineEdit>("CapitalProceedsEdit")->text(), "1234");
+    EXPECT_EQ(beeps->Count(), 4);
+    Retype("CapitalProceedsEdit", "999999999999");
+    TypeInto("DateofCGTEventEdit", "01/03/2006");
+    Serve(2014);
+    Next();
+    ASSERT_EQ(Shown(), 2014);
+    EXPECT_EQ(ItemText(451, 2, 742), "999999999999");
+    StartOnItem(451, 2, 2010);
+    for (const char* name :
+         {"AssetIndCostBaseEdit", "AssetDisCostBaseEdit", "AssetRedCostBaseEdit"}) {
+        TypeInto(name, "-0");
+        EXPECT_EQ(Control<QLineEdit>(name)->text(), "0") << name;
+    }
+}
+
+// A minus written into the return by another program shows, and the field cannot be left
+// with it.
+TEST_F(AssetEventScreens, AStoredNegativeProceedsMustBeRetypedToLeaveTheField) {
+    AddItem(451, "Parcel", {{714, "SN"}, {726, "01/01/2001"}, {739, "01/03/2006"}});
+    GetWorksheetItem(451, 1);
+    SetFieldVal(742, -5000);
+    PutWorksheetItem(451, 1);
+    StartOnItem(451, 1, 2013);
+    TypeInto("CapitalProceedsEdit", "");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(responder->LastText(), "Result contains invalid characters");
+    EXPECT_EQ(Focused(), Control("CapitalProceedsEdit"));
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Delete);
+    Key(Qt::Key_Tab);
+    Serve(2014);
+    Next();
+    EXPECT_EQ(Shown(), 2014);
+    EXPECT_EQ(ItemText(451, 1, 742), "5000");
 }

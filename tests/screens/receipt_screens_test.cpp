@@ -217,6 +217,33 @@ TEST_F(ReceiptScreens, LeaveChecksAskForWhatIsMissingAndPrevNeverChecks) {
     EXPECT_EQ(responder->Count(), asked);
 }
 
+// A loss alone used to pass without a name and be kept as "Worksheet No.1".
+TEST_F(ReceiptScreens, AReceiptWithOnlyALossStillNeedsADescription) {
+    Serve(2098);
+    State().PathWorksheet = OtherReceipts;
+    Start(2097);
+    TypeInto("ProceedsEdit", "1000");
+    TypeInto("CostsEdit", "1500");
+    EXPECT_EQ(Edit("LossEdit")->NumValue(), 500);
+    Next();
+    EXPECT_EQ(Shown(), 2097);
+    EXPECT_EQ(responder->LastText(), "Please enter a description for this receipt.");
+    EXPECT_EQ(QApplication::focusWidget(), Edit("DescEdit"));
+    // Amounts that cancel out were still typed.
+    TypeInto("CostsEdit", "1000");
+    Next();
+    EXPECT_EQ(Shown(), 2097);
+    EXPECT_EQ(responder->Count(), 2u);
+    TypeInto("DescEdit", "Forfeited deposit");
+    TypeInto("CostsEdit", "1500");
+    Next();
+    EXPECT_EQ(Shown(), 2098);
+    ASSERT_EQ(WorksheetItemCount(OtherReceipts), 1);
+    GetWorksheetItem(OtherReceipts, 1);
+    EXPECT_EQ(GetFieldStr(ItemNameField), "Forfeited Deposit");
+    EXPECT_EQ(GetFieldVal(1141), 500);
+}
+
 TEST_F(ReceiptScreens, RollOverQuestionsArePairsAndTheSecondFollowsTheFirst) {
     State().PathWorksheet = CreatedRights;
     Start(2075);

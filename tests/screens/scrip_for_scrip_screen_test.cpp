@@ -256,3 +256,24 @@ TEST_F(ScripForScripScreen, TheToolGivesTheScheduleTheScreenGave) {
     EXPECT_EQ(ScheduleValue(1138), 20500);
     EXPECT_EQ(ScheduleValue(1139), 2450);
 }
+
+// "9000.50" typed used to be stored as 900050: the cents are refused with a beep, so the
+// entries still make up the proceeds and the schedule gets the dollars.
+TEST_F(ScripForScripScreen, CentsTypedIntoTheEntriesAreRefusedAndTheScheduleGetsDollars) {
+    AddExchange({451, "Alpha Mining Ltd", true, "Yes", 6000, 6000, 10000, 10000});
+    Arrive();
+    ClickCell(Grid(), ssMarketValue, 1);
+    beeps->Reset();
+    TypeCell("9000.50");
+    EXPECT_EQ(beeps->Count(), 3);
+    EXPECT_EQ(Cell(ssMarketValue, 1), "9000");
+    TypeCell("-1000.99");
+    EXPECT_EQ(Cell(ssCash, 1), "1000");
+    Next();
+    EXPECT_EQ(responder->Count(), 0u) << responder->LastText();
+    ASSERT_EQ(Shown(), 2107);
+    EXPECT_EQ(ItemValue(451, 1, fReplacementValue), 9000);
+    EXPECT_EQ(ItemValue(451, 1, fOtherConsideration), 1000);
+    EXPECT_EQ(ScheduleValue(1138), 9000);
+    EXPECT_EQ(ScheduleValue(1139), 1000);
+}

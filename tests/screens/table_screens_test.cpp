@@ -4,10 +4,12 @@
 // table writes.
 
 #include "../interview/interview_fixture.h"
+#include "calc_tool_support.h"
 #include "controls/txgrid.h"
 #include "module/build_text_variables.h"
 #include "screens/core/manual_table_rules.h"
 #include "screens/core/trust_distribution_rules.h"
+#include "store/data_file.h"
 
 namespace {
 constexpr int TrustField = 1215;
@@ -291,4 +293,59 @@ TEST_F(TableScreens, TheInterviewRunsThroughTheManualTableToTheNoticeBeforeTheCh
     Next();
     EXPECT_EQ(Shown(), 2102);
     EXPECT_EQ(frame->CurrentScreen()->ScreenClassName(), "TQCGT_57");
+}
+
+// "1234.56" and "9000.50" typed used to be stored as 123456 and 900050: in whole-dollar cells
+// the point and the cents are refused with a beep, and the net capital gain gets dollars.
+TEST_F(TableScreens, CentsTypedIntoWholeDollarCellsAreRefusedAndTheGainGetsDollars) {
+    Serve(2020);
+    Serve(2102);
+    Start(2019);
+    EnterGrid();
+    TypeCell("Harbour Unit Trust");
+    TypeCell("");
+    beeps->Reset();
+    TypeCell("1234.56");
+    EXPECT_EQ(beeps->Count(), 3);
+    EXPECT_EQ(Grid()->Cells(2, 1), "1234");
+    // After a caret move the digits are dollars again.
+    ClickCell(3, 1);
+    QTest::keyClicks(Focused(), "7.5");
+    QTest::keyClick(Focused(), Qt::Key_Left);
+    QTest::keyClicks(Focused(), "0");
+    QTest::keyClick(Focused(), Qt::Key_Tab);
+    Settle();
+    EXPECT_EQ(Grid()->Cells(3, 1), "70");
+    Next();
+    ASSERT_EQ(Shown(), 2020);
+    const std::vector<std::string> trust = Lines(TrustField);
+    ASSERT_GE(trust.size(), 11u);
+    EXPECT_EQ(trust[2], "1234");
+    EXPECT_EQ(trust[3], "70");
+
+    Start(2101);
+    EnterGrid();
+    TypeCell("Option Fee");
+    TypeCell("ON");
+    TypeCell("");
+    TypeCell("");
+    TypeCell("9000.50");
+    TypeCell("");
+    TypeCell("No");
+    Next();
+    ASSERT_EQ(Shown(), 2102);
+    EXPECT_EQ(responder->Count(), 0u) << responder->LastText();
+    const std::vector<std::string> manual = Lines(ManualField);
+    ASSERT_GE(manual.size(), 10u);
+    EXPECT_EQ(manual[7], "9000");
+
+    State().IdentifierText = "123 456 782";
+    SetFieldStr(1, "123 456 782");
+    TempDir dir;
+    const std::string file = dir.File("CENTS.TAX");
+    ASSERT_EQ(SaveDataFile(file), 0);
+    const nlohmann::json tool = CalcToolJson(dir, file, "123 456 782", "--auto");
+    ASSERT_TRUE(tool.is_object());
+    // The trust's discounted gain (1,234) and other gain (70) and the option fee (9,000).
+    EXPECT_EQ(tool["netCapitalGain"], 1234 + 70 + 9000);
 }

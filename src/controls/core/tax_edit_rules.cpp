@@ -4,6 +4,7 @@
 
 #include "base/dates.h"
 #include "base/numbers.h"
+#include "base/whole_dollar_cents.h"
 #include "store/field_store.h"
 
 namespace {
@@ -172,9 +173,7 @@ KeyDecision FilterKey(const TaxEditSettings& settings, const std::string& text, 
 bool IsWholeDollarField(const TaxEditSettings& settings) { return settings.type == ntCurrency; }
 
 bool CentsFilter::Refuses(const TaxEditSettings& settings, char key) {
-    if (!IsWholeDollarField(settings)) return false;
-    if (key == DecimalSeparator) inCents_ = true;
-    return inCents_ && (key == DecimalSeparator || IsDigit(key));
+    return RefusesCents(IsWholeDollarField(settings), inCents_, key);
 }
 
 std::string MinusMovedToFront(const std::string& text) {

@@ -15,8 +15,9 @@ bool ReceiptHasProceeds(long double proceeds) { return proceeds > ZeroMarker; }
 
 ReceiptProblem CheckReceipt(const ReceiptEntry& entry) {
     const bool hasResult = entry.result.gain != 0 || entry.result.loss != 0;
-    // An untouched screen may be left: leaving stores nothing for it.
-    if (entry.description.empty() && entry.result.gain == 0) return ReceiptProblem::None;
+    // Only an untouched screen may be left without a name, as on the asset paths: a loss or
+    // an amount alone would be kept under the worksheet's automatic name.
+    if (entry.description.empty() && !hasResult && !entry.amountsTyped) return ReceiptProblem::None;
     if (entry.description.empty()) return ReceiptProblem::Description;
     if (!hasResult) return ReceiptProblem::Amount;
     if (entry.createdRight) {

@@ -16,6 +16,7 @@ enum class ReceiptProblem { None, Description, Amount, Deferral, MarriageBreakdo
 struct ReceiptEntry {
     bool createdRight = false;  // the created-right screen asks the two roll-over questions
     std::string description;
+    bool amountsTyped = false;  // proceeds or costs hold text
     ReceiptResult result;
     bool deferYes = false, deferNo = false;
     bool marriageYes = false, marriageNo = false;

@@ -40,11 +40,16 @@ TEST(ReceiptRules, ChecksRunInOrderAndAnUntouchedScreenPasses) {
     entry.createdRight = true;
     EXPECT_EQ(CheckReceipt(entry), ReceiptProblem::None);
 
-    // Without a description only a gain is looked at.
+    // Without a description a gain, a loss (proceeds 1,000, costs 1,500) or amounts typed
+    // that cancel out are each refused: only an untouched screen passes.
     entry.result = {0, 500};
-    EXPECT_EQ(CheckReceipt(entry), ReceiptProblem::None);
+    EXPECT_EQ(CheckReceipt(entry), ReceiptProblem::Description);
     entry.result = {ZeroMarker, 0};
     EXPECT_EQ(CheckReceipt(entry), ReceiptProblem::Description);
+    entry.result = {0, 0};
+    entry.amountsTyped = true;
+    EXPECT_EQ(CheckReceipt(entry), ReceiptProblem::Description);
+    entry.amountsTyped = false;
     entry.description = "Option Over Lot 7";
     entry.result = {0, 0};
     EXPECT_EQ(CheckReceipt(entry), ReceiptProblem::Amount);
