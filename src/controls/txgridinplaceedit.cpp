@@ -11,6 +11,7 @@
 #include <QStyleOption>
 
 #include "base/module_state.h"
+#include "controls/mnemonic_keys.h"
 #include "controls/tpopuplistbox.h"
 #include "controls/txgrid.h"
 #include "grid/grid_key_filter.h"
@@ -172,6 +173,10 @@ void TXGridInplaceEdit::keyPressEvent(QKeyEvent* event) {
     if (grid_->HandleKeyDown(event, AtLeftSide(), AtRightSide())) return;
     if (event->matches(QKeySequence::Paste)) {
         TypeFiltered(QApplication::clipboard()->text(), false);
+        return;
+    }
+    if (IsMnemonicKey(event)) {
+        event->ignore();
         return;
     }
     const QString typed = event->text();
