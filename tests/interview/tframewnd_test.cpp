@@ -214,8 +214,9 @@ TEST_F(FrameTest, TheNavigatorFollowsTheScreenAndJumps) {
     EXPECT_EQ(highlighted(), "Ceasing to be a resident");
     Start(2102);
     EXPECT_EQ(highlighted(), "Application of choices");
+    // The residency question, numbered after the choices, highlights the topic it opens.
     Start(2126);
-    EXPECT_EQ(highlighted(), "Application of choices");
+    EXPECT_EQ(highlighted(), "Ceasing to be a resident");
 
     // A jump from the navigator goes to the topic's first screen.
     TCustomNavigatorData* data = frame->NavigatorFrame->Data();
