@@ -7,6 +7,15 @@
 
 namespace {
 
+bool DeferAnswerMissing(const TGridModel& grid, int row, const ChoiceRow& r) {
+    return r.canDefer == "Yes" && TrimmedText(grid.Cell(ccWantDefer, row)).empty() &&
+           r.deferAutomatic != "Yes";
+}
+
+bool MethodMissing(const ChoiceRow& r) {
+    return r.choiceRequired == "Yes" && r.method != "Indexed" && r.method != "Discount";
+}
+
 // The first row that breaks a rule of its own, with the message of that rule.
 ChoiceProblem RowProblem(const ChoiceTable& table) {
     const TGridModel& grid = table.grid;
@@ -14,15 +23,14 @@ ChoiceProblem RowProblem(const ChoiceTable& table) {
         const ChoiceRow r = LoadChoiceRow(table, row);
         const long double net = CellValue(grid, ccNet, row);
         const char* message = nullptr;
-        if (r.canDefer == "Yes" && TrimmedText(grid.Cell(ccWantDefer, row)).empty() &&
-            r.deferAutomatic != "Yes")
+        if (DeferAnswerMissing(grid, row, r))
             message = "You must advise if you wish to defer a gain that can be deferred.";
         else if (r.Deferred() && net > ZeroMarker)
             message = "If gain is deferred, net gain must be zero.";
         else if (r.Deferred() && (CellValue(grid, ccCollectableApplied, row) > ZeroMarker ||
                                   CellValue(grid, ccOtherApplied, row) > ZeroMarker))
             message = "A loss cannot be applied against a deferred gain.";
-        else if (r.choiceRequired == "Yes" && r.method != "Indexed" && r.method != "Discount")
+        else if (MethodMissing(r))
             message = "You must choose the method you wish to use.";
         else if (net < -ZeroMarker)
             message = "A loss applied cannot result in a negative gain.";
@@ -32,6 +40,14 @@ ChoiceProblem RowProblem(const ChoiceTable& table) {
 }
 
 }  // namespace
+
+bool ChoicesOutstanding(const ChoiceTable& table) {
+    for (int row = 1; row < table.grid.RowCount(); ++row) {
+        const ChoiceRow r = LoadChoiceRow(table, row);
+        if (DeferAnswerMissing(table.grid, row, r) || MethodMissing(r)) return true;
+    }
+    return false;
+}
 
 ChoiceProblem CheckChoiceTable(const ChoiceTable& table) {
     if (ChoiceProblem problem = RowProblem(table)) return problem;

@@ -61,16 +61,18 @@ std::string Descriptor(const ChoiceColumnSpec& c) {
 }  // namespace
 
 std::vector<std::string> ChoiceTableDescriptors() {
+    // The gains, the loss and the net gain are rebuilt from the worksheets on every visit, so
+    // a figure typed over one would be dropped while a choice made from it stayed: read only.
     const std::vector<ChoiceColumnSpec> columns = {
         {"Section / Grouping", gkText, 0, false, {}},
         {"Asset Description", gkText, 0, true, {}},
         {"Asset\rType", gkText, 0, false, {}},
-        {"Indexed\rgain\r(I)", gkNumber, 0, true, {}},
-        {"Discount\rgain\r(D)", gkNumber, 0, true, {}},
+        {"Indexed\rgain\r(I)", gkNumber, 0, false, {}},
+        {"Discount\rgain\r(D)", gkNumber, 0, false, {}},
         {"Choice\rReq'd", gkText, 0, false, {}},
         {"Method\rchoice\r(I or D)", gkText, 0, true, {"Discount", "Indexed"}},
-        {"Other\rgain", gkNumber, 0, true, {}},
-        {"Loss", gkNumber, 0, true, {}},
+        {"Other\rgain", gkNumber, 0, false, {}},
+        {"Loss", gkNumber, 0, false, {}},
         {"Can\rgain be\rdeferred?", gkText, 0, false, {}},
         {"Deferment\rautomatic", gkText, 0, false, {}},
         {"Do you\rwant to\rdefer?", gkText, 0, true, {"No", "Yes"}},
@@ -78,7 +80,7 @@ std::vector<std::string> ChoiceTableDescriptors() {
         {"Prior year\rcollect\r-able loss applied", gkNumber, 0, false, {}},
         {"Other\rloss applied", gkNumber, 0, true, {}},
         {"Prior year\rother loss\rapplied", gkNumber, 0, false, {}},
-        {"Net gain", gkNumber, 2, true, {}},
+        {"Net gain", gkNumber, 2, false, {}},
         {"W/sheet number", gkNumber, 0, false, {}},
         {"W/sheet count", gkNumber, 0, false, {}},
         {"Part A or B", gkText, 0, false, {}},

@@ -18,6 +18,9 @@ void RecalculateChoiceTable(ChoiceTable& table);
 
 // The net capital gain as the screen's label shows it, for example "$12,345".
 std::string NetCapitalGainText(const ChoiceTable& table);
+// Some row still waits for its method or its deferment answer: until then there is no net
+// capital gain to show.
+bool ChoicesOutstanding(const ChoiceTable& table);
 
 // The first broken rule: its message and the row and column the cursor goes to.
 struct ChoiceProblem {

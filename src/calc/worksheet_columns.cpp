@@ -13,7 +13,7 @@ std::string Descriptor(const ColumnSpec& spec) {
     const bool number = spec.kind == gkNumber;
     return std::string(spec.title) + "|0|" + std::to_string(spec.kind) + "|30|0|F|F|" +
            (number ? std::to_string(spec.decimals) : "") + "|" + (number ? "T" : "") +
-           "|0|0|0|0|0|F|T";
+           "|0|0|0|0|0|" + (spec.noTotal ? "T" : "F") + "|T";
 }
 
 }  // namespace
@@ -69,15 +69,17 @@ void SetUpAssetRegister(TGridModel& grid) {
 }
 
 void SetUpCgtWorksheet(TGridModel& grid) {
+    // An opening cost base is given three ways (indexed, not indexed, reduced) in the Amount
+    // column, each carried into its own column: only those columns add up.
     SetUpCalculatedGrid(grid, {{"Date incurred", gkText, 0},
                                {"Description of expenditure", gkText, 0},
-                               {"Amount", gkNumber, 2},
+                               {"Amount", gkNumber, 2, true},
                                {"Amount to be excluded from col 3", gkNumber, 2},
                                {"Net amount (not indexed)", gkNumber, 2},
                                {"Net amount (indexed)", gkNumber, 2},
-                               {"CPI Figure", gkNumber, 2},
-                               {"Event date CPI Figure ", gkNumber, 2},
-                               {"Indexation factor", gkNumber, 3},
+                               {"CPI Figure", gkNumber, 2, true},
+                               {"Event date CPI Figure ", gkNumber, 2, true},
+                               {"Indexation factor", gkNumber, 3, true},
                                {"Cost base", gkNumber, 2},
                                {"Amount to deducted for reduced cost base", gkNumber, 2},
                                {"Reduced amount", gkNumber, 2}});

@@ -10,6 +10,7 @@ struct ColumnSpec {
     const char* title;
     int kind;  // TGridColumnKind
     int decimals;
+    bool noTotal = false;  // a sum of the column would mean nothing
 };
 // Columns of the given titles and kinds, every one read only.
 void SetUpCalculatedGrid(TGridModel& grid, const std::vector<ColumnSpec>& columns);

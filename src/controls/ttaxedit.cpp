@@ -16,6 +16,7 @@
 #include "base/message_box.h"
 #include "base/module_state.h"
 #include "controls/core/valid_chars.h"
+#include "controls/mnemonic_keys.h"
 #include "platform/qt_message_box.h"
 
 namespace {
@@ -291,6 +292,10 @@ void TTaxEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
         PasteFiltered();
         event->accept();
+        return;
+    }
+    if (IsMnemonicKey(event)) {
+        event->ignore();
         return;
     }
     const QString typed = event->text();

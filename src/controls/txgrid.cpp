@@ -271,7 +271,7 @@ void TXGrid::FocusArrived(Qt::FocusReason reason) {
     focusInside_ = true;
     entering_ = true;
     PlaceEditor();
-    const int col = model_.TabStopFrom(FixedCols());
+    const int col = model_.TabStopFrom(entryCol_ >= 0 ? entryCol_ : FixedCols());
     if (col >= 0) QCoreApplication::postEvent(this, new TGridEnterEvent(col, FixedRows()));
     viewport()->update();
 }

@@ -61,6 +61,10 @@ public:
         if (count > 0) tempColCount_ = count;
     }
 
+    // The column the cursor enters on when the grid takes the focus (the first tab stop from
+    // it); -1, the default, enters on the first column after the fixed ones.
+    void SetEntryCol(int col) { entryCol_ = col; }
+
     bool Modified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
 
@@ -160,6 +164,7 @@ private:
     QColor fixedColor_;
     QColor fixedFontColor_ = Qt::black;
     int tempColCount_ = 0;
+    int entryCol_ = -1;
     bool modified_ = false;
     bool entering_ = false;
     bool focusInside_ = false;

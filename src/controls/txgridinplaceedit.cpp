@@ -13,6 +13,7 @@
 
 #include "base/module_state.h"
 #include "controls/core/tax_edit_rules.h"
+#include "controls/mnemonic_keys.h"
 #include "controls/tpopuplistbox.h"
 #include "controls/txgrid.h"
 #include "platform/qt_message_box.h"
@@ -181,6 +182,10 @@ void TXGridInplaceEdit::keyPressEvent(QKeyEvent* event) {
     if (grid_->HandleKeyDown(event, AtLeftSide(), AtRightSide())) return;
     if (event->matches(QKeySequence::Paste)) {
         TypeFiltered(QApplication::clipboard()->text(), false);
+        return;
+    }
+    if (IsMnemonicKey(event)) {
+        event->ignore();
         return;
     }
     const QString typed = event->text();

@@ -23,6 +23,7 @@
 #include "controls/ttaxedit.h"
 #include "controls/ttextlbl.h"
 #include "controls/txgrid.h"
+#include "interview/button_keys.h"
 #include "interview/core/screen_table.h"
 #include "interview/core/tcgtnavigatordata.h"
 #include "interview/core/tnavigatoritem.h"
@@ -185,17 +186,16 @@ void TFrameWnd::BuildLayout() {
     WsheetHdrLbl->setTransparent(true);
     WsheetHdrLbl->setText({QStringLiteral("<s1><AC><X75><T1>Existing worksheets<.>"),
                            QStringLiteral(";"), QStringLiteral("<s2><AC><X75><T1>Concessions<.>")});
-    lstPickList = new QListWidget(ActionPanel);
+    lstPickList = new TWorksheetPickList(ActionPanel);
+    lstPickList->OnChoose = [this] { lstPickListClick(); };
     lstPickList->setObjectName(QStringLiteral("lstPickList"));
     lstPickList->setGeometry(4, 40, 142, 160);
-    lstPickList->setCursor(Qt::PointingHandCursor);
-    lstPickList->setStyleSheet(QStringLiteral("QListWidget::item { height: 14px; }"));
-    connect(lstPickList, &QListWidget::itemClicked, this, [this] { lstPickListClick(); });
     lstPickList->setAccessibleName(WsheetHdrLbl->plainText());
     btnRemove = new QPushButton(QStringLiteral("Delete"), ActionPanel);
     btnRemove->setObjectName(QStringLiteral("btnRemove"));
     btnRemove->setGeometry(37, 206, 75, 24);
     connect(btnRemove, &QPushButton::clicked, this, [this] { btnRemoveClick(); });
+    LetEnterPressButtons(ActionPanel);
     ActionPanel->hide();
 
     ScreenIdLabel = new QLabel(QStringLiteral("Screen %d"), ImagePanel);
@@ -270,6 +270,7 @@ void TFrameWnd::BuildButtons() {
     connect(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
     connect(BtnIntHelp, &QPushButton::clicked, this, [this] { BtnIntHelpClick(); });
     connect(JumpBtn, &QPushButton::clicked, this, [this] { JumpBtnClick(); });
+    LetEnterPressButtons(BtnPanel);
 }
 
 void TFrameWnd::BuildHelpdeskTools() {
@@ -508,6 +509,7 @@ void TFrameWnd::PrepareShownScreen(TChildForm* screen) {
         OrderTabsByPosition(screen);
     // The left panel comes before the screen; the buttons follow it.
     ChainButtonsAfter(screen);
+    LetEnterPressButtons(screen);
 }
 
 void TFrameWnd::ChainButtonsAfter(const QWidget* screen) {
@@ -615,8 +617,9 @@ void TFrameWnd::RefreshWorksheetPanel() {
 
 void TFrameWnd::FillPickList() {
     BuildItemNames();
-    lstPickList->clear();
-    for (const std::string& name : State().ItemNames) lstPickList->addItem(FromLatin1Text(name));
+    QStringList names;
+    for (const std::string& name : State().ItemNames) names << FromLatin1Text(name);
+    lstPickList->SetNames(names);
 }
 
 void TFrameWnd::lstPickListClick() {

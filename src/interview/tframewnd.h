@@ -11,6 +11,7 @@
 #include "interview/interview_host.h"
 #include "interview/tchildform.h"
 #include "interview/tformresizer.h"
+#include "interview/worksheet_pick_list.h"
 #include "store/worksheet_screen.h"
 
 class QLabel;
@@ -101,7 +102,7 @@ public:
     TNavigatorFrame* NavigatorFrame = nullptr;
     QWidget* ActionPanel = nullptr;
     TTextLbl* WsheetHdrLbl = nullptr;
-    QListWidget* lstPickList = nullptr;
+    TWorksheetPickList* lstPickList = nullptr;
     QPushButton* btnRemove = nullptr;
     QPushButton* BtnIntHelp = nullptr;
     QPushButton* BtnYes = nullptr;

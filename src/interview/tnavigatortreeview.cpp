@@ -1,6 +1,7 @@
 #include "interview/tnavigatortreeview.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -186,8 +187,17 @@ void TNavigatorTreeView::drawRow(QPainter* painter, const QStyleOptionViewItem& 
 
 void TNavigatorTreeView::mousePressEvent(QMouseEvent* event) {
     press_ = event->position().toPoint();
+    const bool secondOfDouble =
+        lastPressTime_ && event->timestamp() - *lastPressTime_ <
+                              static_cast<quint64>(QApplication::doubleClickInterval());
+    lastPressTime_ = event->timestamp();
     QTreeWidget::mousePressEvent(event);
-    press_.reset();
+    // A press the selection did not take fell on the row already highlighted (the topic of
+    // every screen it covers): it still chooses that row.
+    const std::optional<QPoint> untaken = TakePress();
+    if (!untaken || event->button() != Qt::LeftButton || secondOfDouble) return;
+    if (QTreeWidgetItem* node = NodeOnRowAt(*untaken); node && node == currentItem())
+        emit ChooseRequested(node);
 }
 
 void TNavigatorTreeView::keyPressEvent(QKeyEvent* event) {

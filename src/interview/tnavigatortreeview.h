@@ -70,5 +70,6 @@ private:
     QColor background_;
     bool arrowMargin_ = false;
     std::optional<QPoint> press_;
+    std::optional<quint64> lastPressTime_;  // the second press of a double click chooses nothing
     std::array<QPixmap, 4> arrowImageList_;
 };

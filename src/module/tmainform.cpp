@@ -271,12 +271,10 @@ void TMainForm::RequestExit() {
     QCoreApplication::postEvent(this, new QEvent(QEvent::Type(MsgExit)));
 }
 
+// Only the screen's own leave check keeps the taxpayer, with its own message: a section in
+// progress is stored as it stands, so saving and leaving are always possible.
 bool TMainForm::ScreenBlocksSaving() {
     if (!State().ScreenShown || !frame_->CurrentScreen()) return false;
-    if (frame_->CurrentScreen()->WorksheetSection()) {
-        AppMessageBox("You must complete this section before saving.", mtWarning, mbOK);
-        return true;
-    }
     return !frame_->LeaveCheckPasses();
 }
 
@@ -351,7 +349,9 @@ bool TMainForm::CloseQuery(QObject*) {
     // The preview's report draws from the store the host would free after the close message.
     if (State().PreviewShowing) return false;
     if (!State().ScreenShown) return true;
-    return !ScreenBlocksSaving();
+    if (ScreenBlocksSaving()) return false;
+    StoreShownScreen();
+    return true;
 }
 
 void TMainForm::Closed(QObject* requester) {

@@ -14,6 +14,9 @@
 namespace {
 
 constexpr int NetGainTag = 123;
+// The net capital gain label's two texts: the gain, or that choices are still to be made.
+constexpr int GainSection = 1;
+constexpr int PendingSection = 2;
 
 const char* const AllChoicesQuestion =
     "This step will now allow Orvana to make all of the method and deferment choices and to "
@@ -40,6 +43,8 @@ TQCGT_62::TQCGT_62() : ui(new Ui::TQCGT_62) {
     ui->setupUi(this);
     ui->XGrid1->setColCount(ChoiceColumns);
     ui->XGrid1->setDisplay(Lines(ChoiceTableDescriptors()));
+    // The first cell a taxpayer fills in is a method choice.
+    ui->XGrid1->SetEntryCol(ccMethod);
     table_ = std::make_unique<ChoiceTable>(ui->XGrid1->Model(), ui->XGrid2->Model());
     // The small table shows its two rows whole.
     // Read-only, but a screen reader user reaches it by Tab: named by its one title.
@@ -87,6 +92,7 @@ void TQCGT_62::RegisterNextHandler() {
 void TQCGT_62::Recalculate() {
     RecalculateChoiceTable(*table_);
     ui->NetCapGainLabel->setText(QString::fromLatin1(NetCapitalGainText(*table_).c_str()));
+    ui->TextLbl2->setCurrentSection(ChoicesOutstanding(*table_) ? PendingSection : GainSection);
     ui->XGrid1->viewport()->update();
     ui->XGrid2->viewport()->update();
     ui->TextLbl2->update();

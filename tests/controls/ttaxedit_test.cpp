@@ -23,6 +23,10 @@ TEST_F(TaxEditTest, CurrencyFieldTakesDigitsAndAMinusInFront) {
     EXPECT_TRUE(field->Typed());
     QTest::keyClick(field, Qt::Key_1, Qt::ControlModifier);
     EXPECT_EQ(field->text(), QStringLiteral("-12"));  // command keys never type
+    // A mnemonic that no control of the window answers types nothing either.
+    QTest::keyClick(field, Qt::Key_O, Qt::AltModifier);
+    QTest::keyClick(field, Qt::Key_5, Qt::AltModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("-12"));
 
     QTest::keyClick(field, Qt::Key_Tab);
     EXPECT_TRUE(other->hasFocus());

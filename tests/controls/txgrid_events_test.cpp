@@ -157,6 +157,16 @@ TEST_F(GridEventsTest, LockedColumnTakesNoTypingAndOffersNoMenu) {
     EXPECT_TRUE(grid->Modified());
 }
 
+TEST_F(GridEventsTest, AnAltLetterThatNoControlAnswersTypesNothing) {
+    grid->FocusCell(3, 1);
+    Type("ab");
+    Key(Qt::Key_O, Qt::AltModifier);
+    Key(Qt::Key_O, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(grid->Cells(3, 1), "ab");
+    Type("c");
+    EXPECT_EQ(grid->Cells(3, 1), "abc");
+}
+
 TEST_F(GridEventsTest, PastedTextGoesThroughTheKeyFilter) {
     grid->FocusCell(1, 1);
     QApplication::clipboard()->setText(QStringLiteral("$1,234.5x6"));

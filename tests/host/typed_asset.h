@@ -5,8 +5,10 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
+#include <QToolButton>
 #include <deque>
 #include <vector>
 
@@ -222,4 +224,29 @@ inline void TypeAssetThroughPath(QWidget* window, const TypedAsset& asset) {
     }
     for (const char* box : asset.deferralBoxes) Tick(window, box);
     Press(window, "BtnNext");
+}
+
+// "Save" on the tool bar, clicked or, with `keys`, pressed with them, under another name in
+// the same folder: a copy of the answers.
+inline void SaveCopyAs(QWidget* window, const QString& name, const QKeySequence& keys = {}) {
+    QToolButton* save = nullptr;
+    for (auto* button : window->findChildren<QToolButton*>())
+        if (button->text() == QLatin1String("Save")) save = button;
+    ASSERT_NE(save, nullptr);
+    bool saved = false;
+    WhenModalOpens([&](QWidget* dialog) {
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("FileNameEdit"));
+        auto* button = dialog->findChild<QWidget*>(QStringLiteral("BtnSave"));
+        if (!edit || !button) return;
+        edit->selectAll();
+        QTest::keyClicks(edit, name);
+        QTest::mouseClick(button, Qt::LeftButton);
+        saved = true;
+    });
+    if (keys.isEmpty())
+        QTest::mouseClick(save, Qt::LeftButton);
+    else
+        Key(keys[0].key(), keys[0].keyboardModifiers());
+    Settle();
+    EXPECT_TRUE(saved);
 }

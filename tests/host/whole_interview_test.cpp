@@ -105,27 +105,6 @@ void NoOtherSections(QWidget* window) {
     PressTo(window, "BtnNext", 2102);
 }
 
-// "Save" on the tool bar, under another name in the same folder: a copy of the answers.
-void SaveCopyAs(QWidget* window, const QString& name) {
-    QToolButton* save = nullptr;
-    for (auto* button : window->findChildren<QToolButton*>())
-        if (button->text() == QLatin1String("Save")) save = button;
-    ASSERT_NE(save, nullptr);
-    bool saved = false;
-    WhenModalOpens([&](QWidget* dialog) {
-        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("FileNameEdit"));
-        auto* button = dialog->findChild<QWidget*>(QStringLiteral("BtnSave"));
-        if (!edit || !button) return;
-        edit->selectAll();
-        QTest::keyClicks(edit, name);
-        QTest::mouseClick(button, Qt::LeftButton);
-        saved = true;
-    });
-    QTest::mouseClick(save, Qt::LeftButton);
-    Settle();
-    EXPECT_TRUE(saved);
-}
-
 // The first shares need their method chosen, so the table cannot be left as it comes;
 // "Let Orvana make all choices", answered Yes, chooses; Next builds the schedule.
 void AllChoices(QWidget* window, MessageWatch& messages) {

@@ -83,8 +83,10 @@ TEST_F(NavigatorAccessibility, TheEntryOfTheCurrentScreenIsTheOneSelected) {
     EXPECT_TRUE(SelectedEntries().empty());
     frame->SelectItemByScreenID(2009);
     EXPECT_EQ(SelectedEntries(), (std::vector<QString>{QStringLiteral("Shares")}));
-    frame->SelectItemByScreenID(2125);
+    frame->SelectItemByScreenID(2103);
     EXPECT_EQ(SelectedEntries(), (std::vector<QString>{QStringLiteral("Application of choices")}));
+    frame->SelectItemByScreenID(2125);
+    EXPECT_EQ(SelectedEntries(), (std::vector<QString>{QStringLiteral("Unapplied losses")}));
 }
 
 TEST_F(NavigatorAccessibility, FocusIsReportedOnTheEntryOnlyWhileTheListHasIt) {

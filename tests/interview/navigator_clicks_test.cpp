@@ -13,7 +13,7 @@ class NavigatorClicks : public InterviewTest {
 protected:
     void SetUp() override {
         InterviewTest::SetUp();
-        for (int number : {2004, 2006, 2031, 2042, 2102})
+        for (int number : {2004, 2006, 2031, 2042, 2102, 2103, 2107})
             Serve(number, sbNext | sbPrev, [this, number](ProbeScreen* screen) {
                 ++creations[number];
                 screen->onShow = [this](ProbeScreen*) { frame->SetNavigatorVisible(true); };
@@ -92,4 +92,34 @@ TEST_F(NavigatorClicks, AfterTheWindowGrowsOrShrinksClicksStillJump) {
     EXPECT_EQ(Shown(), 2102);
     ChooseWithKey(QStringLiteral("Introduction screen"), Qt::Key_Return);
     EXPECT_EQ(Shown(), 2004);
+}
+
+TEST_F(NavigatorClicks, AClickOnTheHighlightedTopicGoesToItsFirstScreen) {
+    Start(2107);
+    ASSERT_EQ(frame->NavigatorFrame->GetSelectedItem()->Caption(), "Application of choices");
+    ClickRow(QStringLiteral("Application of choices"));
+    EXPECT_EQ(Shown(), 2102);
+    Click(frame->BtnNext);
+    ASSERT_EQ(Shown(), 2103);
+    ClickRow(QStringLiteral("Application of choices"));
+    EXPECT_EQ(Shown(), 2102);
+    EXPECT_EQ(State().ScreenHistory, (std::vector<int32_t>{2107, 2102, 2103, 2102}));
+
+    // A double click as the window system sends it, two presses close together: the second
+    // press chooses nothing more.
+    const int created = CreatedCount(2102);
+    const QPoint middle =
+        Tree()->visualItemRect(Node(QStringLiteral("Application of choices"))).center();
+    for (ulong time : {100000ul, 100150ul}) {
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, middle, Tree()->viewport()->mapToGlobal(middle), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            event.setTimestamp(time);
+            QApplication::sendEvent(Tree()->viewport(), &event);
+        }
+        Settle();
+    }
+    EXPECT_EQ(Shown(), 2102);
+    EXPECT_EQ(CreatedCount(2102), created + 1);
 }

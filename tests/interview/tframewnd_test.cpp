@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "base/message_box.h"
 #include "controls/ttextlbl.h"
 #include "controls/txgrid.h"
 #include "store/worksheet_items.h"
@@ -213,8 +214,9 @@ TEST_F(FrameTest, TheNavigatorFollowsTheScreenAndJumps) {
     EXPECT_EQ(highlighted(), "Ceasing to be a resident");
     Start(2102);
     EXPECT_EQ(highlighted(), "Application of choices");
+    // The residency question, numbered after the choices, highlights the topic it opens.
     Start(2126);
-    EXPECT_EQ(highlighted(), "Application of choices");
+    EXPECT_EQ(highlighted(), "Ceasing to be a resident");
 
     // A jump from the navigator goes to the topic's first screen.
     TCustomNavigatorData* data = frame->NavigatorFrame->Data();
@@ -305,17 +307,41 @@ TEST_F(FrameTest, TheCloseButtonTellsTheHostTheTaxpayerClosed) {
     EXPECT_EQ(host.messages, (std::vector<int>{MsgModuleClosed}));
 }
 
-TEST_F(FrameTest, ASectionInProgressCannotBeClosed) {
-    Serve(2009, sbNext | sbPrev, [](ProbeScreen* screen) { screen->setWorksheetSection(true); });
+TEST_F(FrameTest, ASectionInProgressClosesWithWhatWasTypedAndARefusingCheckKeepsTheScreen) {
+    bool refuse = true;
+    Serve(2009, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        screen->setWorksheetSection(true);
+        screen->AddEdit(920, ntCurrency, 100);
+        screen->onShow = [&](ProbeScreen*) {
+            frame->SetLeaveCheck([&] {
+                if (refuse) {
+                    AppMessageBox("The amount is not finished.", mtWarning, mbOK);
+                    frame->RefuseLeave();
+                }
+            });
+        };
+    });
     Start(2009);
+    QTest::keyClicks(QApplication::focusWidget(), "125");
+    // The check refuses: the screen stays with its own message, the host hears nothing.
     Click(frame->BtnCancel);
     Settle();
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(responder->LastText(), "You must complete this section before saving.");
+    EXPECT_EQ(responder->LastText(), "The amount is not finished.");
     main->close();
     Settle();
     EXPECT_TRUE(host.messages.empty());
     EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(GetFieldVal(920), 0);
+
+    // The check passes: the entry reaches the store before the host is told.
+    refuse = false;
+    responder->Clear();
+    Click(frame->BtnCancel);
+    Settle();
+    EXPECT_EQ(host.messages, (std::vector<int>{MsgModuleClosed}));
+    EXPECT_EQ(responder->Count(), 0u);
+    EXPECT_EQ(GetFieldVal(920), 125);
 }
 
 TEST_F(FrameTest, ClosingTheMainWindowTellsTheHostAndHidesIt) {
@@ -404,6 +430,77 @@ TEST_F(FrameTest, TheWorksheetPanelPicksStoresAndDeletesItems) {
     EXPECT_EQ(WorksheetItemCount(451), 1);
     EXPECT_EQ(PickListTexts(frame), (QStringList{"Telstra", "** Create new worksheet **"}));
     EXPECT_EQ(name->text(), "Telstra");
+}
+
+TEST_F(FrameTest, TheWorksheetListIsUsedByKeyboardAndShowsWholeNames) {
+    TTaxEdit* name = nullptr;
+    Serve(2009, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        OpenWorksheetNewItem(451);
+        name = screen->AddEdit(710, ntNone, 40);
+        screen->onShow = [&](ProbeScreen*) {
+            frame->SetWorksheetPanelVisible(true);
+            frame->RefreshWorksheetPanel();
+        };
+    });
+    Start(2009);
+    const QString longName = QStringLiteral("Meridian Resources Ordinary Shares");
+    QTest::keyClicks(name, longName);
+    ClickPickListRow(frame, 0);
+    ClickPickListRow(frame, 1);  // a new item, then a second name
+    QTest::keyClicks(name, "Telstra");
+    ClickPickListRow(frame, 2);
+    ASSERT_EQ(frame->lstPickList->count(), 3);
+    // Cut in the list, whole in the tool tip.
+    QListWidgetItem* first = frame->lstPickList->item(0);
+    EXPECT_EQ(first->toolTip(), longName);
+    EXPECT_GT(frame->lstPickList->fontMetrics().horizontalAdvance(longName),
+              frame->lstPickList->viewport()->width());
+
+    // Shift+Tab from the screen's first field reaches the list; its focus is drawn.
+    name->setFocus();
+    for (int press = 0; press < 3 && QApplication::focusWidget() != frame->lstPickList; ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), frame->lstPickList);
+    const QImage unfocused = [&] {
+        frame->lstPickList->clearFocus();
+        return frame->lstPickList->grab().toImage();
+    }();
+    frame->lstPickList->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(frame->lstPickList->grab().toImage(), unfocused);
+
+    QTest::keyClick(frame->lstPickList, Qt::Key_Home);
+    QTest::keyClick(frame->lstPickList, Qt::Key_Return);
+    EXPECT_EQ(State().CurrentItem, 1);
+    EXPECT_EQ(name->text(), longName);
+    frame->lstPickList->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(frame->lstPickList, Qt::Key_Down);
+    QTest::keyClick(frame->lstPickList, Qt::Key_Space);
+    EXPECT_EQ(State().CurrentItem, 2);
+    EXPECT_EQ(name->text(), "Telstra");
+}
+
+TEST_F(FrameTest, EnterPressesTheFocusedButtonAsSpaceDoes) {
+    int pressed = 0;
+    Serve(2004, sbNext | sbPrev, [&](ProbeScreen* screen) {
+        auto* button = new QPushButton(QStringLiteral("Do it"), screen);
+        button->setObjectName(QStringLiteral("DoIt"));
+        button->setGeometry(10, 10, 80, 24);
+        QObject::connect(button, &QPushButton::clicked, [&] { ++pressed; });
+    });
+    Serve(2005);
+    Start(2004);
+    auto* button = Current()->findChild<QPushButton*>(QStringLiteral("DoIt"));
+    ASSERT_NE(button, nullptr);
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(pressed, 3);
+    QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);  // not a press
+    EXPECT_EQ(pressed, 3);
+    frame->BtnNext->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(frame->BtnNext, Qt::Key_Return);
+    EXPECT_EQ(Shown(), 2005);
 }
 
 TEST_F(FrameTest, LeavingAnItemScreenClosesTheWorksheetAndKeepsTheItem) {

@@ -95,9 +95,12 @@ TEST_F(MainFormTest, ALodgedReturnIsNeverSaved) {
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
-TEST_F(MainFormTest, SaveAsksForANameAndRefusesWhileASectionIsInProgress) {
+TEST_F(MainFormTest, SaveAsksForANameAndStoresASectionInProgress) {
     Serve(2006);
-    Serve(2009, sbNext | sbPrev, [](ProbeScreen* screen) { screen->setWorksheetSection(true); });
+    Serve(2009, sbNext | sbPrev, [](ProbeScreen* screen) {
+        screen->setWorksheetSection(true);
+        screen->AddEdit(921, ntCurrency, 100);
+    });
     Start(2009);
     int asked = 0;
     main->ChooseSaveFile = [&](const std::string&, std::string& chosen) {
@@ -105,15 +108,19 @@ TEST_F(MainFormTest, SaveAsksForANameAndRefusesWhileASectionIsInProgress) {
         chosen = file;
         return true;
     };
-    EXPECT_FALSE(main->Save());
-    EXPECT_EQ(asked, 0);
-    EXPECT_EQ(responder->LastText(), "You must complete this section before saving.");
+    QTest::keyClicks(QApplication::focusWidget(), "40");
+    EXPECT_TRUE(main->Save());
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(responder->Count(), 0u);
+    EXPECT_EQ(GetFieldVal(921), 40);
+    EXPECT_EQ(Shown(), 2009);  // the screen stays, its entry still shown
+    EXPECT_EQ(frame->CurrentScreen()->findChild<TTaxEdit*>()->text().trimmed(), "40");
 
     Start(2006);
     State().CurrentFileName = "/elsewhere/OLD.TAX";
     SetFieldVal(920, 5);
     EXPECT_TRUE(main->Save());
-    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(asked, 2);
     EXPECT_EQ(State().CurrentFileName, file);
     EXPECT_FALSE(State().StoreChanged);
     EXPECT_NE(main->windowTitle().indexOf(QString::fromStdString(file)), -1);

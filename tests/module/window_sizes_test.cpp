@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "../interview/interview_fixture.h"
+#include "controls/txgrid.h"
 #include "interview/tnavigatorframe.h"
 #include "interview/tnavigatortreeview.h"
 #include "module/build_text_variables.h"
@@ -220,4 +221,18 @@ TEST_F(WindowSizes, TheHostsSizeIsKeptAboveTheSmallestUsableOne) {
     EXPECT_EQ(main->size(), QSize(640, 480));
     // Still fixed: the border does not resize it.
     EXPECT_EQ(main->minimumSize(), main->maximumSize());
+}
+
+// The cost elements table shows its amount column whole, without scrolling sideways, at
+// 800 x 600 and at the smallest size.
+TEST_F(WindowSizes, TheCostElementsAmountColumnIsWholeWithoutScrolling) {
+    for (const QSize& size : {QSize(800, 600), QSize(640, 480), QSize(1280, 900)}) {
+        ShowAt(2011, size);
+        auto* grid = frame->CurrentScreen()->findChild<TXGrid*>(QStringLiteral("XGrid1"));
+        ASSERT_NE(grid, nullptr);
+        const QRect amount = grid->CellRect(4, 0);
+        EXPECT_FALSE(amount.isEmpty()) << size.width();
+        EXPECT_LE(amount.right(), grid->viewport()->width()) << size.width();
+        EXPECT_EQ(grid->LeftCol(), grid->FixedCols()) << size.width();
+    }
 }

@@ -101,6 +101,11 @@ TEST_F(CalculationSummaryScreens, SharesShowEveryViewWithTheOtherMethodBlank) {
     EXPECT_FALSE(Control("CGTWorksheetPanel")->isHidden());
     EXPECT_EQ(screen->WorksheetGrid()->Cells(8, 1).trimmed(), "1.195");
     EXPECT_EQ(screen->WorksheetGrid()->ColumnTotal(9), 11950);
+    // The totals row adds the cost base columns, never the Amount column, where an opening
+    // cost base stands three ways, nor the CPI figures and factors.
+    for (int col : {2, 6, 7, 8}) EXPECT_TRUE(screen->WorksheetGrid()->ColumnNoTotal(col)) << col;
+    for (int col : {3, 4, 5, 9, 10, 11})
+        EXPECT_FALSE(screen->WorksheetGrid()->ColumnNoTotal(col)) << col;
     EXPECT_NEAR(static_cast<double>(Amount("CPIEventQtrEdit")), 123.4, 1e-9);
     EXPECT_EQ(Amount("AdjCostBaseEdit2"), 11950);
 }

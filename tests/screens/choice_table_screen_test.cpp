@@ -11,6 +11,7 @@
 #include "calc/choice_columns.h"
 #include "calc/worksheet_columns.h"
 #include "calc_tool_support.h"
+#include "controls/ttextlbl.h"
 #include "controls/txgrid.h"
 #include "module/build_text_variables.h"
 #include "orvana_tax_tool.h"
@@ -145,4 +146,59 @@ TEST_F(ChoiceTableScreen, ButtonsAskFirstAndNoLeavesTheChoicesAlone) {
     EXPECT_EQ(Button("ApplyLossBtn")->toolTip(),
               "Click here to let Orvana make all of your method and deferment choices and apply "
               "all losses.");
+}
+
+TEST_F(ChoiceTableScreen, TheCursorEntersOnAChoiceAndDigitsTypedOverFiguresChangeNothing) {
+    MakeReturn();
+    Start(2103);
+    Settle();
+    TXGrid* grid = Grid();
+    ASSERT_TRUE(grid->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_EQ(grid->Col(), ccMethod);
+    EXPECT_EQ(grid->Row(), 1);
+    auto* net = frame->CurrentScreen()->findChild<TTextLbl*>("TextLbl2");
+    ASSERT_NE(net, nullptr);
+    // No method chosen yet: no net capital gain to show, only that choices are to be made.
+    EXPECT_EQ(net->currentSection(), 2);
+    EXPECT_NE(net->plainText().indexOf("Choices are still to be made"), -1);
+
+    const int figures[] = {ccIndexed, ccDiscount, ccOther, ccLoss, ccNet};
+    auto snapshot = [&] {
+        std::vector<std::string> cells;
+        for (int row = 1; row < grid->Model().RowCount(); ++row)
+            for (int col : figures) cells.push_back(grid->Model().Cell(col, row));
+        return cells;
+    };
+    const std::vector<std::string> before = snapshot();
+    const int shares = RowOf("BHP - Disposal");
+    for (int row = 1; row < shares; ++row)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(grid->Row(), shares);
+    // Back over the choice required column to the gains, then forward to the net gain.
+    for (int step = 0; step < 3; ++step)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(grid->Col(), ccIndexed);
+    for (int guard = 0; guard < ChoiceColumns; ++guard) {
+        if (std::find(std::begin(figures), std::end(figures), grid->Col()) != std::end(figures))
+            QTest::keyClicks(QApplication::focusWidget(), "1");
+        if (grid->Col() == ccNet) break;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(grid->Col(), ccNet);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_FALSE(grid->Modified());
+
+    // The module's choices are those it makes on the table rebuilt from the store.
+    responder->Answer(mrYes);
+    Click(Button("ApplyLossBtn"));
+    EXPECT_EQ(net->currentSection(), 1);
+    const std::string method = grid->Model().Cell(ccMethod, shares);
+    const QString gain = net->plainText();
+    responder->Answer(mrYes);
+    Click(Button("RestartBtn"));
+    responder->Answer(mrYes);
+    Click(Button("ApplyLossBtn"));
+    EXPECT_FALSE(method.empty());
+    EXPECT_EQ(grid->Model().Cell(ccMethod, RowOf("BHP - Disposal")), method);
+    EXPECT_EQ(net->plainText(), gain);
 }

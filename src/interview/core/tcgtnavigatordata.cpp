@@ -26,4 +26,7 @@ void TCGTNavigatorData::Populate() {
     AddTopic("Other receipts", 2096);
     AddTopic("Manual calculation table", 2101);
     AddTopic("Application of choices", 2102);
+    // The losses and residency questions come after the choice table's screens by number.
+    AddScreenOfTopic(2125, 2005);
+    AddScreenOfTopic(2126, 2088);
 }

@@ -4,6 +4,7 @@ TCustomNavigatorData::~TCustomNavigatorData() = default;
 
 void TCustomNavigatorData::CreateInstance() {
     fTopics.clear();
+    fTopicScreens.clear();
     Populate();
 }
 
@@ -12,7 +13,13 @@ TNavigatorTopic* TCustomNavigatorData::AddTopic(const std::string& caption, int 
     return fTopics.back().get();
 }
 
+void TCustomNavigatorData::AddScreenOfTopic(int screenNumber, int topicScreen) {
+    fTopicScreens[screenNumber] = topicScreen;
+}
+
 TNavigatorItem* TCustomNavigatorData::FindItemForScreen(int screenNumber) const {
+    if (const auto it = fTopicScreens.find(screenNumber); it != fTopicScreens.end())
+        screenNumber = it->second;
     TNavigatorItem* best = nullptr;
     auto consider = [&](TNavigatorItem* entry) {
         if (entry->ScreenId() > screenNumber) return;

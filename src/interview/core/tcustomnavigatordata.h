@@ -1,6 +1,7 @@
 #pragma once
 // The list of navigator topics in display order, one instance per navigator class.
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,9 +20,13 @@ public:
     ~TCustomNavigatorData() override;
 
     TNavigatorTopic* AddTopic(const std::string& caption, int screenId);
+    // A screen numbered away from its topic (a question that opens it) is found as the
+    // topic's screen.
+    void AddScreenOfTopic(int screenNumber, int topicScreen);
 
     // Among all topics and items, the one with the greatest screen number not above n (the
-    // first in display order on a tie); none when there is none or it lies in another group.
+    // first in display order on a tie), n read as its topic's screen when it was added as
+    // one; none when there is none or it lies in another group.
     TNavigatorItem* FindItemForScreen(int screenNumber) const;
 
     // Clears every highlight mark, then marks the entry and the topic that holds it. An entry
@@ -44,4 +49,5 @@ protected:
 
 private:
     std::vector<std::unique_ptr<TNavigatorTopic>> fTopics;
+    std::map<int, int> fTopicScreens;
 };
