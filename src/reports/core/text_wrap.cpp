@@ -1,5 +1,7 @@
 #include "reports/core/text_wrap.h"
 
+#include <cmath>
+
 namespace {
 
 // The longest start of `word` that fits, at least one character.
@@ -62,11 +64,17 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 void DrawLines(const std::vector<std::string>& lines, const TRect& box, LineAlign align,
-               TCanvas& canvas, int pitch) {
+               TCanvas& canvas, double pitch, size_t rows) {
     int y = box.top;
-    for (const std::string& line : lines) {
-        const int height = pitch > 0 ? pitch : canvas.TextHeight(line.empty() ? "X" : line);
-        if (y + height > box.bottom && y > box.top) break;
+    for (size_t i = 0; i < lines.size() && i < rows; ++i) {
+        const std::string& line = lines[i];
+        int height = 0;
+        if (pitch > 0) {
+            y = box.top + static_cast<int>(std::lround(static_cast<double>(i) * pitch));
+        } else {
+            height = canvas.TextHeight(line.empty() ? "X" : line);
+            if (y + height > box.bottom && y > box.top) break;
+        }
         int x = box.left;
         if (align == LineAlign::Right) x = box.right - canvas.TextWidth(line);
         if (align == LineAlign::Centre) x = box.left + (box.Width() - canvas.TextWidth(line)) / 2;

@@ -14,10 +14,12 @@ std::vector<std::string> WrapText(const std::string& text, int width, TCanvas& c
 
 enum class LineAlign { Left, Right, Centre };
 
-// Lines one under the other in the box, from its top, `pitch` pixels apart (the text height
-// when 0); lines below the box are left out.
+// Lines one under the other in the box, from its top. With a `pitch` (pixels, not rounded)
+// line i stands i pitches down, so n rows take n pitches at any resolution, and the caller
+// says how many `rows` the box holds, as the layout measured them; without one the lines are
+// the text height apart and those below the box are left out.
 void DrawLines(const std::vector<std::string>& lines, const TRect& box, LineAlign align,
-               TCanvas& canvas, int pitch = 0);
+               TCanvas& canvas, double pitch = 0, size_t rows = SIZE_MAX);
 
 // The lines of a text as they stand, without wrapping.
 std::vector<std::string> SplitLines(const std::string& text);
