@@ -63,7 +63,7 @@ std::string ValueText(int field, int alignment) {
 }
 
 void DrawList(const ReportFieldRecord& record, const TRect& r, int indent,
-              const DrawFieldScales& scales, TCanvas& canvas) {
+              const DrawFieldScales& scales, const CanvasFont& font, TCanvas& canvas) {
     const TextList* lines = GetFieldLst(RecordField(record));
     const int columns = RecordColumns(record);
     if (!lines || lines->empty() || columns < 1) return;
@@ -96,7 +96,7 @@ void DrawList(const ReportFieldRecord& record, const TRect& r, int indent,
     canvas.SetBrush(clWhite, BrushStyle::Clear);
     canvas.SetClip(&r);
     DrawLines(cells, {r.left + indent, r.top, r.right, r.bottom}, LineAlign::Left, canvas,
-              pitch * scales.vertical, rows);
+              pitch * scales.vertical, rows, &font);
     canvas.SetClip(nullptr);
 }
 
@@ -205,7 +205,7 @@ void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales
             canvas.TextOut(rect.left + 1, top, text);
             break;
         case 9:
-            DrawList(record, rect, indent, scales, canvas);
+            DrawList(record, rect, indent, scales, font, canvas);
             break;
         case 33:
             if (record[9] == TotalRow) {

@@ -209,7 +209,8 @@ private:
                     DrawLines(SplitLines(text), px, Align(mode_ - 23), canvas_,
                               ListRowPitch(points_) * scale_.unitY,
                               static_cast<size_t>(
-                                  ListRowsThatFit(box_.y2 - box_.y1, ListRowPitch(points_))));
+                                  ListRowsThatFit(box_.y2 - box_.y1, ListRowPitch(points_))),
+                              &font_);
                     canvas_.SetClip(nullptr);
                     break;
                 }

@@ -18,8 +18,11 @@ enum class LineAlign { Left, Right, Centre };
 // line i stands i pitches down, so n rows take n pitches at any resolution, and the caller
 // says how many `rows` the box holds, as the layout measured them; without one the lines are
 // the text height apart and those below the box are left out.
+// With a `font` (the canvas's current one), a line wider than the box prints in a smaller
+// size, down to six tenths of the font's, rather than being cut at the box's edge.
 void DrawLines(const std::vector<std::string>& lines, const TRect& box, LineAlign align,
-               TCanvas& canvas, double pitch = 0, size_t rows = SIZE_MAX);
+               TCanvas& canvas, double pitch = 0, size_t rows = SIZE_MAX,
+               const CanvasFont* font = nullptr);
 
 // The lines of a text as they stand, without wrapping.
 std::vector<std::string> SplitLines(const std::string& text);

@@ -135,3 +135,14 @@ TEST_F(DrawFieldTest, AValueWiderThanItsBoxPrintsSmallerInsideIt) {
     EXPECT_LT(amount.texts[0].font.size, 12);
     EXPECT_EQ(amount.texts[0].x + amount.TextWidth(amount.texts[0].text), 59 - 10 - 1);
 }
+
+TEST_F(DrawFieldTest, AListCellWiderThanItsColumnPrintsSmallerAndTheNextAtFullSize) {
+    SetFieldLst(1510, {"Adjusted cost base - discount/non-indexed", "Cost 1"});
+    SizedCanvas canvas;
+    DrawField('S', Record(1510, 9, 0, 1, 0), {}, {0, 0, 200, 200}, canvas);
+    ASSERT_EQ(canvas.texts.size(), 2u);
+    EXPECT_LT(canvas.texts[0].font.size, 12);
+    const auto& wide = canvas.texts[0];
+    EXPECT_LE(wide.x + wide.font.size * 6 * static_cast<int>(wide.text.size()) / 10, 199);
+    EXPECT_EQ(canvas.texts[1].font.size, 12);
+}
