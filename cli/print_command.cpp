@@ -124,7 +124,6 @@ int RunPrintCommand(int argc, char** argv) {
     QGuiApplication application(qtArgc, argv);
     TXReport report;
     PrepareModuleReport(report);
-    SetPaperMargins(report);
     LoadModuleReport(report, args.report);
     // Written beside the target first, so a failure leaves any earlier file as it was.
     QString problem;

@@ -20,6 +20,7 @@ void PreviewModuleReport(const std::string& scriptName, QWidget* parent) {
         return;
     }
     TPreviewForm preview(std::move(report), parent, std::move(printer));
+    preview.ReportName = QString::fromStdString(scriptName);
     QApplication::restoreOverrideCursor();
     preview.exec();
 }

@@ -14,6 +14,7 @@
 #include "base/module_state.h"
 #include "controls/ttaxedit.h"
 #include "reports/core/page_range.h"
+#include "reports/core/pdf_file_name.h"
 #include "reports/core/report_printer.h"
 #include "reports/core/txreport.h"
 #include "reports/paint/painter_canvas.h"
@@ -52,7 +53,10 @@ TPreviewForm::TPreviewForm(std::unique_ptr<TXReport> report, QWidget* parent,
     : QDialog(parent), printer_(std::move(printer)), report_(std::move(report)) {
     setWindowTitle("Preview");
     ChoosePdfFile = [this] {
-        return QFileDialog::getSaveFileName(this, "Save as PDF", QString(), "PDF files (*.pdf)");
+        QFileDialog dialog(this, "Save as PDF", ProposedPdfFile(), "PDF files (*.pdf)");
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("pdf");
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
     Layout();
 }
@@ -290,9 +294,15 @@ void TPreviewForm::btnPrintClick() {
     printing.close();
 }
 
+QString TPreviewForm::ProposedPdfFile() const {
+    return QString::fromLatin1(
+        ProposedPdfPath(State().CurrentFileName, ReportName.toLatin1().toStdString()));
+}
+
 void TPreviewForm::btnSavePdfClick() {
-    const QString path = ChoosePdfFile ? ChoosePdfFile() : QString();
-    if (path.isEmpty()) return;
+    const QString chosen = ChoosePdfFile ? ChoosePdfFile() : QString();
+    if (chosen.isEmpty()) return;
+    const QString path = QString::fromStdString(WithPdfExtension(chosen.toStdString()));
     QString error;
     if (!WriteReportPdf(*report_, path, QString(ApplicationTitle) + " workpapers", error))
         AppMessageBox(("The PDF file could not be written: " + error).toLatin1().toStdString(),

@@ -38,8 +38,13 @@ public:
     int Page() const { return page_; }
     bool Busy() const { return busy_; }
     TXReport& Report() { return *report_; }
-    // Where "Save as PDF" writes; the file dialog unless replaced.
+    // The report's script name, for the file name "Save as PDF" proposes.
+    QString ReportName;
+    // Where "Save as PDF" writes; the file dialog unless replaced. ".pdf" is added to a name
+    // without it.
     std::function<QString()> ChoosePdfFile;
+    // Beside the open return, named after it and the report.
+    QString ProposedPdfFile() const;
 
     void btnPrintClick();
     void btnSavePdfClick();

@@ -43,12 +43,21 @@ void RenumberAbove(ItemList& list, int key) {
         if (record.ItemKey > key) --record.ItemKey;
 }
 
+// Only fields that show text are answers: an unticked box or an amount below 0.001 is none.
+// A list shows its first cell, which may be blank in a row that holds figures (a register
+// row has no date of event), so a list is an answer when any cell is.
+bool IsAnswer(int n) {
+    const FieldSlot* slot = FieldSlotAt(n);
+    if (slot && slot->type == dtList)
+        return slot->list && std::any_of(slot->list->begin(), slot->list->end(),
+                                         [](const std::string& cell) { return !cell.empty(); });
+    return !GetFieldText(n).empty();
+}
+
 void AppendScratchRange(std::vector<WorksheetItem>& records, int key, int first, int last) {
-    for (int n = first; n <= last; ++n) {
-        // Only fields that show text: an unticked box or an amount below 0.001 is no answer.
-        if (GetFieldText(n).empty()) continue;
-        records.push_back(WorksheetItem{static_cast<uint16_t>(key), n, *FieldSlotAt(n)});
-    }
+    for (int n = first; n <= last; ++n)
+        if (IsAnswer(n))
+            records.push_back(WorksheetItem{static_cast<uint16_t>(key), n, *FieldSlotAt(n)});
 }
 
 // Captures the scratch fields as item `key`, inserted at `position`.
@@ -66,7 +75,7 @@ void InsertScratchRecords(ItemList& list, size_t position, int key) {
 
 bool ScratchShowsText(int first, int last) {
     for (int n = first; n <= last; ++n)
-        if (!GetFieldText(n).empty()) return true;
+        if (IsAnswer(n)) return true;
     return false;
 }
 

@@ -124,6 +124,28 @@ TEST_F(WorksheetItemsTest, PutCapturesOnlyFieldsThatShowTextInDescendingOrder) {
     EXPECT_EQ(GetFieldType(1152), dtNone);
 }
 
+TEST_F(WorksheetItemsTest, AListIsKeptWhenAnyCellHoldsTextNotOnlyTheFirst) {
+    // A register row's first cell (the date of the event) is blank; its amounts are not.
+    GetWorksheetItem(Shares, 1);
+    SetFieldLst(1102, {"", "16/03/1988", "16/03/1988", "Shares", "1", "", "20000", ""});
+    SetFieldLst(1105, {"", "", ""});  // rows without a single figure are no answer
+    SetFieldLst(1199, {});
+    PutWorksheetItem(Shares, 1);
+    std::vector<int> fields;
+    for (const auto& record : Items()) fields.push_back(record.field);
+    EXPECT_EQ(fields, (std::vector<int>{1102, 710}));
+    GetWorksheetItem(Shares, 1);
+    ASSERT_NE(GetFieldLst(1102), nullptr);
+    EXPECT_EQ(GetFieldLst(1102)->at(6), "20000");
+    EXPECT_EQ(GetFieldType(1105), dtNone);
+
+    // A new item whose only answer is such a list is an item, stored with no screen shown.
+    OpenWorksheetNewItem(Shares);
+    SetFieldLst(1102, {"", "", "01/07/2005"});
+    StoreWorksheetItem();
+    EXPECT_EQ(WorksheetItemCount(Shares), 2);
+}
+
 TEST_F(WorksheetItemsTest, PutOfAnExistingItemReplacesItInPlace) {
     AddItem(Shares, "BHP", 1000);
     AddItem(Shares, "NAB", 2000);

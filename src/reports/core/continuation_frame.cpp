@@ -73,11 +73,12 @@ int AddContinuationFrame(const std::vector<ScriptItem>& pageTop, PageList& pages
             pages.Add(r);
     }
     pages.Add(Arial8());
+    // Room for a name of 40 characters of the field font.
     Label(pages, 0, 10, 260, 50, "Taxpayer Name");
-    pages.Add(Box('#', 260, 0, 1000, 50));
+    pages.Add(Box('#', 260, 0, 1320, 50));
     pages.Add(UnframedField(TaxpayerNameField));
-    Label(pages, 1050, 10, 1330, 50, "Tax File Number");
-    pages.Add(Box('#', 1330, 0, 1850, 50));
+    Label(pages, 1330, 10, 1550, 50, "Tax File Number");
+    pages.Add(Box('#', 1550, 0, 1850, 50));
     pages.Add(UnframedField(TaxFileNumberField));
     Label(pages, 0, 52, 1850, 80,
           "Signature . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . .");

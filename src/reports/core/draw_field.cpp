@@ -1,10 +1,12 @@
 #include "reports/core/draw_field.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <string>
 
 #include "base/currency_format.h"
+#include "base/identifiers.h"
 #include "base/numbers.h"
 #include "reports/core/list_table.h"
 #include "reports/core/script_record.h"
@@ -20,6 +22,7 @@ constexpr int FlagNoFrame = 1;
 constexpr int FlagCents = 2;
 constexpr int FlagIndentLeft = 4;
 constexpr int FlagIndentTop = 8;
+constexpr int SmallestFieldPoints = 6;
 
 void DrawCaution(const TRect& r, TCanvas& canvas) {
     const int d = (r.right - r.left) / 2;
@@ -39,16 +42,28 @@ void DrawCaution(const TRect& r, TCanvas& canvas) {
                    text);
 }
 
+constexpr int TaxFileNumberField = 1;
+
+// The TFN prints grouped as the schedule form shows it, however its digits were typed;
+// anything but digits and spaces prints as it stands.
+std::string TfnText(const std::string& typed) {
+    const bool digits = std::all_of(typed.begin(), typed.end(), [](char c) {
+        return c == ' ' || std::isdigit(static_cast<unsigned char>(c));
+    });
+    return digits ? IdentifierDisplay(IdentifierKind::TFN, typed) : typed;
+}
+
 std::string ValueText(int field, int alignment) {
     if (alignment == 7) return GetFieldVal(field) < 0 ? "L" : " ";
-    std::string text = GetFieldText(field);
+    std::string text =
+        field == TaxFileNumberField ? TfnText(GetFieldText(field)) : GetFieldText(field);
     if (text.empty()) text = " ";
     if (text[0] == '-') text.erase(0, 1);
     return text;
 }
 
 void DrawList(const ReportFieldRecord& record, const TRect& r, int indent,
-              const DrawFieldScales& scales, TCanvas& canvas) {
+              const DrawFieldScales& scales, const CanvasFont& font, TCanvas& canvas) {
     const TextList* lines = GetFieldLst(RecordField(record));
     const int columns = RecordColumns(record);
     if (!lines || lines->empty() || columns < 1) return;
@@ -71,10 +86,17 @@ void DrawList(const ReportFieldRecord& record, const TRect& r, int indent,
         if (index >= n) break;
         cells.push_back(index >= 0 ? (*lines)[index] : std::string());
     }
-    const int pitch = std::max(1, R(ListRowPitch(FieldFontPoints) * scales.vertical));
+    // The rows the layout gave this page all fit; a list it did not cut gets what its box
+    // holds, counted in units as the layout counts.
+    const int pitch = ListRowPitch(FieldFontPoints);
+    const size_t rows =
+        slice.count >= 0 || scales.vertical <= 0
+            ? cells.size()
+            : static_cast<size_t>(ListRowsThatFit(R((r.Height() + 2) / scales.vertical), pitch));
     canvas.SetBrush(clWhite, BrushStyle::Clear);
     canvas.SetClip(&r);
-    DrawLines(cells, {r.left + indent, r.top, r.right, r.bottom}, LineAlign::Left, canvas, pitch);
+    DrawLines(cells, {r.left + indent, r.top, r.right, r.bottom}, LineAlign::Left, canvas,
+              pitch * scales.vertical, rows, &font);
     canvas.SetClip(nullptr);
 }
 
@@ -94,6 +116,15 @@ std::string ColumnTotal(const ReportFieldRecord& record) {
         }
     }
     return FormatCurrency({"", ',', NegativeCurrencyStyle::MinusBeforeSymbol}, total, 0, 15);
+}
+
+// A value wider than its box prints smaller rather than over the boxes beside it.
+void ShrinkToFit(const std::string& text, int room, int smallest, CanvasFont& font,
+                 TCanvas& canvas) {
+    while (font.size > std::max(1, smallest) && canvas.TextWidth(text) > room) {
+        --font.size;
+        canvas.SetFont(font);
+    }
 }
 
 }  // namespace
@@ -153,6 +184,10 @@ void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales
     rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
 
     const int indent = R(10 * scales.horizontal);
+    if (alignment <= 7) {
+        const int room = rect.Width() - (alignment <= 5 ? indent + 1 : 1);
+        ShrinkToFit(text, room, T(SmallestFieldPoints * scales.font + 0.2), font, canvas);
+    }
     const int top = rect.top + (rect.bottom - rect.top - canvas.TextHeight(text)) / 2;
     switch (alignment) {
         case 0:
@@ -170,7 +205,7 @@ void DrawField(char kind, const ReportFieldRecord& record, const DrawFieldScales
             canvas.TextOut(rect.left + 1, top, text);
             break;
         case 9:
-            DrawList(record, rect, indent, scales, canvas);
+            DrawList(record, rect, indent, scales, font, canvas);
             break;
         case 33:
             if (record[9] == TotalRow) {

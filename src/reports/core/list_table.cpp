@@ -28,6 +28,8 @@ int ListRowPitch(int points) {
     return std::max(1, static_cast<int>(std::ceil(points * 1.2 * 3.528)));
 }
 
+int ListRowsThatFit(int height, int pitch) { return std::max(1, height / std::max(1, pitch)); }
+
 bool PrintsWholeList(const ScriptRecord& r) {
     const char letter = RecordLetter(r);
     if (letter == 'T') return ReferenceOf(r) == TextReference::Column;

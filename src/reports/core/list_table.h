@@ -13,6 +13,11 @@
 // height of the report fonts, so that the rows a box is given always fit in it.
 int ListRowPitch(int points);
 
+// Rows of `pitch` units that a box `height` units tall holds, at least one so that the rows
+// always move on. The layout cuts the lists with it and the drawing counts with it, both in
+// units, so a page draws the rows its layout gave it at any resolution.
+int ListRowsThatFit(int height, int pitch);
+
 // Field records draw in this size (points).
 constexpr int FieldFontPoints = 12;
 

@@ -206,7 +206,11 @@ private:
                 canvas_.SetClip(&px);
                 if (ReferenceOf(r) == TextReference::Column) {
                     // A list column keeps one row a line, so the columns stay in line.
-                    DrawLines(SplitLines(text), px, Align(mode_ - 23), canvas_, ListPitch());
+                    DrawLines(SplitLines(text), px, Align(mode_ - 23), canvas_,
+                              ListRowPitch(points_) * scale_.unitY,
+                              static_cast<size_t>(
+                                  ListRowsThatFit(box_.y2 - box_.y1, ListRowPitch(points_))),
+                              &font_);
                     canvas_.SetClip(nullptr);
                     break;
                 }
@@ -217,10 +221,6 @@ private:
             default:
                 break;
         }
-    }
-
-    int ListPitch() const {
-        return std::max(1, static_cast<int>(std::lround(ListRowPitch(points_) * scale_.unitY)));
     }
 
     size_t VisibleLines(const TRect& px) {

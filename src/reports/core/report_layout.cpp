@@ -117,12 +117,12 @@ private:
         int Y(int y) const {
             return y < table.listBottom ? y + shift : y - table.listBottom + listBottom;
         }
-        // Rows that every list box holds, at least one so that the rows always move on.
+        // Rows that every list box holds.
         int Capacity() const {
             int rows = INT_MAX;
             for (const ListBox& box : table.boxes)
-                rows = std::min(rows, (Y(box.bottom) - Y(box.top)) / box.pitch);
-            return std::max(1, rows);
+                rows = std::min(rows, ListRowsThatFit(Y(box.bottom) - Y(box.top), box.pitch));
+            return rows;
         }
     };
 

@@ -1,5 +1,8 @@
 #include "reports/core/text_wrap.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // The longest start of `word` that fits, at least one character.
@@ -61,16 +64,41 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
+namespace {
+
+// Sets the largest size, from the font's own down to six tenths of it, at which the line fits
+// the width; true when it is smaller than the font's.
+bool ShrinkLine(const std::string& line, int width, const CanvasFont& font, TCanvas& canvas) {
+    if (canvas.TextWidth(line) <= width) return false;
+    CanvasFont smaller = font;
+    const int smallest = std::max(1, font.size * 6 / 10);
+    do {
+        --smaller.size;
+        canvas.SetFont(smaller);
+    } while (smaller.size > smallest && canvas.TextWidth(line) > width);
+    return true;
+}
+
+}  // namespace
+
 void DrawLines(const std::vector<std::string>& lines, const TRect& box, LineAlign align,
-               TCanvas& canvas, int pitch) {
+               TCanvas& canvas, double pitch, size_t rows, const CanvasFont* font) {
     int y = box.top;
-    for (const std::string& line : lines) {
-        const int height = pitch > 0 ? pitch : canvas.TextHeight(line.empty() ? "X" : line);
-        if (y + height > box.bottom && y > box.top) break;
+    for (size_t i = 0; i < lines.size() && i < rows; ++i) {
+        const std::string& line = lines[i];
+        int height = 0;
+        if (pitch > 0) {
+            y = box.top + static_cast<int>(std::lround(static_cast<double>(i) * pitch));
+        } else {
+            height = canvas.TextHeight(line.empty() ? "X" : line);
+            if (y + height > box.bottom && y > box.top) break;
+        }
+        const bool shrunk = font && font->size > 1 && ShrinkLine(line, box.Width(), *font, canvas);
         int x = box.left;
         if (align == LineAlign::Right) x = box.right - canvas.TextWidth(line);
         if (align == LineAlign::Centre) x = box.left + (box.Width() - canvas.TextWidth(line)) / 2;
         canvas.TextOut(x, y, line);
+        if (shrunk) canvas.SetFont(*font);
         y += height;
     }
 }

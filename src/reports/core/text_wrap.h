@@ -14,10 +14,15 @@ std::vector<std::string> WrapText(const std::string& text, int width, TCanvas& c
 
 enum class LineAlign { Left, Right, Centre };
 
-// Lines one under the other in the box, from its top, `pitch` pixels apart (the text height
-// when 0); lines below the box are left out.
+// Lines one under the other in the box, from its top. With a `pitch` (pixels, not rounded)
+// line i stands i pitches down, so n rows take n pitches at any resolution, and the caller
+// says how many `rows` the box holds, as the layout measured them; without one the lines are
+// the text height apart and those below the box are left out.
+// With a `font` (the canvas's current one), a line wider than the box prints in a smaller
+// size, down to six tenths of the font's, rather than being cut at the box's edge.
 void DrawLines(const std::vector<std::string>& lines, const TRect& box, LineAlign align,
-               TCanvas& canvas, int pitch = 0);
+               TCanvas& canvas, double pitch = 0, size_t rows = SIZE_MAX,
+               const CanvasFont* font = nullptr);
 
 // The lines of a text as they stand, without wrapping.
 std::vector<std::string> SplitLines(const std::string& text);

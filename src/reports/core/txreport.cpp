@@ -40,15 +40,27 @@ void TXReport::AddScript(const std::string& name, int firstSection, bool continu
 }
 
 void TXReport::DrawPage(int page, TCanvas& canvas, bool keepBackground, double zoom) {
+    // A printer cannot print its unprintable edge; its page starts inside it.
+    const PrinterMargins off = canvas.IsPrinter() ? Unprintable() : PrinterMargins{};
+    Draw(page, canvas, keepBackground, zoom,
+         {static_cast<double>(left_ - off.left), static_cast<double>(top_ - off.top), FitScale});
+}
+
+void TXReport::DrawPaperPage(int page, TCanvas& canvas) {
+    const int top = static_cast<int>((PageHeight() - PaperContentHeightMM) / 2);
+    Draw(page, canvas, true, 1.0, {PaperLeftMarginMM, static_cast<double>(std::max(0, top)), 1});
+}
+
+void TXReport::Draw(int page, TCanvas& canvas, bool keepBackground, double zoom,
+                    const Placement& placement) {
     if (pages_.PageCount() == 0) return;
     current_ = std::clamp(page, 1, pages_.PageCount());
     const bool printer = canvas.IsPrinter();
     const double perMM = zoom * canvas.PixelsPerInch() / 25.4;
-    const double perUnit = perMM * UnitFactor * FitScale;
+    const double perUnit = perMM * UnitFactor * placement.fit;
     PageScale scale{perUnit, perUnit, printer ? 1.0 : zoom, 0, 0};
-    const PrinterMargins off = printer ? Unprintable() : PrinterMargins{};
-    scale.originX = static_cast<int>((left_ - off.left) * perMM);
-    scale.originY = static_cast<int>((top_ - off.top) * perMM);
+    scale.originX = static_cast<int>(placement.left * perMM);
+    scale.originY = static_cast<int>(placement.top * perMM);
     if (!printer && !keepBackground) {
         canvas.SetBrush(PreviewBackground, BrushStyle::Solid);
         canvas.FillRect(

@@ -45,6 +45,9 @@ public:
     // Raises ReportError for a missing or damaged script.
     void AddScript(const std::string& name, int firstSection, bool continued, int lastSection);
     void DrawPage(int page, TCanvas& canvas, bool keepBackground, double zoom);
+    // A page as a sheet of paper of its own shows it (a PDF page): the paper margins below,
+    // whatever margins, printer edge or fit the report has for its printer or the screen.
+    void DrawPaperPage(int page, TCanvas& canvas);
     void PrintPages(const std::set<int>& pageSet);
     void ClearPages();
 
@@ -59,12 +62,22 @@ public:
     const PageList& Pages() const { return pages_; }
 
 private:
+    struct Placement {
+        double left = 0, top = 0, fit = 1;  // millimetres, scale
+    };
+    void Draw(int page, TCanvas& canvas, bool keepBackground, double zoom,
+              const Placement& placement);
+
     TReportPrinter* printer_;
     PageList pages_;
     int left_ = 0, right_ = 0, top_ = 0, bottom_ = 0;
     TPrinterOrientation orientation_ = TPrinterOrientation::Portrait;
     int current_ = 0;
 };
+
+// The margins of a page on paper: the content, 275 mm tall, centred down the page.
+constexpr int PaperLeftMarginMM = 15;
+constexpr double PaperContentHeightMM = 275;
 
 // The background of a previewed page.
 constexpr TColor PreviewBackground = 0xE4D8C0;

@@ -8,17 +8,8 @@
 #include "reports/core/txreport.h"
 #include "reports/paint/painter_canvas.h"
 
-namespace {
-constexpr int PdfResolution = 300;
-constexpr double ContentHeightMM = 275;
-}  // namespace
-
-void SetPaperMargins(TXReport& report) {
-    report.SetLeftMargin(15);
-    report.SetTopMargin(static_cast<int>((report.PageHeight() - ContentHeightMM) / 2));
-}
-
-bool WriteReportPdf(TXReport& report, const QString& path, const QString& title, QString& error) {
+bool WriteReportPdf(TXReport& report, const QString& path, const QString& title, QString& error,
+                    int resolution) {
     if (report.PageCount() == 0) {
         error = "The report has no pages.";
         return false;
@@ -32,7 +23,7 @@ bool WriteReportPdf(TXReport& report, const QString& path, const QString& title,
     QPdfWriter writer(path);
     writer.setTitle(title);
     writer.setCreator("Orvana");
-    writer.setResolution(PdfResolution);
+    writer.setResolution(resolution);
     writer.setPageLayout(QPageLayout(
         QPageSize(QSizeF(report.PageWidth(), report.PageHeight()), QPageSize::Millimeter),
         QPageLayout::Portrait, QMarginsF()));
@@ -41,10 +32,10 @@ bool WriteReportPdf(TXReport& report, const QString& path, const QString& title,
         error = "The PDF file cannot be written.";
         return false;
     }
-    TPainterCanvas canvas(painter, PdfResolution, true);
+    TPainterCanvas canvas(painter, resolution, true);
     for (int page = 1; page <= report.PageCount(); ++page) {
         if (page > 1) writer.newPage();
-        report.DrawPage(page, canvas, true, 1.0);
+        report.DrawPaperPage(page, canvas);
     }
     return painter.end();
 }

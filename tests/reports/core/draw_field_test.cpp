@@ -21,6 +21,14 @@ ReportFieldRecord Record(int field, int alignment, int flags, int columns = 0, i
     return r;
 }
 
+// Text as wide as its font: six tenths of the point size a character.
+class SizedCanvas : public RecordingCanvas {
+public:
+    int TextWidth(const std::string& t) override {
+        return font.size * 6 * static_cast<int>(t.size()) / 10;
+    }
+};
+
 }  // namespace
 
 using DrawFieldTest = StoreTest;
@@ -81,4 +89,60 @@ TEST_F(DrawFieldTest, CautionSignIsAnOctagonWithItsText) {
     ASSERT_EQ(canvas.texts.size(), 1u);
     EXPECT_EQ(canvas.texts[0].text, "CAUTION");
     EXPECT_EQ(canvas.brush, clYellow);
+}
+
+TEST_F(DrawFieldTest, TheTfnPrintsGroupedHoweverItWasTyped) {
+    for (const auto& [typed, printed] :
+         std::vector<std::pair<std::string, std::string>>{{"123456782", "123 456 782"},
+                                                          {"123 456 782", "123 456 782"},
+                                                          {"1234 56782", "123 456 782"},
+                                                          {"12345678", "12 345 678"},
+                                                          {"NO-TFN", "NO-TFN"}}) {
+        SetFieldStr(1, typed);
+        RecordingCanvas canvas;
+        DrawField('S', Record(1, 0, 1), {}, {0, 0, 400, 30}, canvas);
+        ASSERT_EQ(canvas.texts.size(), 1u) << typed;
+        EXPECT_EQ(canvas.texts[0].text, printed);
+    }
+    // Other fields print as they stand.
+    SetFieldStr(396, "123456782");
+    RecordingCanvas other;
+    DrawField('S', Record(396, 0, 1), {}, {0, 0, 400, 30}, other);
+    EXPECT_EQ(other.texts.at(0).text, "123456782");
+}
+
+TEST_F(DrawFieldTest, AValueWiderThanItsBoxPrintsSmallerInsideIt) {
+    const std::string name = "Alexandra Catherine Montgomery-Fitzwilli";  // 40 characters
+    SetFieldStr(397, name);
+    SizedCanvas fits;
+    DrawField('S', Record(397, 0, 0), {}, {0, 0, 310, 30}, fits);  // 12 points: 288 wide
+    ASSERT_EQ(fits.texts.size(), 1u);
+    EXPECT_EQ(fits.texts[0].font.size, 12);
+
+    SizedCanvas narrow;
+    DrawField('S', Record(397, 0, 0), {}, {0, 0, 200, 30}, narrow);
+    ASSERT_EQ(narrow.texts.size(), 1u);
+    const auto& text = narrow.texts[0];
+    EXPECT_LT(text.font.size, 12);
+    EXPECT_LE(text.x + narrow.TextWidth(name), 199);  // inside the frame
+    EXPECT_EQ(text.text, name);                       // whole
+
+    // A right-aligned amount shrinks the same way and still ends at the indent.
+    SetFieldVal(1500, 123456789012.0L);
+    SizedCanvas amount;
+    DrawField('S', Record(1500, 1, 0), {}, {0, 0, 60, 30}, amount);
+    ASSERT_EQ(amount.texts.size(), 1u);
+    EXPECT_LT(amount.texts[0].font.size, 12);
+    EXPECT_EQ(amount.texts[0].x + amount.TextWidth(amount.texts[0].text), 59 - 10 - 1);
+}
+
+TEST_F(DrawFieldTest, AListCellWiderThanItsColumnPrintsSmallerAndTheNextAtFullSize) {
+    SetFieldLst(1510, {"Adjusted cost base - discount/non-indexed", "Cost 1"});
+    SizedCanvas canvas;
+    DrawField('S', Record(1510, 9, 0, 1, 0), {}, {0, 0, 200, 200}, canvas);
+    ASSERT_EQ(canvas.texts.size(), 2u);
+    EXPECT_LT(canvas.texts[0].font.size, 12);
+    const auto& wide = canvas.texts[0];
+    EXPECT_LE(wide.x + wide.font.size * 6 * static_cast<int>(wide.text.size()) / 10, 199);
+    EXPECT_EQ(canvas.texts[1].font.size, 12);
 }

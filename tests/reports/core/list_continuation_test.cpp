@@ -176,3 +176,34 @@ field 900 kind=9 column=1 width=2 flags=1
     EXPECT_EQ(cells[26].text, "39");
     EXPECT_EQ(cells[1].y - cells[0].y, ListRowPitch(FieldFontPoints));
 }
+
+TEST_F(ListContinuationTest, EveryPageDrawsTheRowsItsLayoutGaveItAtAnyResolution) {
+    // 7-point rows are 30 units apart, 35.4 pixels at 300 dpi and 70.9 at 600: a pitch
+    // rounded to whole pixels would push the last row of a full page below its box.
+    FillRows(400);
+    Load(Table);
+    FillForm(report);
+    PrepareModuleReport(report);
+    for (const double dpi : {300.0, 600.0, 96.0 * 1.07, 72.0}) {
+        int next = 0;
+        for (int page = 1; page <= report.PageCount(); ++page) {
+            RecordingCanvas canvas;
+            canvas.printer = true;
+            canvas.dpi = dpi;
+            report.DrawPage(page, canvas, true, 1);
+            const size_t laidOut = SplitLines(Column(page).at(0)).size();
+            std::vector<int> tops;
+            for (const auto& text : canvas.texts)
+                if (text.text.rfind("name ", 0) == 0) {
+                    ASSERT_EQ(text.text, "name " + std::to_string(next++)) << dpi << " " << page;
+                    tops.push_back(text.y);
+                }
+            ASSERT_EQ(tops.size(), laidOut) << dpi << " dpi, page " << page;
+            // The rows stand a pitch apart, to the nearest pixel, from the box's top.
+            const double pitch = ListRowPitch(7) * dpi / 254;
+            for (size_t i = 1; i < tops.size(); ++i)
+                ASSERT_NEAR(tops[i] - tops[0], i * pitch, 0.5 + 1e-9) << dpi << " " << page;
+        }
+        EXPECT_EQ(next, 400) << dpi;
+    }
+}
