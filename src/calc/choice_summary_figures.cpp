@@ -17,7 +17,7 @@ namespace {
 
 constexpr int fNetCapitalGain = 1578;
 // Characters of a description line; a longer description goes on to a second line.
-constexpr size_t DescriptionWidth = 56;
+constexpr size_t DescriptionWidth = 52;
 
 using Line = std::array<std::string, ChoiceSummaryColumns>;
 

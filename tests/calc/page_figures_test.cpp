@@ -64,12 +64,12 @@ TEST_F(PageFiguresTest, EachRowShowsTheGainItsMethodCountsAndComesToItsNetGain) 
     EXPECT_EQ(old[csDiscountTaken], "");
     EXPECT_EQ(old[csNet], "8,000.00");
     // A long description goes on to a second line of its own.
-    const auto fresh = Line("New shares bought in the year before the sale of them -");
+    const auto fresh = Line("New shares bought in the year before the sale of");
     EXPECT_EQ(fresh[csMethod], "Discount");
     EXPECT_EQ(fresh[csCounted], "5,001");
     EXPECT_EQ(fresh[csDiscountTaken], "2,500.50");
     EXPECT_EQ(fresh[csNet], "2,500.50");
-    EXPECT_EQ(Line("Disposal")[csNet], "");
+    EXPECT_EQ(Line("them - Disposal")[csNet], "");
     const auto painting = Line("Painting - Disposal");
     EXPECT_EQ(painting[csCollectableApplied], "500");
     EXPECT_EQ(painting[csNet], "200.00");
