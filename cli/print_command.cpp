@@ -11,6 +11,7 @@
 #include "base/module_state.h"
 #include "base/tax_calendar.h"
 #include "base/text_variables.h"
+#include "calc/page_figures.h"
 #include "command_support.h"
 #include "reports/core/module_report.h"
 #include "reports/paint/report_pdf.h"
@@ -124,7 +125,7 @@ int RunPrintCommand(int argc, char** argv) {
     QGuiApplication application(qtArgc, argv);
     TXReport report;
     PrepareModuleReport(report);
-    LoadModuleReport(report, args.report);
+    LoadModuleReport(report, args.report, PageFigures(args.report));
     // Written beside the target first, so a failure leaves any earlier file as it was.
     QString problem;
     const QString out = QString::fromStdString(args.pdf);

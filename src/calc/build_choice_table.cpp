@@ -258,6 +258,12 @@ void AddWorksheet(TGridModel& grid, RowMaker& rows, int worksheet) {
 
 }  // namespace
 
+void BuildDisposalRow(ChoiceTable& table) {
+    RowMaker rows(table.grid);
+    AddDisposal(table.grid, rows, "");
+    table.RecountApplied();
+}
+
 void BuildChoiceTable(ChoiceTable& table) {
     SetCgtPresent(false);
     table.currentCollectable = table.currentOther = 0;

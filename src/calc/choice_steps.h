@@ -10,6 +10,9 @@
 // Every gain and loss of the trust table, the manual table and the worksheet items, with
 // the choices stored for them; the loss totals of the year.
 void BuildChoiceTable(ChoiceTable& table);
+// Row 1 of `table`: the disposal row of the item in the scratch fields, as the table builds
+// it, with the method, defer answer and losses stored for it.
+void BuildDisposalRow(ChoiceTable& table);
 // The unapplied losses table before any loss is applied; the prior-year and transferred-in
 // losses of the return.
 void FillUnappliedLosses(ChoiceTable& table);

@@ -59,6 +59,13 @@ private:
 
 ChoiceRow LoadChoiceRow(const ChoiceTable& table, int row);
 
+// Which gain a row's net gain comes from: the method chosen, or the one gain a row without a
+// choice has; none for a loss, or a choice not yet made.
+enum class NetFrom { None, Indexed, Discount, Other };
+NetFrom NetSource(const ChoiceRow& r);
+// That gain less the losses applied to the row, halved for the discount method.
+long double NetGain(const ChoiceRow& r, NetFrom from);
+
 // Writes a cell of column 12, 14 or 15 and keeps the applied totals in step; any other
 // column is written as it is.
 void SetLossCell(ChoiceTable& table, int col, int row, const std::string& text);

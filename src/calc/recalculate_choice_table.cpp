@@ -10,38 +10,6 @@
 
 namespace {
 
-enum class NetFrom { None, Indexed, Discount, Other };
-
-// Which gain the row's net gain comes from; the discount is taken after the losses.
-NetFrom NetSource(const ChoiceRow& r) {
-    if (r.choiceRequired == "No") {
-        if (r.indexed > 0) return NetFrom::Indexed;
-        if (r.discount > 0) return NetFrom::Discount;
-        if (r.other > 0) return NetFrom::Other;
-        return NetFrom::None;
-    }
-    if (r.choiceRequired == "Yes") {
-        if (r.method == "Indexed") return NetFrom::Indexed;
-        if (r.method == "Discount") return NetFrom::Discount;
-    }
-    return NetFrom::None;
-}
-
-long double NetGain(const ChoiceRow& r, NetFrom from) {
-    const long double losses = r.collectableApplied + r.otherApplied + r.transferredApplied;
-    switch (from) {
-        case NetFrom::Indexed:
-            return r.indexed - losses;
-        case NetFrom::Discount:
-            return (r.discount - losses) / 2;
-        case NetFrom::Other:
-            return r.other - losses;
-        case NetFrom::None:
-            break;
-    }
-    return 0;
-}
-
 // Ten lines per active asset gain for the small business concession screen.
 void AddConcessionRow(TextList& lines, const TGridModel& grid, int row, NetFrom from,
                       const std::string& net) {

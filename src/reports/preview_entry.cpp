@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "base/message_box.h"
+#include "calc/page_figures.h"
 #include "reports/core/module_report.h"
 #include "reports/qt_report_printer.h"
 #include "reports/tpreviewform.h"
@@ -13,7 +14,7 @@ void PreviewModuleReport(const std::string& scriptName, QWidget* parent) {
     auto report = std::make_unique<TXReport>(printer.get());
     PrepareModuleReport(*report);
     try {
-        LoadModuleReport(*report, scriptName);
+        LoadModuleReport(*report, scriptName, PageFigures(scriptName));
     } catch (const ReportError& error) {
         QApplication::restoreOverrideCursor();
         AppMessageBox(error.what(), mtError, mbOK);

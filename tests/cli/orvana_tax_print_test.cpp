@@ -45,7 +45,8 @@ TEST_F(OrvanaTaxPrintTest, EveryReportOfTheModulePrints) {
          {"CGTWSHT", "CGTASSET", "CGTNASS", "CGTCHOICE", "CGTCHOICEOLD", "CGTDISEV", "SCHEDCGT"}) {
         const ToolRun run =
             Tax({"print", file, "--tfn", "123456782", "--report", report, "--pdf", pdf});
-        // The two repeating reports have no rows in this return and so no pages.
+        // The choice summary and the short-form tables print only the tables of a calculated
+        // return; this one has none, and so no pages.
         const bool repeating =
             std::string(report) == "CGTCHOICE" || std::string(report) == "CGTDISEV";
         EXPECT_EQ(run.status, repeating ? 1 : 0) << report << run.err;

@@ -1,5 +1,6 @@
 #include "reports/core/fill_form.h"
 
+#include "reports/core/report_figures.h"
 #include "store/field_store.h"
 
 namespace {
@@ -22,11 +23,11 @@ std::string ReferenceText(const ScriptRecord& record, RowSlice slice) {
         case TextReference::Sign:
             return GetFieldVal(field) < 0 ? "L" : " ";
         case TextReference::List: {
-            const TextList* lines = GetFieldLst(field);
+            const TextList* lines = ReportList(field);
             return lines ? Joined(*lines, 0, 1) : std::string();
         }
         case TextReference::Column: {
-            const TextList* lines = GetFieldLst(field);
+            const TextList* lines = ReportList(field);
             const int first = ReferenceFirst(record);
             const int stride = ReferenceStride(record);
             if (!lines || first < 0 || stride < 1) return {};
@@ -35,6 +36,8 @@ std::string ReferenceText(const ScriptRecord& record, RowSlice slice) {
             return Joined(*lines, from, static_cast<size_t>(stride), slice.count);
         }
         case TextReference::Display: {
+            if (const TextList* figure = ReportFigure(field)) return Joined(*figure, 0, 1);
+            if (!IsValidField(field)) return {};
             std::string text = GetFieldText(field);
             if (!text.empty() && text[0] == '-') text.erase(0, 1);
             return text;

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "store/field_store.h"
+#include "reports/core/report_figures.h"
 
 namespace {
 
 // Rows of a list read `stride` values a row; a part row counts.
 int RowsOf(int field, int stride) {
-    const TextList* lines = GetFieldLst(field);
+    const TextList* lines = ReportList(field);
     if (!lines || lines->empty()) return 0;
     const int n = static_cast<int>(lines->size());
     const int s = std::max(1, stride);

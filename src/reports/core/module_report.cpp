@@ -16,7 +16,8 @@ void PrepareModuleReport(TXReport& report) {
     };
 }
 
-void LoadModuleReport(TXReport& report, const std::string& scriptName) {
+void LoadModuleReport(TXReport& report, const std::string& scriptName, ReportFigures figures) {
+    const UsingReportFigures inUse(std::move(figures));
     report.AddScript(scriptName, 1, false, EverySection);
     FillForm(report);
 }
