@@ -58,6 +58,9 @@ struct ModuleState {
     // A print preview is open (modal, over the screen that opened it); the module is neither
     // closed nor autosaved under it.
     bool PreviewShowing = false;
+    // Figures a report prints that no field holds, by number above the fields; set only
+    // while one report is laid out and filled.
+    std::map<int, std::vector<std::string>> ReportFigures;
     std::vector<int32_t> ScreenHistory;
 
     // The field store; null before RunCGTModule allocates it and after FreeDLLResources.

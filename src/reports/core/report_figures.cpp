@@ -2,14 +2,12 @@
 
 #include <utility>
 
+#include "base/module_state.h"
+
 namespace {
 
-// The figures in use: set only for the span of a UsingReportFigures, while one report is
-// laid out and filled, and empty otherwise.
-ReportFigures& InUse() {
-    static ReportFigures figures;
-    return figures;
-}
+// Set only for the span of a UsingReportFigures, and empty otherwise.
+ReportFigures& InUse() { return State().ReportFigures; }
 
 }  // namespace
 
