@@ -17,9 +17,9 @@ namespace {
 
 constexpr int fElections = 719;
 
-// An asset item as its path stores it: one cost, its purchase, and its sale.
-void AddSold(int worksheet, const char* name, const char* type, const char* acquired,
-             const char* cost, long double proceeds) {
+// An asset item's answers as its path stores them: one cost, its purchase, and its sale.
+void AddSold(const char* name, const char* type, const char* acquired, const char* cost,
+             long double proceeds) {
     ZeroScratchFields();
     SetFieldStr(fAssetName, name);
     SetFieldStr(fAssetType, type);
@@ -37,10 +37,10 @@ void MakeReturn(const std::string& file, const std::string& scratch) {
     AllocateFieldStore();
     State().IdentifierText = Tfn;
     SetFieldStr(1, Tfn);
-    AddSold(454, "Shop", "RA", "15/08/2000", "1000", 2600);
+    AddSold("Shop", "RA", "15/08/2000", "1000", 2600);
     SetFieldChecked(fProceedsAboveZero);
     PutWorksheetItem(454, 1);
-    AddSold(451, "Alpha Mining Ltd", "SN", "01/02/2002", "6000", 10000);
+    AddSold("Alpha Mining Ltd", "SN", "01/02/2002", "6000", 10000);
     SetFieldChecked(fItemDeferrable);
     SetFieldChecked(fScripForScrip);
     SetFieldStr(fItemDefer, "Yes");
@@ -62,29 +62,34 @@ TEST(RefusedScreen, ARefusedElectionOrScripEntryIsNeitherStoredNorSaved) {
     TempDir dir;
     const std::string file = dir.File("REFUSED.TAX");
     ASSERT_NO_FATAL_FAILURE(MakeReturn(file, dir.File("calc.txt")));
+    long double marketValues = 0, cash = 0;  // the roll-over totals as calculated
     {
         SavedReturn calculated(file);
         ASSERT_EQ(calculated.result, OpenReadCompletely);
         ASSERT_EQ(GetFieldVal(fModuleNetGain), 800);
         GetWorksheetItem(451, 1);
         ASSERT_EQ(GetFieldVal(fDiscountProceeds), 10000);
+        GetWorksheetItem(ScheduleWorksheet, 1);
+        marketValues = GetFieldVal(1138);
+        cash = GetFieldVal(1139);
     }
-
-    LoadedModule module;
-    ASSERT_TRUE(module.Loaded()) << dlerror();
-    Host host;
-    RunModule(module, host, file, 2103);
-    QWidget* window = ActiveModuleWindow();
-    ASSERT_NE(window, nullptr);
-    MessageWatch messages;
-    ASSERT_EQ(ScreenNumber(window), 2103);
-    ASSERT_NO_FATAL_FAILURE(PressTo(window, "BtnNext", 2104));
-    ASSERT_NE(EnterTable(window), nullptr);
-    Keys("800");
-    ASSERT_NO_FATAL_FAILURE(PressTo(window, "BtnNext", 2104));
-    EXPECT_EQ(messages.Shown(),
-              "Check amount. SBAA concession cannot be greater than 50% of net capital gain.");
-    EXPECT_EQ(module.freeResources(), 1);
+    {
+        LoadedModule module;
+        ASSERT_TRUE(module.Loaded()) << dlerror();
+        Host host;
+        RunModule(module, host, file, 2103);
+        QWidget* window = ActiveModuleWindow();
+        ASSERT_NE(window, nullptr);
+        MessageWatch messages;
+        ASSERT_EQ(ScreenNumber(window), 2103);
+        ASSERT_NO_FATAL_FAILURE(PressTo(window, "BtnNext", 2104));
+        ASSERT_NE(EnterTable(window), nullptr);
+        Keys("800");
+        ASSERT_NO_FATAL_FAILURE(PressTo(window, "BtnNext", 2104));
+        EXPECT_EQ(messages.Shown(),
+                  "Check amount. SBAA concession cannot be greater than 50% of net capital gain.");
+        EXPECT_EQ(module.freeResources(), 1);
+    }
     {
         SavedReturn saved(file);
         ASSERT_EQ(saved.result, OpenReadCompletely);
@@ -100,7 +105,7 @@ TEST(RefusedScreen, ARefusedElectionOrScripEntryIsNeitherStoredNorSaved) {
     ASSERT_TRUE(again.Loaded()) << dlerror();
     Host secondHost;
     RunModule(again, secondHost, file, 2104);
-    window = ActiveModuleWindow();
+    QWidget* window = ActiveModuleWindow();
     ASSERT_NE(window, nullptr);
     MessageWatch later;
     ASSERT_EQ(ScreenNumber(window), 2104);
@@ -124,6 +129,6 @@ TEST(RefusedScreen, ARefusedElectionOrScripEntryIsNeitherStoredNorSaved) {
     EXPECT_EQ(ItemField(451, fOtherConsideration), "");
     GetWorksheetItem(ScheduleWorksheet, 1);
     EXPECT_EQ(GetFieldVal(1117), 400);
-    EXPECT_EQ(GetFieldVal(1138), 0);
-    EXPECT_EQ(GetFieldVal(1139), 0);
+    EXPECT_EQ(GetFieldVal(1138), marketValues);
+    EXPECT_EQ(GetFieldVal(1139), cash);
 }
