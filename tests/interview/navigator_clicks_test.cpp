@@ -3,6 +3,7 @@
 
 #include <QTreeWidget>
 
+#include "interview/core/tnavigatoritem.h"
 #include "interview/tnavigatorframe.h"
 #include "interview/tnavigatortreeview.h"
 #include "interview_fixture.h"
