@@ -5,6 +5,7 @@
 // arrives at the same fields.
 
 #include "../interview/interview_fixture.h"
+#include "base/text_encoding.h"
 #include "calc/asset_fields.h"
 #include "calc/asset_summary.h"
 #include "calc/cgt_schedule.h"
