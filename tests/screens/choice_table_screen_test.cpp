@@ -5,6 +5,7 @@
 // arrives at the same fields.
 
 #include "../interview/interview_fixture.h"
+#include "base/text_encoding.h"
 #include "calc/asset_fields.h"
 #include "calc/asset_summary.h"
 #include "calc/cgt_schedule.h"
@@ -166,7 +167,8 @@ TEST_F(ChoiceTableScreen, TheCursorEntersOnAChoiceAndDigitsTypedOverFiguresChang
     auto snapshot = [&] {
         std::vector<std::string> cells;
         for (int row = 1; row < grid->Model().RowCount(); ++row)
-            for (int col : figures) cells.push_back(grid->Model().Cell(col, row));
+            // Entering a cell strips its padding: the figure is what counts.
+            for (int col : figures) cells.push_back(TrimmedText(grid->Model().Cell(col, row)));
         return cells;
     };
     const std::vector<std::string> before = snapshot();
