@@ -42,14 +42,19 @@ protected:
         const auto combination = key[0];
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : main,
                         combination.key(), combination.keyboardModifiers());
-        // A button acts after its press is drawn; its signals are blocked meanwhile.
-        QTest::qWait(qobject_cast<QAbstractButton*>(target) ? 150 : 0);
-        EXPECT_TRUE(Holds(target, QApplication::focusWidget()))
-            << number << ": " << key.toString().toStdString() << " of " << name.toStdString()
-            << " went to "
-            << (QApplication::focusWidget()
-                    ? QApplication::focusWidget()->objectName().toStdString()
-                    : std::string("nothing"));
+        // A button's mnemonic draws it pressed and acts a moment later (its signals are
+        // blocked here); where the focus then goes is the button's action's business.
+        if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+            EXPECT_TRUE(button->isDown()) << number << ": " << key.toString().toStdString()
+                                          << " did not press " << name.toStdString();
+            QTest::qWait(150);
+        } else
+            EXPECT_TRUE(Holds(target, QApplication::focusWidget()))
+                << number << ": " << key.toString().toStdString() << " of " << name.toStdString()
+                << " went to "
+                << (QApplication::focusWidget()
+                        ? QApplication::focusWidget()->objectName().toStdString()
+                        : std::string("nothing"));
         EXPECT_EQ(Shown(), number) << key.toString().toStdString() << " moved the interview";
         EXPECT_TRUE(host.messages.empty());
         ++sent;

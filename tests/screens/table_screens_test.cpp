@@ -312,6 +312,7 @@ TEST_F(TableScreens, CentsTypedIntoWholeDollarCellsAreRefusedAndTheGainGetsDolla
     ClickCell(3, 1);
     QTest::keyClicks(Focused(), "7.5");
     QTest::keyClick(Focused(), Qt::Key_Left);
+    QTest::keyClick(Focused(), Qt::Key_Right);
     QTest::keyClicks(Focused(), "0");
     QTest::keyClick(Focused(), Qt::Key_Tab);
     Settle();
