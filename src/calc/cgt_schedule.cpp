@@ -17,6 +17,13 @@ namespace {
 using Columns = std::array<long double, 3>;  // index, discount, other
 enum { Index = 0, Discount = 1, OtherMethod = 2 };
 
+// Half the discount gains in whole dollars, the odd half dollar to the taxpayer: the net
+// capital gain then equals the choice table's total net gain without its cents.
+long double CgtDiscount(long double gains) {
+    const long double whole = Trunc(gains);
+    return whole - Trunc(whole / 2);
+}
+
 // Whole dollars throughout: every sum is cut to dollars as it is taken.
 void Add(long double& sum, long double amount) { sum = Trunc(sum + amount); }
 
@@ -152,8 +159,8 @@ void BuildSchedule(const ChoiceTable& table) {
     SetFieldVal(fModuleTotalGains, moduleGains == 0 && anyGross ? ZeroMarker : moduleGains);
     UpdateReturnLabels();
 
-    const long double discountNonActive = Trunc(totals.nonActive[Discount] / 2);
-    const long double discountActive = Trunc(totals.active[Discount] / 2);
+    const long double discountNonActive = CgtDiscount(totals.nonActive[Discount]);
+    const long double discountActive = CgtDiscount(totals.active[Discount]);
     SetFieldVal(fSchedDiscountNonActive, discountNonActive);
     SetFieldVal(fSchedDiscountActive, discountActive);
     const long double collectableCarried = UnappliedCarried(table, 1);

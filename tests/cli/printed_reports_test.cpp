@@ -3,6 +3,7 @@
 // every stored name, amount and list row its script prints is on the pages, whole, inside
 // its own box, and no word prints over another.
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -93,6 +94,58 @@ bool Overlap(const PdfWord& a, const PdfWord& b) {
     constexpr double slack = 0.3;  // points: glyph boxes of neighbouring words may touch
     return a.xMin + slack < b.xMax && b.xMin + slack < a.xMax && a.yMin + slack < b.yMax &&
            b.yMin + slack < a.yMax;
+}
+
+// The printed schedule's labelled amounts, keyed "PART.LABEL" ("A.W", "H.G"; the transfer to
+// the return is part "T"), read from the page lines: a label is a lone capital letter that
+// stands before an amount, another label or the line's end. A blank label reads 0.
+std::map<std::string, long> ScheduleLabels(const std::vector<PdfPage>& pages) {
+    std::map<std::string, long> labels;
+    std::string part;
+    for (const PdfPage& page : pages) {
+        // A line's words share a middle to within a few points, whatever their font.
+        std::vector<const PdfWord*> byMiddle;
+        for (const PdfWord& w : page) byMiddle.push_back(&w);
+        const auto middle = [](const PdfWord* w) { return (w->yMin + w->yMax) / 2; };
+        std::stable_sort(byMiddle.begin(), byMiddle.end(),
+                         [&](const PdfWord* a, const PdfWord* b) { return middle(a) < middle(b); });
+        std::vector<std::vector<const PdfWord*>> lines;
+        for (const PdfWord* w : byMiddle) {
+            if (lines.empty() || middle(w) - middle(lines.back().front()) > 4) lines.emplace_back();
+            lines.back().push_back(w);
+        }
+        for (auto& words : lines) {
+            std::sort(words.begin(), words.end(),
+                      [](const PdfWord* a, const PdfWord* b) { return a->xMin < b->xMin; });
+            std::vector<std::string> tokens;
+            for (const PdfWord* w : words) tokens.push_back(w->text);
+            if (tokens.size() >= 2 && tokens[0] == "Part") part = tokens[1];
+            if (tokens.size() >= 2 && tokens[0] == "Transfer" && tokens[1] == "to") part = "T";
+            if (tokens.empty() || tokens[0] == "Part") continue;
+            const auto isLabel = [](const std::string& t) {
+                return t.size() == 1 && t[0] >= 'A' && t[0] <= 'Z';
+            };
+            const auto isAmount = [](const std::string& t) {
+                return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) {
+                    return std::isdigit(static_cast<unsigned char>(c)) || c == ',';
+                });
+            };
+            for (size_t i = 0; i < tokens.size(); ++i) {
+                if (!isLabel(tokens[i])) continue;
+                const bool last = i + 1 == tokens.size();
+                if (!last && !isLabel(tokens[i + 1]) && !isAmount(tokens[i + 1])) continue;
+                long amount = 0;
+                if (!last && isAmount(tokens[i + 1])) {
+                    std::string digits;
+                    for (char c : tokens[i + 1])
+                        if (c != ',') digits += c;
+                    amount = std::stol(digits);
+                }
+                labels[part + "." + tokens[i]] = amount;
+            }
+        }
+    }
+    return labels;
 }
 
 class PrintedReports : public OrvanaTaxTest {
@@ -196,6 +249,50 @@ protected:
         for (const char* report : {"CGTCHOICE", "CGTDISEV"}) Check(file, tfn, report, "", stored);
     }
 
+    // The printed schedule adds up: each Part's totals are its lines, the gains after losses
+    // are the gains less the losses applied, the net capital gain is what is left after the
+    // discount and concessions, and the transfer to the return repeats them.
+    void CheckScheduleAddsUp(const std::string& file, const std::string& tfn) {
+        const std::string pdf = scratch.File("schedule.pdf");
+        const ToolRun run =
+            Tax({"print", file, "--tfn", tfn, "--report", "SCHEDCGT", "--pdf", pdf});
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::map<std::string, long> l = ScheduleLabels(PdfWords(pdf, scratch.File("s.html")));
+        for (const char* label : {"A.V", "A.W", "A.X", "B.D", "D.P", "E.G", "H.G", "T.A", "T.H"})
+            ASSERT_TRUE(l.contains(label)) << label << " is not on the schedule";
+        const auto sum = [&](std::initializer_list<const char*> keys) {
+            long total = 0;
+            for (const char* key : keys) total += l[key];
+            return total;
+        };
+        EXPECT_EQ(l["A.V"], sum({"A.A", "A.D", "A.G", "A.J", "A.M", "A.P", "A.S"}));
+        EXPECT_EQ(l["A.W"], sum({"A.B", "A.E", "A.H", "A.K", "A.N", "A.Q", "A.T"}));
+        EXPECT_EQ(l["A.X"], sum({"A.C", "A.F", "A.I", "A.L", "A.O", "A.R", "A.U"}));
+        EXPECT_EQ(l["B.D"], sum({"B.A", "B.B", "B.C"}));
+        EXPECT_EQ(l["D.M"], sum({"D.A", "D.E", "D.I"}));
+        EXPECT_EQ(l["D.N"], sum({"D.B", "D.F", "D.J"}));
+        EXPECT_EQ(l["D.O"], sum({"D.C", "D.G", "D.K"}));
+        EXPECT_EQ(l["D.P"], sum({"D.M", "D.N", "D.O"}));
+        EXPECT_EQ(l["D.P"], sum({"D.D", "D.H", "D.L"}));
+        EXPECT_EQ(l["E.G"], l["A.V"] - l["D.M"]);
+        EXPECT_EQ(l["E.H"], l["A.W"] - l["D.N"]);
+        EXPECT_EQ(l["E.I"], l["A.X"] - l["D.O"]);
+        EXPECT_EQ(l["E.G"], sum({"E.A", "E.D"}));
+        EXPECT_EQ(l["E.H"], sum({"E.B", "E.E"}));
+        EXPECT_EQ(l["E.I"], sum({"E.C", "E.F"}));
+        // Half the discount gains left after losses, to the dollar.
+        EXPECT_LE(std::abs(2 * sum({"F.A", "F.B"}) - l["E.H"]), 2);
+        EXPECT_EQ(l["H.D"], l["E.G"] - l["H.A"]);
+        EXPECT_EQ(l["H.E"], l["E.H"] - l["H.B"]);
+        EXPECT_EQ(l["H.F"], l["E.I"] - l["H.C"]);
+        EXPECT_EQ(l["H.G"], sum({"H.D", "H.E", "H.F"}));
+        EXPECT_EQ(l["T.H"], sum({"A.V", "A.W", "A.X"}));
+        EXPECT_EQ(l["T.A"], l["H.G"]);
+        EXPECT_EQ(l["T.V"], sum({"I.H", "I.I"}));
+        EXPECT_GT(l["T.H"], 0);
+        EXPECT_GT(l["T.A"], 0);
+    }
+
     std::string SampleTfn() const {
         std::string tfn = Slurp(Bin + "/SAMPLE.TFN");
         while (!tfn.empty() && tfn.back() == '\n') tfn.pop_back();
@@ -222,6 +319,12 @@ TEST_F(PrintedReports, EveryReportOfTheSampleReturnShowsEveryStoredFigureWhole) 
     EXPECT_GT(values, 200);
 }
 
+TEST_F(PrintedReports, TheScheduleOfTheSampleAndOfALongReturnAddsUpPartByPart) {
+    CheckScheduleAddsUp(Bin + "/SAMPLE.TAX", SampleTfn());
+    MakeLongLists();
+    CheckScheduleAddsUp(file, "123456782");
+}
+
 TEST_F(PrintedReports, EveryReportOfAReturnWithLongListsShowsEveryRowWhole) {
     MakeLongLists();
     CheckEveryReport(file, "123456782");
@@ -230,10 +333,9 @@ TEST_F(PrintedReports, EveryReportOfAReturnWithLongListsShowsEveryRowWhole) {
     EXPECT_GT(values, (500 + 100 * 7) * 3);
 }
 
-// The choice table and the events table draw a row's cells in the field font, wrapped in
-// boxes too narrow for them: amounts are cut and long names run into the totals. Enabled
-// once those tables print their cells whole.
-TEST_F(PrintedReports, DISABLED_TheChoiceAndEventTablesShowEveryCellWhole) {
+// Their rows draw each cell in its own one-line box: a long name prints smaller there
+// rather than running into the totals.
+TEST_F(PrintedReports, TheChoiceAndEventTablesShowEveryCellWhole) {
     CheckRowTables(Bin + "/SAMPLE.TAX", SampleTfn());
     MakeLongLists();
     CheckRowTables(file, "123456782");

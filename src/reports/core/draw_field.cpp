@@ -62,6 +62,15 @@ std::string ValueText(int field, int alignment) {
     return text;
 }
 
+// A value wider than its box prints smaller rather than over the boxes beside it.
+void ShrinkToFit(const std::string& text, int room, int smallest, CanvasFont& font,
+                 TCanvas& canvas) {
+    while (font.size > std::max(1, smallest) && canvas.TextWidth(text) > room) {
+        --font.size;
+        canvas.SetFont(font);
+    }
+}
+
 void DrawList(const ReportFieldRecord& record, const TRect& r, int indent,
               const DrawFieldScales& scales, const CanvasFont& font, TCanvas& canvas) {
     const TextList* lines = GetFieldLst(RecordField(record));
@@ -71,8 +80,14 @@ void DrawList(const ReportFieldRecord& record, const TRect& r, int indent,
     // A record the layout numbered shows its own row's cell, wrapped in its box.
     if (HasRowNumber(record)) {
         const int index = RecordFirstIndex(record) + columns * RowOfRecord(record);
-        canvas.WrappedText({r.left + indent, r.top, r.right, r.bottom},
-                           index >= 0 && index < n ? (*lines)[index] : std::string());
+        const std::string cell = index >= 0 && index < n ? (*lines)[index] : std::string();
+        const TRect box{r.left + indent, r.top, r.right, r.bottom};
+        // A row is a line high: a long cell prints smaller, and wraps only at the smallest
+        // size, rather than running into the row below.
+        CanvasFont fitted = font;
+        ShrinkToFit(cell, box.Width(), T(SmallestFieldPoints * scales.font + 0.2), fitted, canvas);
+        canvas.WrappedText(box, cell);
+        if (fitted.size != font.size) canvas.SetFont(font);
         return;
     }
     // Otherwise its page's rows (every row when the layout gave none), one a line.
@@ -116,15 +131,6 @@ std::string ColumnTotal(const ReportFieldRecord& record) {
         }
     }
     return FormatCurrency({"", ',', NegativeCurrencyStyle::MinusBeforeSymbol}, total, 0, 15);
-}
-
-// A value wider than its box prints smaller rather than over the boxes beside it.
-void ShrinkToFit(const std::string& text, int room, int smallest, CanvasFont& font,
-                 TCanvas& canvas) {
-    while (font.size > std::max(1, smallest) && canvas.TextWidth(text) > room) {
-        --font.size;
-        canvas.SetFont(font);
-    }
 }
 
 }  // namespace
