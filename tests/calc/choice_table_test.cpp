@@ -109,6 +109,7 @@ TEST_F(ChoiceTest, ManualRowsAndPaymentGainsComeWithTheirOwnRules) {
     EXPECT_EQ(Cell("Units - Non-ass receipt", ccSection), "Trusts");
 }
 
+// Each problem names the cell that puts it right, where the cursor then goes.
 TEST_F(ChoiceTest, LeaveCheckReportsTheFirstBrokenRuleInOrder) {
     AddDisposal(454, {"Flat", "RN", 0, 0, 5000, 0, true});
     AddDisposal(455, {"Coin", "A", 0, 0, 1000});
@@ -117,7 +118,7 @@ TEST_F(ChoiceTest, LeaveCheckReportsTheFirstBrokenRuleInOrder) {
     ChoiceProblem problem = CheckChoiceTable(table);
     EXPECT_EQ(problem.message, "You must advise if you wish to defer a gain that can be deferred.");
     EXPECT_EQ(problem.row, Row("Flat"));
-    EXPECT_EQ(problem.col, ccIndexed);
+    EXPECT_EQ(problem.col, ccWantDefer);
     SetCell("Flat - Disposal", ccWantDefer, "Yes");
     SetCell("Flat - Disposal", ccNet, "10");
     EXPECT_EQ(CheckChoiceTable(table).message, "If gain is deferred, net gain must be zero.");
@@ -125,13 +126,15 @@ TEST_F(ChoiceTest, LeaveCheckReportsTheFirstBrokenRuleInOrder) {
     EXPECT_EQ(Cell("Flat - Disposal", ccNet), "0");
     SetCell("Flat - Disposal", ccOtherApplied, "5");
     EXPECT_EQ(CheckChoiceTable(table).message, "A loss cannot be applied against a deferred gain.");
+    EXPECT_EQ(CheckChoiceTable(table).col, ccOtherApplied);
     RecalculateChoiceTable(table);  // a deferred row keeps no losses
     EXPECT_EQ(Cell("Flat - Disposal", ccOtherApplied), "");
 
     EXPECT_EQ(CheckChoiceTable(table).message,
               "Collectable losses must be applied until available collectable gains are "
               "exhausted.");
-    EXPECT_EQ(CheckChoiceTable(table).row, 1);
+    EXPECT_EQ(CheckChoiceTable(table).row, Row("Coin"));
+    EXPECT_EQ(CheckChoiceTable(table).col, ccCollectableApplied);
     SetCell("Coin - Disposal", ccCollectableApplied, "300");
     RecalculateChoiceTable(table);
     EXPECT_FALSE(CheckChoiceTable(table)) << CheckChoiceTable(table).message;
@@ -141,6 +144,7 @@ TEST_F(ChoiceTest, LeaveCheckReportsTheFirstBrokenRuleInOrder) {
     SetCell("Coin - Disposal", ccCollectableApplied, "1200");
     RecalculateChoiceTable(table);
     EXPECT_EQ(CheckChoiceTable(table).message, "A loss applied cannot result in a negative gain.");
+    EXPECT_EQ(CheckChoiceTable(table).col, ccCollectableApplied);
     SetCell("Coin - Disposal", ccCollectableApplied, "400");
     RecalculateChoiceTable(table);
     EXPECT_EQ(CheckChoiceTable(table).message,

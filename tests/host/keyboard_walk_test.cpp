@@ -1,5 +1,5 @@
 // The sample return walked with the keyboard through the loaded module: the schedule screen
-// left with Save and Close, an existing worksheet opened from the list with Tab and Enter,
+// left with Ctrl+S and Alt+C, an existing worksheet opened from the list with Tab and Enter,
 // and digits typed over the choice table's figures, which change none of them.
 
 #include <QCheckBox>
@@ -73,8 +73,9 @@ TEST_F(KeyboardWalk, TheScheduleScreenIsLeftWithSaveAndCloseKeepingWhatWasTicked
     Key(Qt::Key_Space);
     ASSERT_NE(rollOver->isChecked(), ticked);
 
-    // Save saves a copy; the screen stays, and nothing asks the taxpayer to finish first.
-    ASSERT_NO_FATAL_FAILURE(SaveCopyAs(window, QStringLiteral("COPY.TAX")));
+    // Ctrl+S saves a copy; the screen stays, and nothing asks the taxpayer to finish first.
+    ASSERT_NO_FATAL_FAILURE(
+        SaveCopyAs(window, QStringLiteral("COPY.TAX"), QKeySequence(Qt::CTRL | Qt::Key_S)));
     EXPECT_EQ(ScreenNumber(window), 2107);
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.Shown().toStdString();
 

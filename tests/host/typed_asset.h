@@ -243,10 +243,18 @@ inline void SaveCopyAs(QWidget* window, const QString& name, const QKeySequence&
         QTest::mouseClick(button, Qt::LeftButton);
         saved = true;
     });
-    if (keys.isEmpty())
+    if (keys.isEmpty()) {
         QTest::mouseClick(save, Qt::LeftButton);
-    else
+    } else {
+        // A shortcut needs the active window, and presses its button a moment later.
+        if (!window->isActiveWindow()) {
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        }
         Key(keys[0].key(), keys[0].keyboardModifiers());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return saved; }, 2000))
+            << "the keys opened no save dialog";
+    }
     Settle();
     EXPECT_TRUE(saved);
 }
