@@ -27,7 +27,7 @@ bool ChoicesOutstanding(const ChoiceTable& table);
 
 // The first broken rule: its message and the row and column the cursor goes to.
 struct ChoiceProblem {
-    std::string message;  // empty when the table may be left
+    std::string message;   // empty when the table may be left
     int row = 1, col = 3;  // the cell that puts it right
     explicit operator bool() const { return !message.empty(); }
 };
