@@ -50,10 +50,10 @@ set(CPACK_PACKAGE_NAME orvana-cgt)
 set(CPACK_PACKAGE_VENDOR "Orvana")
 set(CPACK_PACKAGE_CONTACT "Orvana maintainers <maintainers@orvana.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "capital gains tax module of the Orvana 2006 tax return")
-set(CPACK_PACKAGE_DESCRIPTION
-    "The capital gains interview of the Orvana personal income tax return for the 2006\n"
-    "income year, with orvana-host to run it on a return and orvana-tax to make, read,\n"
-    "recalculate and print returns from the command line.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "The capital gains interview of the Orvana personal income tax return for the 2006\n"
+  "income year, with orvana-host to run it on a return and orvana-tax to make, read,\n"
+  "recalculate and print returns from the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
