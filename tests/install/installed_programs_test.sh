@@ -2,11 +2,12 @@
 # Installs the build into a staging folder, the way a user or the Debian package gets it, and
 # runs the installed orvana-tax and orvana-host on the installed sample, far from the build
 # folder.
-#   installed_programs_test.sh BUILD_DIR prefix   cmake --install --prefix STAGE
-#   installed_programs_test.sh BUILD_DIR deb      cpack -G DEB, then dpkg -x the package
+#   installed_programs_test.sh BUILD_DIR SOURCE_DIR prefix   cmake --install --prefix STAGE
+#   installed_programs_test.sh BUILD_DIR SOURCE_DIR deb      cpack -G DEB, then dpkg -x it
 set -euo pipefail
 build=$(cd "$1" && pwd)
-mode=$2
+source_dir=$2
+mode=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
@@ -56,12 +57,14 @@ grep -q '^MimeType=application/x-orvana-tax-return;$' "$root/share/applications/
 
 # The installed tool recalculates the installed sample (a copy: the installed one is read-only
 # for its users) and finds the net capital gain the README states.
+stated=$(grep -o "sample's net capital gain is \*\*\$[0-9,]*" "$source_dir/README.md" | tr -dc 0-9)
+[ -n "$stated" ] || fail "the README states no net capital gain for the sample"
 tfn=$(cat "$root/share/orvana/SAMPLE.TFN")
 cp "$root/share/orvana/SAMPLE.TAX" "$work/SAMPLE.TAX"
 chmod u+w "$work/SAMPLE.TAX"
 "$root/bin/orvana-tax" calc "$work/SAMPLE.TAX" --tfn "$tfn" --dry-run --json >"$work/calc.json" ||
   fail "orvana-tax calc on the installed sample"
-python3 - "$work/calc.json" <<'PY' || fail "the installed tool's net capital gain"
+python3 - "$work/calc.json" "$stated" <<'PY' || fail "the installed tool's net capital gain"
 import json, sys
 def find(node):
     if isinstance(node, dict):
@@ -79,7 +82,7 @@ def find(node):
     return None
 gain = find(json.load(open(sys.argv[1])))
 print("netCapitalGain", gain)
-sys.exit(0 if gain == 107350 else 1)
+sys.exit(0 if gain == int(sys.argv[2]) else 1)
 PY
 
 # The installed host loads the installed module (none lies beside it) and saves the sample:
