@@ -11,6 +11,7 @@
 #include <string>
 
 #include "host_window.h"
+#include "install_layout.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
                                          QStringLiteral("SCREEN"), QStringLiteral("2004"));
     const QCommandLineOption moduleOption(
         QStringLiteral("module"), QStringLiteral("path of liborvanaCGT.so"), QStringLiteral("PATH"),
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("liborvanaCGT.so")));
+        ModuleFilePath(QCoreApplication::applicationDirPath()));
     const QCommandLineOption newOption(
         QStringLiteral("new"), QStringLiteral("start a new return when FILE does not exist yet"));
     parser.addOptions({tfnOption, startOption, moduleOption, newOption});
