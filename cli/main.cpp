@@ -16,6 +16,7 @@
 #include "calc_command.h"
 #include "command_support.h"
 #include "field_assignment.h"
+#include "import_command.h"
 #include "print_command.h"
 #include "return_dump.h"
 #include "store/data_file.h"
@@ -223,6 +224,7 @@ int Check(const Arguments& args, const std::string& file) {
 int Run(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "calc") return RunCalcCommand(argc, argv);
     if (argc > 1 && std::string(argv[1]) == "print") return RunPrintCommand(argc, argv);
+    if (argc > 1 && std::string(argv[1]) == "import") return RunImportCommand(argc, argv);
     Arguments args;
     std::string error;
     if (!ParseArguments(argc, argv, args, error)) return Fail(ExitUsage, error);
