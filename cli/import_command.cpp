@@ -27,7 +27,8 @@
 namespace {
 
 constexpr const char* ImportUsage =
-    "usage: orvana-tax import FILE --tfn ID --trades LIST.csv [--match fifo|lifo|specific] "
+    "usage: orvana-tax import FILE --tfn ID --trades LIST.csv [--match "
+    "fifo|lifo|min-gain|specific] "
     "[--map ROLE=COLUMN,...] [--active CODE]... [--exclude CODE]... [--dry-run]";
 
 struct ImportArguments {
@@ -61,7 +62,7 @@ bool Parse(int argc, char** argv, ImportArguments& args, std::string& error) {
             args.trades = argv[++i];
         } else if (arg == "--match") {
             if (!ReadMatchMethod(argv[++i], args.method)) {
-                error = "--match takes fifo, lifo or specific";
+                error = "--match takes fifo, lifo, min-gain or specific";
                 return false;
             }
         } else if (arg == "--map") {

@@ -13,8 +13,6 @@ namespace {
 constexpr int CostColumns = 8, CommentsColumn = 7;
 // The cost element table's amount cells hold ten characters: "9999999.99".
 constexpr Cents LargestCostAmount = 999999999;
-// The share path takes no cost dated before capital gains tax began.
-const double CgtStart = static_cast<double>(EncodeDate(1985, 9, 20));
 
 FieldAssignment Answer(int key, int field, FieldAssignment::Kind kind) {
     FieldAssignment answer;
@@ -68,7 +66,10 @@ std::vector<FieldAssignment> PartItemAnswers(const MatchedPart& part, int key, b
     return answers;
 }
 
-bool BoughtBeforeCgt(const MatchedPart& part) { return part.buy->date < CgtStart; }
+// The share path takes no cost dated before capital gains tax began.
+bool BoughtBeforeCgt(const MatchedPart& part) {
+    return part.buy->date < static_cast<double>(EncodeDate(1985, 9, 20));
+}
 
 std::string PartItemProblem(const MatchedPart& part) {
     for (Cents amount : {part.cost, part.buyBrokerage, part.sellBrokerage})

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <sstream>
+#include <tuple>
 
 #include "base/dates.h"
 
@@ -35,6 +36,21 @@ std::vector<std::string> NamedParcels(const std::string& cell) {
 bool Names(const Lot& lot, const std::string& name) {
     return lot.buy->parcel == name ||
            (lot.buy->parcel.empty() && std::to_string(lot.buy->line) == name);
+}
+
+bool HeldOverAYear(double bought, double sold) {
+    const CivilDate b = DecodeDate(bought), s = DecodeDate(sold);
+    return std::make_tuple(s.year, s.month, s.day) > std::make_tuple(b.year + 1, b.month, b.day);
+}
+
+// What a unit of the lot gains when the sale uses it, after the discount for a parcel held over
+// a year; only for putting lots in order, never an amount written.
+long double GainPerUnit(const Lot& lot, const Trade& sale) {
+    const long double cost =
+        static_cast<long double>(lot.buy->value + lot.buy->brokerage) / lot.buy->quantity;
+    const long double gain =
+        static_cast<long double>(sale.value - sale.brokerage) / sale.quantity - cost;
+    return gain > 0 && HeldOverAYear(lot.buy->date, sale.date) ? gain / 2 : gain;
 }
 
 class Matcher {
@@ -100,6 +116,10 @@ private:
                ImportProblem& problem) {
         for (Lot& lot : lots) order.push_back(&lot);
         if (method_ == MatchMethod::Lifo) std::reverse(order.begin(), order.end());
+        if (method_ == MatchMethod::MinGain)
+            std::stable_sort(order.begin(), order.end(), [&](const Lot* a, const Lot* b) {
+                return GainPerUnit(*a, sale) < GainPerUnit(*b, sale);
+            });
         if (method_ != MatchMethod::Specific) return true;
         order.clear();
         const std::vector<std::string> names = NamedParcels(sale.parcel);
@@ -131,6 +151,8 @@ private:
 bool ReadMatchMethod(const std::string& text, MatchMethod& method) {
     if (text == "fifo")
         method = MatchMethod::Fifo;
+    else if (text == "min-gain")
+        method = MatchMethod::MinGain;
     else if (text == "lifo")
         method = MatchMethod::Lifo;
     else if (text == "specific")
@@ -146,6 +168,8 @@ const char* MatchMethodName(MatchMethod method) {
             return "last in, first out";
         case MatchMethod::Specific:
             return "parcels named by the sale";
+        case MatchMethod::MinGain:
+            return "smallest gain first";
         default:
             return "first in, first out";
     }

@@ -8,9 +8,9 @@
 
 #include "import/trade_list.h"
 
-enum class MatchMethod { Fifo, Lifo, Specific };
+enum class MatchMethod { Fifo, Lifo, MinGain, Specific };
 
-// Reads "fifo", "lifo" or "specific".
+// Reads "fifo", "lifo", "min-gain" or "specific".
 bool ReadMatchMethod(const std::string& text, MatchMethod& method);
 const char* MatchMethodName(MatchMethod method);
 

@@ -234,6 +234,10 @@ TEST_F(ImportCommandTest, ProblemsStopWithTheLineAndLeaveTheReturnUnchanged) {
         List("action.csv", with("01/12/2005,,NAB,National Australia Bank,Consolidation 1:2,,,,"));
     ExpectRefusedUnchanged(Import(action), "action.csv:8: NAB: a corporate action");
     ExpectRefusedUnchanged(Import(List("none.csv", "Date,Amount\n")), "none.csv: no header row");
+    ExpectRefusedUnchanged(
+        Import(List("huge.csv", with("01/04/2006,,XYZ,Huge Holdings,Buy,1000000,10.00,,\n"
+                                     "02/04/2006,,XYZ,Huge Holdings,Sell,1000000,11.00,,"))),
+        "huge.csv:9: the amount 10000000.00 is more than a cost element holds");
     // Leaving the security out imports the rest.
     const ToolRun rest = Import(action, {"--exclude", "NAB"});
     ASSERT_EQ(rest.status, 0) << rest.err;
@@ -250,4 +254,20 @@ TEST_F(ImportCommandTest, TheSameListTwiceIsRefused) {
     ExpectRefusedUnchanged(
         Import(List("more.csv", ContractNotes + "01/05/2006,,BHP,BHP,Sell,10,20.00,,\n")),
         "already in");
+}
+
+TEST_F(ImportCommandTest, AParcelBoughtBeforeCapitalGainsTaxIsLeftOutAndListed) {
+    const std::string list = List("old.csv",
+                                  "Date,Code,Type,Quantity,Price\n"
+                                  "19/09/1985,WBC,Buy,100,5.00\n"
+                                  "20/09/1985,WBC,Buy,100,5.10\n"
+                                  "01/09/2005,WBC,Sell,150,30.00\n");
+    const ToolRun run = Import(list);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("line 4: 100 WBC bought 19/09/1985, before capital gains tax began"),
+              std::string::npos);
+    const json items = Items();
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(Field(items[0], 710), "WBC 50 20/09/1985");
+    EXPECT_EQ(Field(items[0], 742), "1500");
 }

@@ -152,3 +152,21 @@ TEST_F(ParcelMatching, ItemNamesFitTheFieldAndMarksTellPartsApart) {
     EXPECT_NE(PartImportMark(result.parts[0]), PartImportMark(result.parts[1]));
     EXPECT_EQ(PartImportMark(result.parts[0]).rfind(ImportMarkPrefix, 0), 0u);
 }
+
+TEST_F(ParcelMatching, SmallestGainFirstCountsTheDiscountOfParcelsHeldOverAYear) {
+    // A sale at $40 a unit: the $50 parcel loses $10 a unit, the $38 one held under a year
+    // gains $2, the $30 one $10 halved to $5, the $20 one $20 halved to $10.
+    Match(
+        "01/02/2004,NAB,,Buy,100,20.00,,\n"
+        "01/06/2005,NAB,,Buy,100,38.00,,\n"
+        "01/04/2004,NAB,,Buy,100,30.00,,\n"
+        "01/05/2004,NAB,,Buy,100,50.00,,\n"
+        "01/08/2005,NAB,,Sell,250,40.00,,\n",
+        MatchMethod::MinGain);
+    EXPECT_EQ(Pairs(), (std::vector<std::pair<int, int>>{{5, 6}, {3, 6}, {4, 6}}));
+    EXPECT_EQ(result.parts[2].quantity, 50);
+    MatchMethod method;
+    ASSERT_TRUE(ReadMatchMethod("min-gain", method));
+    EXPECT_EQ(method, MatchMethod::MinGain);
+    EXPECT_FALSE(ReadMatchMethod("smallest", method));
+}
