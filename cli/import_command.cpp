@@ -6,7 +6,6 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "base/dates.h"
@@ -14,12 +13,14 @@
 #include "base/module_state.h"
 #include "calc/asset_fields.h"
 #include "command_support.h"
+#include "import/holdings_csv.h"
 #include "import/parcel_item_text.h"
 #include "import/parcel_matching.h"
 #include "import/trade_list.h"
 #include "parcel_item_answers.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
+#include "store/file_bytes.h"
 #include "store/lodgment.h"
 #include "store/return_lock.h"
 #include "store/worksheet_items.h"
@@ -29,10 +30,11 @@ namespace {
 constexpr const char* ImportUsage =
     "usage: orvana-tax import FILE --tfn ID --trades LIST.csv [--match "
     "fifo|lifo|min-gain|specific] "
-    "[--map ROLE=COLUMN,...] [--active CODE]... [--exclude CODE]... [--dry-run]";
+    "[--map ROLE=COLUMN,...] [--active CODE]... [--exclude CODE]... [--holdings OUT.csv] "
+    "[--dry-run]";
 
 struct ImportArguments {
-    std::string file, tfn, trades;
+    std::string file, tfn, trades, holdings;
     MatchMethod method = MatchMethod::Fifo;
     ColumnMap map;
     std::set<std::string> active, exclude;
@@ -50,7 +52,8 @@ bool Parse(int argc, char** argv, ImportArguments& args, std::string& error) {
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool takesValue = arg == "--tfn" || arg == "--trades" || arg == "--match" ||
-                                arg == "--map" || arg == "--active" || arg == "--exclude";
+                                arg == "--map" || arg == "--active" || arg == "--exclude" ||
+                                arg == "--holdings";
         if (takesValue && i + 1 >= argc) {
             error = arg + " needs a value";
             return false;
@@ -71,6 +74,8 @@ bool Parse(int argc, char** argv, ImportArguments& args, std::string& error) {
             args.active.insert(Upper(argv[++i]));
         } else if (arg == "--exclude") {
             args.exclude.insert(Upper(argv[++i]));
+        } else if (arg == "--holdings") {
+            args.holdings = argv[++i];
         } else if (arg == "--dry-run") {
             args.dryRun = true;
         } else if (arg.rfind("--", 0) == 0) {
@@ -112,12 +117,6 @@ bool ReadText(const std::string& path, std::string& text) {
 std::string AsLatin1(const std::string& text) {
     std::string latin1;
     return Utf8ToLatin1(text, latin1) ? latin1 : text;
-}
-
-// The discount needs the shares held at least 12 months, the days of purchase and sale apart.
-bool HeldOverAYear(double bought, double sold) {
-    const CivilDate b = DecodeDate(bought), s = DecodeDate(sold);
-    return std::make_tuple(s.year, s.month, s.day) > std::make_tuple(b.year + 1, b.month, b.day);
 }
 
 void PrintPart(const MatchedPart& part) {
@@ -217,6 +216,13 @@ int Import(const ImportArguments& args) {
     if (const int32_t saved = SaveDataFile(args.file))
         return Fail(ExitFileProblem, shown + ": " + std::strerror(saved));
     std::cout << written.size() << " share worksheet item(s) written to " << shown << ".\n";
+    if (args.holdings.empty()) return ExitOk;
+    const std::string holdings = HoldingsCsv(result.unsold);
+    if (const int status = ReplaceFileSafely(
+            args.holdings, args.holdings, std::vector<uint8_t>(holdings.begin(), holdings.end())))
+        return Fail(ExitFileProblem, args.holdings + ": " + std::strerror(status) +
+                                         "; the return was written, the holdings were not");
+    std::cout << result.unsold.size() << " unsold parcel(s) written to " << args.holdings << ".\n";
     return ExitOk;
 }
 

@@ -38,11 +38,6 @@ bool Names(const Lot& lot, const std::string& name) {
            (lot.buy->parcel.empty() && std::to_string(lot.buy->line) == name);
 }
 
-bool HeldOverAYear(double bought, double sold) {
-    const CivilDate b = DecodeDate(bought), s = DecodeDate(sold);
-    return std::make_tuple(s.year, s.month, s.day) > std::make_tuple(b.year + 1, b.month, b.day);
-}
-
 // What a unit of the lot gains when the sale uses it, after the discount for a parcel held over
 // a year; only for putting lots in order, never an amount written.
 long double GainPerUnit(const Lot& lot, const Trade& sale) {
@@ -173,6 +168,11 @@ const char* MatchMethodName(MatchMethod method) {
         default:
             return "first in, first out";
     }
+}
+
+bool HeldOverAYear(double bought, double sold) {
+    const CivilDate b = DecodeDate(bought), s = DecodeDate(sold);
+    return std::make_tuple(s.year, s.month, s.day) > std::make_tuple(b.year + 1, b.month, b.day);
 }
 
 double IncomeYearStart() { return static_cast<double>(EncodeDate(2005, 7, 1)); }

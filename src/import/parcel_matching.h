@@ -36,6 +36,9 @@ struct MatchResult {
     std::vector<Holding> unsold;            // what is left of each parcel after the last sale
 };
 
+// Held at least 12 months, the days of purchase and sale apart: the discount's test.
+bool HeldOverAYear(double bought, double sold);
+
 // The income year's first and last days.
 double IncomeYearStart();
 double IncomeYearEnd();

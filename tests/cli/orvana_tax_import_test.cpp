@@ -89,9 +89,15 @@ protected:
 }  // namespace
 
 TEST_F(ImportCommandTest, FirstInFirstOutWritesEachPartParcelAsTheSharePathDoes) {
-    const ToolRun run = Import(List("notes.csv", ContractNotes));
+    const std::string holdings = dir.File("holdings.csv");
+    const ToolRun run = Import(List("notes.csv", ContractNotes), {"--holdings", holdings});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("2 line(s) that are not trades skipped"), std::string::npos);
+    // What is left: 600 of the BHP parcel and 200 of the second NAB one.
+    EXPECT_EQ(Slurp(holdings),
+              "Trade Date,Code,Company,Buy/Sell,Quantity,Consideration,Brokerage,Parcel\n"
+              "15/03/1998,BHP,BHP Billiton Limited,Buy,600,5700.00,19.77,line 3\n"
+              "03/02/2005,NAB,National Australia Bank,Buy,200,5800.00,13.30,line 5\n");
     EXPECT_NE(run.out.find("3 share worksheet item(s) written"), std::string::npos);
     const json items = Items();
     ASSERT_EQ(items.size(), 3u);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/dates.h"
+#include "import/holdings_csv.h"
 #include "import/parcel_item_text.h"
 
 namespace {
@@ -169,4 +170,25 @@ TEST_F(ParcelMatching, SmallestGainFirstCountsTheDiscountOfParcelsHeldOverAYear)
     ASSERT_TRUE(ReadMatchMethod("min-gain", method));
     EXPECT_EQ(method, MatchMethod::MinGain);
     EXPECT_FALSE(ReadMatchMethod("smallest", method));
+}
+
+TEST_F(ParcelMatching, UnsoldParcelsWrittenAsAListReadBackToTheSameParcels) {
+    Match(
+        "01/02/2004,NAB,\"Bank, National\",Buy,100,20.00,9.99,\n"
+        "01/03/2004,TLS,Telstra,Buy,300,3.33333,19.99,T1\n"
+        "01/08/2005,NAB,,Sell,30,40.00,,\n"
+        "01/09/2005,TLS,,Sell,100,4.00,,\n");
+    const std::string csv = HoldingsCsv(result.unsold);
+    EXPECT_EQ(csv,
+              "Trade Date,Code,Company,Buy/Sell,Quantity,Consideration,Brokerage,Parcel\n"
+              "01/02/2004,NAB,\"Bank, National\",Buy,70,1400.00,6.99,line 2\n"
+              "01/03/2004,TLS,Telstra,Buy,200,666.67,13.33,T1\n");
+    TradeList again;
+    ImportProblem problem;
+    ASSERT_TRUE(ReadTradeList(csv, {}, {}, again, problem)) << problem.reason;
+    ASSERT_EQ(again.trades.size(), 2u);
+    EXPECT_EQ(again.trades[0].company, "Bank, National");
+    EXPECT_EQ(again.trades[1].value, 66667);
+    EXPECT_EQ(again.trades[1].brokerage, 1333);
+    EXPECT_EQ(again.trades[1].parcel, "T1");
 }
