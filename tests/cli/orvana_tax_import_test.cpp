@@ -277,3 +277,19 @@ TEST_F(ImportCommandTest, AParcelBoughtBeforeCapitalGainsTaxIsLeftOutAndListed) 
     EXPECT_EQ(Field(items[0], 710), "WBC 50 20/09/1985");
     EXPECT_EQ(Field(items[0], 742), "1500");
 }
+
+TEST_F(ImportCommandTest, TheSampleTradeListImportsAsTheReadmeShows) {
+    const std::string sample = std::string(ORVANA_SOURCE_DIR) + "/samples/sample-trades.csv";
+    const ToolRun run = Import(sample);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("  MRD Meridian Resources 400 15/03/1998\n"
+                           "    line 3 bought 15/03/1998, line 8 sold 15/09/2005: 400 of 1000\n"
+                           "    cost 3800.00  brokerage on purchase 13.18  brokerage on sale "
+                           "29.95\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("line 6: MRD sold 14/06/2005, outside the income year"),
+              std::string::npos);
+    EXPECT_EQ(Items().size(), 3u);
+    EXPECT_EQ(CalcAutoJson(file)["choiceTable"].size(), 3u);
+}
