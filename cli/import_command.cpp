@@ -1,10 +1,8 @@
 #include "import_command.h"
 
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -69,7 +67,10 @@ bool Parse(int argc, char** argv, ImportArguments& args, std::string& error) {
                 return false;
             }
         } else if (arg == "--map") {
-            if (!ParseColumnMap(argv[++i], args.map, error)) return false;
+            // Compared with the list's cells, which are Latin-1.
+            std::string map;
+            if (!Utf8ToLatin1(argv[++i], map)) map = argv[i];
+            if (!ParseColumnMap(map, args.map, error)) return false;
         } else if (arg == "--active") {
             args.active.insert(Upper(argv[++i]));
         } else if (arg == "--exclude") {
@@ -104,17 +105,10 @@ bool Parse(int argc, char** argv, ImportArguments& args, std::string& error) {
     return true;
 }
 
-bool ReadText(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    text = bytes.str();
-    return true;
-}
-
-// The list's lines hold Latin-1 as the store does; UTF-8 lists are converted.
-std::string AsLatin1(const std::string& text) {
+// The list's lines hold Latin-1 as the store does: a UTF-8 list (spreadsheets often begin it
+// with a byte order mark) is converted; any other is taken as Latin-1 already.
+std::string AsLatin1(std::string text) {
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
     std::string latin1;
     return Utf8ToLatin1(text, latin1) ? latin1 : text;
 }
@@ -150,14 +144,16 @@ void PrintLeftOut(const TradeList& list, const MatchResult& result,
 
 int Problem(const ImportArguments& args, const ImportProblem& problem) {
     const std::string where =
-        Latin1ToUtf8(args.trades) + (problem.line > 0 ? ":" + std::to_string(problem.line) : "");
+        args.trades + (problem.line > 0 ? ":" + std::to_string(problem.line) : "");
     return Fail(ExitRefused, where + ": " + Latin1ToUtf8(problem.reason) + "; nothing was written");
 }
 
 int Import(const ImportArguments& args) {
-    std::string text;
-    if (!ReadText(args.trades, text))
-        return Fail(ExitFileProblem, args.trades + ": cannot be read; nothing was written");
+    std::vector<uint8_t> bytes;
+    if (const int status = ReadFileBytes(args.trades, bytes))
+        return Fail(ExitFileProblem,
+                    args.trades + ": " + std::strerror(status) + "; nothing was written");
+    const std::string text(bytes.begin(), bytes.end());
     TradeList list;
     MatchResult result;
     ImportProblem problem;
@@ -189,8 +185,7 @@ int Import(const ImportArguments& args) {
     std::vector<MatchedPart> parts;
     for (const MatchedPart* part : written) parts.push_back(*part);
     if (AnyPartImported(parts))
-        return Fail(ExitRefused, Latin1ToUtf8(args.trades) +
-                                     ": trades of this list are already in " + shown +
+        return Fail(ExitRefused, args.trades + ": trades of this list are already in " + shown +
                                      "; nothing was written");
 
     std::cout << "Matched parcels (" << MatchMethodName(args.method) << "):\n";

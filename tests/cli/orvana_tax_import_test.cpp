@@ -293,3 +293,14 @@ TEST_F(ImportCommandTest, TheSampleTradeListImportsAsTheReadmeShows) {
     EXPECT_EQ(Items().size(), 3u);
     EXPECT_EQ(CalcAutoJson(file)["choiceTable"].size(), 3u);
 }
+
+TEST_F(ImportCommandTest, AUtf8ListWithAByteOrderMarkKeepsItsAccents) {
+    const std::string list = List("bom.csv",
+                                  "\xEF\xBB\xBF"
+                                  "Trade Date,Code,Company,Buy/Sell,Quantity,Price\n"
+                                  "01/02/2004,CAF,Caf\xC3\xA9 Holdings,Buy,10,1.00\n"
+                                  "01/02/2006,CAF,Caf\xC3\xA9 Holdings,Sell,10,2.00\n");
+    ASSERT_EQ(Import(list, {"--map", "date=Trade Date"}).status, 0);
+    // The dump shows the store's Latin-1 as UTF-8 again.
+    EXPECT_EQ(Field(Items()[0], 710), "CAF Caf\xC3\xA9 Holdings 10 01/02/2004");
+}
