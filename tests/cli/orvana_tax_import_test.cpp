@@ -304,3 +304,16 @@ TEST_F(ImportCommandTest, AUtf8ListWithAByteOrderMarkKeepsItsAccents) {
     // The dump shows the store's Latin-1 as UTF-8 again.
     EXPECT_EQ(Field(Items()[0], 710), "CAF Caf\xC3\xA9 Holdings 10 01/02/2004");
 }
+
+TEST_F(ImportCommandTest, ALodgedReturnIsRefusedButCanBeTriedDry) {
+    ASSERT_EQ(
+        Tax({"set", file, "--tfn", Id, "1479=text:REF1", "1478=text:01/07/2006", "1490=text:10:00"})
+            .status,
+        0);  // this save freezes it
+    KeepBefore();
+    const std::string list = List("notes.csv", ContractNotes);
+    ExpectOneErrorLine(Import(list), 1, "lodged and is locked");
+    EXPECT_EQ(Slurp(file), before);
+    EXPECT_EQ(Import(list, {"--dry-run"}).status, 0);
+    EXPECT_EQ(Slurp(file), before);
+}
