@@ -16,6 +16,7 @@
 #include "calc_command.h"
 #include "command_support.h"
 #include "field_assignment.h"
+#include "import_command.h"
 #include "print_command.h"
 #include "return_dump.h"
 #include "store/data_file.h"
@@ -54,6 +55,17 @@ const char* const Usage =
     "  print FILE --tfn ID --report NAME [--item WORKSHEET.N] --pdf OUT.pdf\n"
     "        writes a report of the return as PDF; --item loads that worksheet item\n"
     "        first (451.1 is the first share).\n"
+    "  import FILE --tfn ID --trades LIST.csv [--match fifo|lifo|min-gain|specific]\n"
+    "         [--map ROLE=COLUMN,...] [--active CODE]... [--exclude CODE]...\n"
+    "         [--holdings OUT.csv] [--dry-run]\n"
+    "        reads a broker's trade list, matches the sales of 1/07/2005 to 30/06/2006 to\n"
+    "        the parcels bought before them and adds one share worksheet item for each\n"
+    "        part parcel sold; prints the parcels, amounts and estimated gains. Any\n"
+    "        problem writes nothing; a list already imported is refused. --map names\n"
+    "        the columns (roles date, code, company, action, quantity, price,\n"
+    "        brokerage, gst, consideration, net, parcel); --active CODE makes that\n"
+    "        security's shares active assets; --exclude CODE leaves its lines out;\n"
+    "        --holdings writes the parcels left unsold as a list the next import reads.\n"
     "\n"
     "  --version   prints the tool's version.\n"
     "\n"
@@ -223,6 +235,7 @@ int Check(const Arguments& args, const std::string& file) {
 int Run(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == "calc") return RunCalcCommand(argc, argv);
     if (argc > 1 && std::string(argv[1]) == "print") return RunPrintCommand(argc, argv);
+    if (argc > 1 && std::string(argv[1]) == "import") return RunImportCommand(argc, argv);
     Arguments args;
     std::string error;
     if (!ParseArguments(argc, argv, args, error)) return Fail(ExitUsage, error);

@@ -1,0 +1,51 @@
+#pragma once
+// A broker's trade list (CSV with a header row) read into buys and sells. Lines that are not
+// trades are skipped and counted; the first line that looks like a trade but cannot be read,
+// or a corporate action of a security not excluded, stops the reading with its line number.
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "import/trade_amounts.h"
+#include "import/trade_columns.h"
+
+enum class TradeKind { Buy, Sell };
+
+struct Trade {
+    int line = 0;      // in the file, from 1
+    std::string text;  // the line as written, which identifies the trade
+    double date = 0;   // serial day number
+    TradeKind kind = TradeKind::Buy;
+    std::string code, company;
+    long long quantity = 0;
+    Cents value = 0;      // quantity x price, before brokerage
+    Cents brokerage = 0;  // with any GST
+    std::string parcel;   // a purchase's name for itself, or the purchases a sale names
+};
+
+struct ImportProblem {
+    int line = 0;  // 0: the file as a whole
+    std::string reason;
+};
+
+struct ExcludedLine {
+    int line = 0;
+    std::string code;
+};
+
+struct TradeList {
+    std::vector<Trade> trades;
+    int skipped = 0;                     // headings, totals, blank and other lines
+    std::vector<ExcludedLine> excluded;  // lines of the securities the user left out
+};
+
+// Reads the list's text. `exclude` holds security codes (any case) whose lines are left out.
+bool ReadTradeList(const std::string& text, const ColumnMap& map,
+                   const std::set<std::string>& exclude, TradeList& list, ImportProblem& problem);
+
+// Splits one CSV record: fields separated by `separator`, "..." quoting with "" for a quote.
+std::vector<std::string> SplitCsvRecord(const std::string& record, char separator);
+
+// "15/09/2005", "5/9/05" and "2005-09-15"; false when the text is none of them.
+bool ReadTradeDate(const std::string& text, double& serial);
