@@ -37,15 +37,17 @@ ordered_json Cents(long double amount) {
 
 // A field's value: a tick as true or false, a text as text, an amount as a number (the
 // stored mark of an explicit zero as 0); null when blank.
-ordered_json FieldValue(int n) {
-    if (GetFieldType(n) == dtCheckbox) return FieldChecked(n);
+ordered_json FieldValue(int n, bool tick) {
+    if (tick || GetFieldType(n) == dtCheckbox) return FieldChecked(n);
     if (GetFieldType(n) == dtString || GetFieldType(n) == dtSmallStr)
         return FieldEmpty(n) ? ordered_json() : ordered_json(Text(GetFieldStr(n)));
     if (FieldEmpty(n)) return nullptr;
     return Cents(GetFieldVal(n, true));
 }
 
-ordered_json Field(int n) { return {{"value", FieldValue(n)}, {"field", n}}; }
+ordered_json Field(int n, bool tick = false) {
+    return {{"value", FieldValue(n, tick)}, {"field", n}};
+}
 
 // Puts `value` at the dotted `path` of `target`.
 void Put(ordered_json& target, const std::string& path, ordered_json value) {
@@ -60,7 +62,7 @@ void Put(ordered_json& target, const std::string& path, ordered_json value) {
 
 ordered_json Named(const std::vector<NamedField>& names) {
     ordered_json out = ordered_json::object();
-    for (const NamedField& name : names) Put(out, name.path, Field(name.field));
+    for (const NamedField& name : names) Put(out, name.path, Field(name.field, name.tick));
     return out;
 }
 
@@ -130,8 +132,10 @@ ordered_json ChoiceCellJson(const std::string& cell, bool amount) {
 ordered_json CalcResultJson(const ChoiceTable& table, const std::vector<ItemNotice>& notices) {
     ordered_json result;
     result["format"] = 2;
-    // Always a number (0 when there is no gain), the same as the module's label.
-    result["netCapitalGain"] = {{"value", Cents(table.netCapitalGain)}, {"field", fModuleNetGain}};
+    // The module's label, after the concessions the choice table's total does not know;
+    // always a number (0 when there is no gain).
+    result["netCapitalGain"] = {{"value", Cents(GetFieldVal(fModuleNetGain, true))},
+                                {"field", fModuleNetGain}};
     // The carried-forward losses are in the schedule record, read with it below.
     ordered_json schedule = Schedule();
     result["netCapitalLossesCarriedForward"] = {{"collectables", schedule["partI"]["collectables"]},

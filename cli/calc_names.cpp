@@ -50,8 +50,8 @@ Fields Schedule() {
     f.push_back({1133, "partI.other", "Net capital losses carried forward: other"});
     f.push_back({1134, "partJ.exemptGains", "Small business 15-year exemption"});
     f.push_back({1135, "partJ.code", "15-year exemption: CGT asset or event code"});
-    f.push_back({1136, "partK.rollOverChosen", "Scrip for scrip roll-over chosen"});
-    f.push_back({1167, "partK.rollOverNotChosen", "Scrip for scrip roll-over not chosen"});
+    f.push_back({1136, "partK.rollOverChosen", "Scrip for scrip roll-over chosen", true});
+    f.push_back({1167, "partK.rollOverNotChosen", "Scrip for scrip roll-over not chosen", true});
     f.push_back({1137, "partK.originalCostBase", "Original interests cost base"});
     f.push_back({1138, "partK.replacementMarketValue", "Replacement interests market value"});
     f.push_back({1139, "partK.cashAndOther", "Cash and other considerations"});
@@ -61,13 +61,13 @@ Fields Schedule() {
 Fields Labels() {
     return {
         {169, "totalCurrentYearGains", "Total current year capital gains"},
-        {170, "cgtEvent.yes", "CGT event during the year: yes"},
-        {171, "cgtEvent.no", "CGT event during the year: no"},
+        {170, "cgtEvent.yes", "CGT event during the year: yes", true},
+        {171, "cgtEvent.no", "CGT event during the year: no", true},
         {174, "netCapitalGain", "Net capital gain"},
         {175, "netCapitalLossesCarriedForward", "Net capital losses carried forward"},
         {1578, "module.netCapitalGain", "Net capital gain (the module's)"},
         {1579, "module.totalCurrentYearGains", "Total current year capital gains (the module's)"},
-        {1585, "module.hasCgtRecords", "The return has CGT records"},
+        {1585, "module.hasCgtRecords", "The return has CGT records", true},
     };
 }
 
@@ -94,8 +94,8 @@ Fields AssetResults() {
         {1158, "payments.gain.indexedPriorYears", "Payments' gain of prior years (indexed)"});
     f.push_back({1159, "payments.gain.other", "Payments' gain (other method)"});
     f.push_back({1160, "payments.gain.otherPriorYears", "Payments' gain of prior years (other)"});
-    f.push_back({1196, "proceedsAboveZero", "Capital proceeds above zero"});
-    f.push_back({1198, "payments.gainThisYear", "Payments made a gain this year"});
+    f.push_back({1196, "proceedsAboveZero", "Capital proceeds above zero", true});
+    f.push_back({1198, "payments.gainThisYear", "Payments made a gain this year", true});
     return f;
 }
 

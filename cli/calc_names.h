@@ -10,6 +10,7 @@ struct NamedField {
     int field;
     std::string path;   // dotted, within its section
     std::string label;  // for a person, in the summary
+    bool tick = false;  // a check box: true or false, never blank
 };
 
 // Every field of the CGT schedule record (worksheet 469, item 1), by part.

@@ -62,8 +62,9 @@ std::vector<UiControl> ReadScreen(QIODevice& ui) {
     return controls;
 }
 
-// Each bound control's name: its label (the label whose buddy it is), or a check box's own
-// text. The first screen that names a field names it.
+// Each bound control's name: its label (the label whose buddy it is), or for a check box
+// without one the question before it and the box's own text. The first screen that names a
+// field names it.
 Names ScreenNames() {
     Names names;
     const QDir folder(QStringLiteral(":/screens"));
@@ -72,14 +73,18 @@ Names ScreenNames() {
         QFile ui(folder.filePath(entry));
         if (!ui.open(QIODevice::ReadOnly)) continue;
         const std::vector<UiControl> controls = ReadScreen(ui);
+        std::string question;  // the label of the bound control before, on this screen
         for (const UiControl& control : controls) {
-            if (control.tag <= 0 || names.count(control.tag)) continue;
+            if (control.tag <= 0) continue;
+            std::string name;
             for (const UiControl& label : controls)
-                if (label.buddy == control.name && !label.text.isEmpty())
-                    names[control.tag] = Clean(label.text);
-            if (!names.count(control.tag) && control.className == QLatin1String("QCheckBox") &&
+                if (label.buddy == control.name && !label.text.isEmpty()) name = Clean(label.text);
+            // A "No" box without a label answers the question before it.
+            if (name.empty() && control.className == QLatin1String("QCheckBox") &&
                 !control.text.isEmpty())
-                names[control.tag] = Clean(control.text);
+                name = (question.empty() ? "" : question + " - ") + Clean(control.text);
+            if (!name.empty() && !names.count(control.tag)) names[control.tag] = name;
+            if (!name.empty()) question = name;
         }
     }
     return names;

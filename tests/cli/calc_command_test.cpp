@@ -270,13 +270,13 @@ TEST_F(NoticeReturnTest, NegativeProceedsCountAsZeroAndEventsOutsideTheYearAreNa
     const ToolRun text = Tax({"calc", file, "--tfn", Tfn});
     ASSERT_EQ(text.status, 0) << text.err;
     // The notices follow the summary, one line each.
-    const std::string notices =
+    const std::string lines =
         "Minus Parcel (worksheet 451, item 1): Capital proceeds of -5000 cannot be "
         "negative and counts as 0\n"
         "Late Parcel (worksheet 451, item 2): The CGT event on 01/07/2006 falls outside 1 "
         "July 2005 to 30 June 2006; its gain or loss counts in this year\n";
-    ASSERT_GT(text.out.size(), notices.size());
-    EXPECT_EQ(text.out.substr(text.out.size() - notices.size()), notices);
+    ASSERT_GT(text.out.size(), lines.size());
+    EXPECT_EQ(text.out.substr(text.out.size() - lines.size()), lines);
     EXPECT_NE(text.out.find("Net capital gain: $7,500\n"), std::string::npos) << text.out;
 }
 

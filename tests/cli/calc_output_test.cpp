@@ -113,7 +113,7 @@ TEST_F(CalcOutputTest, TheJsonGivesNumbersAsNumbersUnderNamesWithTheirFields) {
     }
 
     // The choice table's amounts are numbers, its blanks null, its texts trimmed.
-    ASSERT_EQ(result["choiceTable"].size(), 7u);
+    ASSERT_EQ(result["choiceTable"].size(), 9u);
     const json& row = result["choiceTable"][0];
     EXPECT_EQ(row["description"], "Meridian Resources Ordinary Shares - Disposal");
     EXPECT_EQ(row["method"], "Discount");

@@ -81,14 +81,17 @@ TEST_F(SampleReturnTest, CalculatingAgainChangesNoFigure) {
     for (const json& item : result["assets"]) {
         const std::string where = std::to_string(item["worksheet"].get<int>() + 751);
         const json& saved = stored[where]["items"][item["item"].get<int>() - 1]["fields"];
-        for (const auto& [n, value] : CalcByNumber(item["results"]).items())
+        const json results = CalcByNumber(item["results"]);
+        for (const auto& [n, value] : results.items())
             EXPECT_EQ(StoredValue(saved, n, value), value) << item["name"] << " field " << n;
     }
     const json& schedule = stored["1220"]["items"][0]["fields"];
-    ASSERT_FALSE(CalcByNumber(result["schedule"]).empty());
-    for (const auto& [n, value] : CalcByNumber(result["schedule"]).items())
+    const json figures = CalcByNumber(result["schedule"]);
+    ASSERT_FALSE(figures.empty());
+    for (const auto& [n, value] : figures.items())
         EXPECT_EQ(StoredValue(schedule, n, value), value) << "schedule field " << n;
-    for (const auto& [n, value] : CalcByNumber(result["returnLabels"]).items())
+    const json labels = CalcByNumber(result["returnLabels"]);
+    for (const auto& [n, value] : labels.items())
         EXPECT_EQ(StoredValue(stored, n, value), value) << "label " << n;
     // Every choice the table asks for was made when the sample was built.
     for (const json& row : result["choiceTable"])
