@@ -1,105 +1,112 @@
 #include "calc_command.h"
 
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "base/latin1_text.h"
-#include "base/module_state.h"
-#include "calc/item_notices.h"
-#include "calc/return_calculation.h"
-#include "calc_json.h"
+#include "calc_batch.h"
+#include "calc_run.h"
+#include "calc_summary.h"
 #include "command_support.h"
-#include "store/data_file.h"
-#include "store/field_store.h"
-#include "store/lodgment.h"
-#include "store/return_lock.h"
 
 namespace {
 
+const char* const CalcUsage =
+    "calc takes FILE... with --tfn ID, or --tfn-file LIST, and --json or --csv, not both "
+    "(see --help)";
+
 struct CalcArguments {
-    std::string file, tfn;
-    bool haveTfn = false, automatic = false, dryRun = false, json = false;
+    std::vector<std::string> files;  // as given
+    std::string tfn, tfnFile;
+    bool haveTfn = false, automatic = false, dryRun = false, json = false, csv = false;
+    int jobs = 0;
 };
 
+bool Value(int argc, char** argv, int& i, std::string& target, std::string& error) {
+    if (i + 1 >= argc) {
+        error = std::string(argv[i]) + " needs a value";
+        return false;
+    }
+    target = argv[++i];
+    return true;
+}
+
 bool Parse(int argc, char** argv, CalcArguments& args, std::string& error) {
-    std::vector<std::string> positional;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
+        std::string jobs;
         if (arg == "--tfn") {
-            if (i + 1 >= argc) {
-                error = "--tfn needs a value";
+            if (!Value(argc, argv, i, args.tfn, error)) return false;
+            args.haveTfn = true;
+        } else if (arg == "--tfn-file") {
+            if (!Value(argc, argv, i, args.tfnFile, error)) return false;
+        } else if (arg == "--jobs") {
+            if (!Value(argc, argv, i, jobs, error)) return false;
+            args.jobs = jobs.find_first_not_of("0123456789") == std::string::npos && jobs.size() < 4
+                            ? std::stoi("0" + jobs)
+                            : 0;
+            if (args.jobs < 1) {
+                error = "--jobs needs a number from 1 to 999";
                 return false;
             }
-            args.tfn = argv[++i];
-            args.haveTfn = true;
         } else if (arg == "--auto") {
             args.automatic = true;
         } else if (arg == "--dry-run") {
             args.dryRun = true;
         } else if (arg == "--json") {
             args.json = true;
+        } else if (arg == "--csv") {
+            args.csv = true;
         } else if (arg.rfind("--", 0) == 0) {
             error = "unknown option " + arg;
             return false;
         } else {
-            positional.push_back(arg);
+            args.files.push_back(arg);
         }
     }
-    if (positional.size() != 1) {
-        error = "usage: orvana-tax calc FILE --tfn ID [--auto] [--dry-run] [--json]";
+    const bool list = !args.tfnFile.empty();
+    if (list == !args.files.empty() || (args.json && args.csv)) {
+        error = CalcUsage;
         return false;
     }
-    if (!args.haveTfn) {
+    if (list && args.haveTfn) {
+        error = "--tfn-file gives each return its TFN; --tfn is not needed with it";
+        return false;
+    }
+    if (!list && !args.haveTfn) {
         error = "--tfn ID is needed: its digits are the file's key";
         return false;
     }
-    std::string file, tfn;
-    if (!Utf8ToLatin1(positional[0], file) || !Utf8ToLatin1(args.tfn, tfn) || file.size() > 255 ||
-        tfn.size() > 255) {
-        error = "file name and TFN must be at most 255 Latin-1 characters";
-        return false;
-    }
-    args.file = file;
-    args.tfn = tfn;
     return true;
 }
 
-// The return read completely into a fresh store, or the one line that says why not.
-std::string OpenForCalculation(const CalcArguments& args) {
-    State().IdentifierText = args.tfn;
-    AllocateFieldStore();
-    const int32_t result = OpenDataFile(args.file);
-    if (result == OpenReadCompletely) return {};
-    return WithFirstCoreMessage(OpenProblem(result, Latin1ToUtf8(args.file)));
+// Latin-1 file name and TFN, or the reason they cannot be.
+std::string MakeJob(const std::string& file, const std::string& tfn, const CalcArguments& args,
+                    CalcJob& job) {
+    job.automatic = args.automatic;
+    job.dryRun = args.dryRun;
+    if (!Utf8ToLatin1(file, job.file) || !Utf8ToLatin1(tfn, job.tfn) || job.file.size() > 255 ||
+        job.tfn.size() > 255)
+        return "file name and TFN must be at most 255 Latin-1 characters";
+    return {};
 }
 
-int Calculate(const CalcArguments& args) {
-    const std::string shown = Latin1ToUtf8(args.file);
-    // Held from the read to the write, so that no other writer's change is lost.
-    const ReturnLock lock(shown);
-    if (lock.Error())
-        return Fail(ExitFileProblem, shown + ": the return is in use by another program");
-    if (const std::string problem = OpenForCalculation(args); !problem.empty())
-        return Fail(ExitFileProblem, problem);
-    if (!args.dryRun && (IsFileLodged() || GetFieldText(FrozenMarkField) == LodgedMark))
-        return Fail(ExitFileProblem, shown + ": the return has been lodged and is locked");
-    CoreMessages().clear();
-
-    ChoiceTable table;
-    if (const CalculationRefusal refusal = RecalculateReturn(table, args.automatic))
-        return Fail(ExitRefused, OneLine(refusal.message) + "; nothing was written");
-
-    if (!args.dryRun) {
-        if (const int32_t result = SaveDataFile(args.file))
-            return Fail(ExitFileProblem, shown + ": " + std::strerror(result));
+// One return, as the tool has always done it: the summary (or the JSON), the error alone.
+int Single(const CalcArguments& args) {
+    CalcJob job;
+    if (const std::string problem = MakeJob(args.files[0], args.tfn, args, job); !problem.empty())
+        return Fail(ExitUsage, problem);
+    const CalcOutcome outcome = CalculateReturn(job);
+    if (outcome.status != ExitOk) Fail(outcome.status, outcome.error);
+    for (const std::string& message : outcome.messages) Fail(0, message);
+    if (outcome.status != ExitOk) return outcome.status;
+    if (args.json) {
+        std::cout << outcome.result.dump(2) << '\n';
+    } else {
+        std::cout << CalcSummaryText(outcome.result);
+        for (const std::string& line : outcome.notices) std::cout << line << '\n';
     }
-    const std::vector<ItemNotice> notices = CollectItemNotices();
-    if (args.json)
-        std::cout << CalcResultJson(table, notices).dump(2) << '\n';
-    else
-        for (const ItemNotice& notice : notices) std::cout << NoticeLine(notice) << '\n';
     return ExitOk;
 }
 
@@ -109,8 +116,25 @@ int RunCalcCommand(int argc, char** argv) {
     CalcArguments args;
     std::string error;
     if (!Parse(argc, argv, args, error)) return Fail(ExitUsage, error);
-    InstallResponder();
-    const int status = Calculate(args);
-    FlushCoreMessages();
-    return status;
+    const bool batch = !args.tfnFile.empty() || args.files.size() > 1 || args.csv;
+    if (!batch) {
+        InstallResponder();
+        return Single(args);
+    }
+    std::vector<BatchReturn> returns;
+    if (!args.tfnFile.empty()) {
+        if (!ReadTfnFile(args.tfnFile, returns, error)) return Fail(ExitUsage, error);
+    } else {
+        for (const std::string& file : args.files) returns.push_back({file, file, args.tfn, {}});
+    }
+    std::vector<CalcJob> jobs(returns.size());
+    for (size_t i = 0; i < returns.size(); ++i)
+        if (returns[i].problem.empty())
+            returns[i].problem = MakeJob(returns[i].path, returns[i].tfn, args, jobs[i]);
+    BatchOptions options;
+    options.output = args.csv    ? BatchOutput::Csv
+                     : args.json ? BatchOutput::Json
+                                 : BatchOutput::Lines;
+    options.threads = args.jobs;
+    return RunCalcBatch(returns, jobs, options);
 }

@@ -1,96 +1,112 @@
 #include "calc_json.h"
 
+#include <cmath>
+#include <cstdlib>
+
 #include "base/latin1_text.h"
+#include "calc/asset_fields.h"
 #include "calc/cgt_schedule.h"
 #include "calc/choice_columns.h"
 #include "calc/choice_table.h"
 #include "calc/item_notices.h"
 #include "calc/return_labels.h"
+#include "calc_names.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
 
-using nlohmann::json;
+using nlohmann::ordered_json;
 
 namespace {
 
-constexpr int FirstWorksheet = 451, LastWorksheet = 462;
-// What the summaries leave in an item for the choice table to read.
-constexpr int ItemResultFields[] = {1112, 1113, 1114, 1118, 1119, 1120, 1132, 1135, 1138, 1141,
-                                    1152, 1153, 1154, 1155, 1156, 1157, 1158, 1159, 1160};
-constexpr int ItemFlagFields[] = {1196, 1198};
-
 std::string Text(const std::string& latin1) { return Latin1ToUtf8(latin1); }
 
-// "Indexed\rgain\r(I)" -> "Indexed gain (I)".
-std::string ColumnName(const std::string& title) {
-    std::string name = title;
-    for (char& c : name)
-        if (c == '\r') c = ' ';
-    return Text(name);
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Amounts as stored: an explicit zero shows as 0.0011, so it is told from a blank. Texts
-// (the 15-year exemption code) as texts.
-json FieldValue(int n) {
-    if (GetFieldType(n) == dtCheckbox) return FieldChecked(n);
-    if (GetFieldType(n) == dtString || GetFieldType(n) == dtSmallStr) return Text(GetFieldStr(n));
-    return static_cast<double>(GetFieldVal(n));
+// Whole cents: the store keeps long doubles, a script wants 1234.5, not 1234.4999999, and
+// 1234 rather than 1234.0.
+ordered_json Cents(long double amount) {
+    const long double cents = std::roundl(amount * 100);
+    if (std::fmod(cents, 100.0L) == 0 && std::fabs(cents) < 9e17L)
+        return static_cast<long long>(cents / 100);
+    return static_cast<double>(cents / 100);
 }
 
-json Items() {
-    json items = json::array();
-    for (int worksheet = FirstWorksheet; worksheet <= LastWorksheet; ++worksheet) {
+// A field's value: a tick as true or false, a text as text, an amount as a number (the
+// stored mark of an explicit zero as 0); null when blank.
+ordered_json FieldValue(int n, bool tick) {
+    if (tick || GetFieldType(n) == dtCheckbox) return FieldChecked(n);
+    if (GetFieldType(n) == dtString || GetFieldType(n) == dtSmallStr)
+        return FieldEmpty(n) ? ordered_json() : ordered_json(Text(GetFieldStr(n)));
+    if (FieldEmpty(n)) return nullptr;
+    return Cents(GetFieldVal(n, true));
+}
+
+ordered_json Field(int n, bool tick = false) {
+    return {{"value", FieldValue(n, tick)}, {"field", n}};
+}
+
+// Puts `value` at the dotted `path` of `target`.
+void Put(ordered_json& target, const std::string& path, ordered_json value) {
+    ordered_json* at = &target;
+    size_t start = 0;
+    for (size_t dot = path.find('.'); dot != std::string::npos; dot = path.find('.', start)) {
+        at = &(*at)[path.substr(start, dot - start)];
+        start = dot + 1;
+    }
+    (*at)[path.substr(start)] = std::move(value);
+}
+
+ordered_json Named(const std::vector<NamedField>& names) {
+    ordered_json out = ordered_json::object();
+    for (const NamedField& name : names) Put(out, name.path, Field(name.field, name.tick));
+    return out;
+}
+
+ordered_json Assets() {
+    ordered_json assets = ordered_json::array();
+    for (int worksheet = FirstAssetWorksheet; worksheet <= LastAssetWorksheet; ++worksheet) {
         const int count = WorksheetItemCount(worksheet);
         for (int item = 1; item <= count; ++item) {
             GetWorksheetItem(worksheet, item);
-            json entry = {{"worksheet", worksheet},
-                          {"item", item},
-                          {"name", Text(GetFieldStr(ItemNameField))},
-                          {"type", Text(GetFieldStr(714))}};
-            for (int n : ItemResultFields)
-                if (FieldNotEmpty(n)) entry["fields"][std::to_string(n)] = FieldValue(n);
-            for (int n : ItemFlagFields) entry["fields"][std::to_string(n)] = FieldChecked(n);
-            items.push_back(entry);
+            assets.push_back({{"worksheet", worksheet},
+                              {"item", item},
+                              {"name", Text(GetFieldStr(ItemNameField))},
+                              {"type", Trimmed(Text(GetFieldStr(fAssetType)))},
+                              {"results", Named(AssetResultNames())}});
         }
     }
     ZeroScratchFields();
-    return items;
+    return assets;
 }
 
-json Rows(const ChoiceTable& table) {
+ordered_json Rows(const ChoiceTable& table) {
     const TGridModel& grid = table.grid;
-    json rows = json::array();
+    const std::vector<ChoiceColumnName>& columns = ChoiceColumnNames();
+    ordered_json rows = ordered_json::array();
     for (int row = 1; row < grid.RowCount(); ++row) {
         if (grid.RowBlank(row)) continue;
-        json entry = json::object();
+        ordered_json entry = ordered_json::object();
         for (int col = 0; col < ChoiceColumns; ++col)
-            entry[ColumnName(grid.Column(col).title)] = Text(grid.Cell(col, row));
+            entry[columns[col].key] =
+                ChoiceCellJson(Text(grid.Cell(col, row)), columns[col].amount);
         rows.push_back(entry);
     }
     return rows;
 }
 
-json Schedule() {
+ordered_json Schedule() {
     GetWorksheetItem(ScheduleWorksheet, 1);
-    json fields = json::object();
-    for (int n = ScratchFirstLow; n <= ScratchLastHigh; ++n) {
-        if (!IsScratchField(n) || n == ItemNameField || FieldEmpty(n)) continue;
-        fields[std::to_string(n)] = FieldValue(n);
-    }
+    ordered_json schedule = Named(ScheduleFieldNames());
     ZeroScratchFields();
-    return fields;
+    return schedule;
 }
 
-json Labels() {
-    json labels = json::object();
-    for (int n : {fTotalGainsLabel, fCgtEventYes, fCgtEventNo, fNetGainLabel, fLossesCarriedLabel,
-                  fModuleNetGain, fModuleTotalGains, fModuleHasCgtRecords})
-        labels[std::to_string(n)] = FieldValue(n);
-    return labels;
-}
-
-json Notices(const std::vector<ItemNotice>& notices) {
-    json list = json::array();
+ordered_json Notices(const std::vector<ItemNotice>& notices) {
+    ordered_json list = ordered_json::array();
     for (const ItemNotice& notice : notices)
         list.push_back({{"worksheet", notice.worksheet},
                         {"item", notice.item},
@@ -102,13 +118,34 @@ json Notices(const std::vector<ItemNotice>& notices) {
 
 }  // namespace
 
-json CalcResultJson(const ChoiceTable& table, const std::vector<ItemNotice>& notices) {
-    return {{"items", Items()},
-            {"choiceTable", Rows(table)},
-            {"netCapitalGain", static_cast<double>(table.netCapitalGain)},
-            {"schedule", Schedule()},
-            {"returnLabels", Labels()},
-            {"notices", Notices(notices)}};
+ordered_json ChoiceCellJson(const std::string& cell, bool amount) {
+    const std::string text = Trimmed(cell);
+    if (text.empty()) return nullptr;
+    if (!amount) return text;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (end == text.c_str() || *end != '\0') return text;  // not a number: shown as it stands
+    if (value == std::floor(value) && std::fabs(value) < 9e15) return static_cast<long long>(value);
+    return value;
+}
+
+ordered_json CalcResultJson(const ChoiceTable& table, const std::vector<ItemNotice>& notices) {
+    ordered_json result;
+    result["format"] = 2;
+    // The module's label, after the concessions the choice table's total does not know;
+    // always a number (0 when there is no gain).
+    result["netCapitalGain"] = {{"value", Cents(GetFieldVal(fModuleNetGain, true))},
+                                {"field", fModuleNetGain}};
+    // The carried-forward losses are in the schedule record, read with it below.
+    ordered_json schedule = Schedule();
+    result["netCapitalLossesCarriedForward"] = {{"collectables", schedule["partI"]["collectables"]},
+                                                {"other", schedule["partI"]["other"]}};
+    result["assets"] = Assets();
+    result["choiceTable"] = Rows(table);
+    result["schedule"] = std::move(schedule);
+    result["returnLabels"] = Named(ReturnLabelNames());
+    result["notices"] = Notices(notices);
+    return result;
 }
 
 std::string NoticeLine(const ItemNotice& notice) {

@@ -1,15 +1,22 @@
 #pragma once
-// The figures "orvana-tax calc --json" prints: every item's results, the choice table's
-// rows by column, the schedule record and the return labels, and the notices of items the
-// calculation counted otherwise than typed or whose event lies outside the income year.
+// The figures "orvana-tax calc --json" prints, under names a script can read: each asset's
+// results, the choice table's rows, the schedule by part, the return labels and the notices
+// of items counted otherwise than typed or whose event lies outside the income year. Every
+// figure that a field holds is {"value": V, "field": N}; amounts are numbers, a blank is null.
 
 #include <nlohmann/json.hpp>
+#include <string>
 #include <vector>
 
 struct ChoiceTable;
 struct ItemNotice;
 
-nlohmann::json CalcResultJson(const ChoiceTable& table, const std::vector<ItemNotice>& notices);
+// The open return's results after a recalculation.
+nlohmann::ordered_json CalcResultJson(const ChoiceTable& table,
+                                      const std::vector<ItemNotice>& notices);
+
+// A choice table cell as JSON: amounts as numbers, texts trimmed; null when blank.
+nlohmann::ordered_json ChoiceCellJson(const std::string& cell, bool amount);
 
 // One line for a person: the item's name, where it is, and the notice.
 std::string NoticeLine(const ItemNotice& notice);

@@ -10,7 +10,8 @@
 #include "store/return_key.h"
 
 std::vector<std::string>& CoreMessages() {
-    static std::vector<std::string> messages;
+    // Each thread of a batch keeps the messages of its own return.
+    static thread_local std::vector<std::string> messages;
     return messages;
 }
 

@@ -16,6 +16,7 @@
 #include "calc_command.h"
 #include "command_support.h"
 #include "field_assignment.h"
+#include "field_names.h"
 #include "import_command.h"
 #include "print_command.h"
 #include "return_dump.h"
@@ -38,9 +39,10 @@ const char* const Usage =
     "        writes a new return: field 1 the TFN, field 397 the name. An existing\n"
     "        FILE is replaced only with --force (it is kept as the .BAK backup). A TFN\n"
     "        that fails the check digit gets a warning.\n"
-    "  dump FILE --tfn ID [--json]\n"
+    "  dump FILE --tfn ID [--json] [--names]\n"
     "        prints the screen position, the history, every field with its number,\n"
-    "        type and value, and every worksheet with its items.\n"
+    "        type and value, and every worksheet with its items; --names adds each\n"
+    "        field's name (its label on the interview screen).\n"
     "  set FILE --tfn ID [--force] [--from ANSWERS] ASSIGNMENT...\n"
     "        sets fields, then saves the return; a lodged return, and a change of\n"
     "        field 1's digits (the file's key), are refused. Another program saving\n"
@@ -48,8 +50,18 @@ const char* const Usage =
     "        file first, one a line (samples/sample-return.txt shows the form).\n"
     "        Assignments:\n"
     "%ASSIGNMENTS%"
-    "  calc FILE --tfn ID [--auto] [--dry-run] [--json]\n"
-    "        works out the gains, the choice table, the schedule and the labels.\n"
+    "  calc FILE... --tfn ID [--auto] [--dry-run] [--json | --csv] [--jobs N]\n"
+    "  calc --tfn-file LIST [--auto] [--dry-run] [--json | --csv] [--jobs N]\n"
+    "        works out the gains, the choice table, the schedule and the labels, saves\n"
+    "        the return and prints a summary: each gain or loss with its method, the\n"
+    "        losses applied, the net capital gain, the losses carried forward and the\n"
+    "        labels sent to the return. --json prints every figure by name, each with\n"
+    "        its field number. --auto makes every method, deferment and loss choice.\n"
+    "        Several returns (or --tfn-file, lines of FILE TFN) are a batch: they are\n"
+    "        recalculated side by side (--jobs N at a time, one per core by default),\n"
+    "        one line each (a CSV row with --csv, one JSON array with --json); a return\n"
+    "        that fails is reported and the rest go on; the exit status is 4 when any\n"
+    "        failed.\n"
     "  check FILE --tfn ID\n"
     "        exits 0 when the file reads completely, else says why and exits 1.\n"
     "  print FILE --tfn ID --report NAME [--item WORKSHEET.N] --pdf OUT.pdf\n"
@@ -75,7 +87,7 @@ const char* const Usage =
 struct Arguments {
     std::string command, file, tfn, name, answers;
     bool haveTfn = false, haveName = false, haveAnswers = false, json = false, force = false,
-         help = false, version = false;
+         help = false, version = false, names = false;
     std::vector<std::string> assignments;
 };
 
@@ -104,6 +116,8 @@ bool ParseArguments(int argc, char** argv, Arguments& args, std::string& error) 
             if (!value(args.answers, args.haveAnswers)) return false;
         } else if (arg == "--json") {
             args.json = true;
+        } else if (arg == "--names") {
+            args.names = true;
         } else if (arg == "--force") {
             args.force = true;
         } else if (arg.rfind("--", 0) == 0) {
@@ -132,6 +146,10 @@ bool ParseArguments(int argc, char** argv, Arguments& args, std::string& error) 
     }
     if (args.haveAnswers && args.command != "set") {
         error = "--from belongs to set";
+        return false;
+    }
+    if (args.names && args.command != "dump") {
+        error = "--names belongs to dump";
         return false;
     }
     if (args.command != "set" && !args.assignments.empty()) {
@@ -217,10 +235,11 @@ int Dump(const Arguments& args, const std::string& file) {
     const int status = OpenReturn(args, file, partial);
     // A bad field number ends the reading; what came before it is still worth seeing.
     if (status == ExitOk || partial) {
+        const FieldNamer namer = args.names ? FieldName : nullptr;
         if (args.json)
-            DumpReturnJson(std::cout);
+            DumpReturnJson(std::cout, namer);
         else
-            DumpReturnText(std::cout);
+            DumpReturnText(std::cout, namer);
     }
     return status;
 }

@@ -42,9 +42,17 @@ std::string TextValue(const FieldSlot& slot) {
     }
 }
 
-void TextLine(std::ostream& out, const char* indent, int n, const FieldSlot& slot) {
+// "  (Name)" after a line, when names are asked for and the field has one.
+std::string NameAfter(FieldNamer namer, int holder, int n) {
+    if (!namer) return {};
+    const std::string name = namer(holder, n);
+    return name.empty() ? std::string() : "  (" + name + ")";
+}
+
+void TextLine(std::ostream& out, const char* indent, int n, const FieldSlot& slot,
+              const std::string& name) {
     out << indent << "field " << std::setw(4) << n << "  " << std::left << std::setw(14)
-        << DataTypeName(slot.type) << std::right << TextValue(slot) << '\n';
+        << DataTypeName(slot.type) << std::right << TextValue(slot) << name << '\n';
 }
 
 // Item records grouped by key, keys in the order the items stand.
@@ -59,8 +67,9 @@ std::vector<std::pair<int, std::vector<const WorksheetItem*>>> ByItem(const Item
     return groups;
 }
 
-ordered_json FieldJson(const FieldSlot& slot) {
+ordered_json FieldJson(const FieldSlot& slot, FieldNamer namer, int holder, int n) {
     ordered_json field;
+    if (namer) field["name"] = namer(holder, n);
     field["type"] = DataTypeName(slot.type);
     if (IsNumber(slot.type)) {
         field["value"] = static_cast<double>(slot.Extended());
@@ -80,7 +89,8 @@ ordered_json FieldJson(const FieldSlot& slot) {
             for (const auto& [key, records] : ByItem(*slot.items)) {
                 ordered_json fields = ordered_json::object();
                 for (const WorksheetItem* record : records)
-                    fields[std::to_string(record->field)] = FieldJson(record->slot);
+                    fields[std::to_string(record->field)] =
+                        FieldJson(record->slot, namer, n, record->field);
                 field["items"].push_back({{"key", key}, {"fields", std::move(fields)}});
             }
         }
@@ -91,7 +101,7 @@ ordered_json FieldJson(const FieldSlot& slot) {
 
 }  // namespace
 
-void DumpReturnText(std::ostream& out) {
+void DumpReturnText(std::ostream& out, FieldNamer namer) {
     const ModuleState& state = State();
     out << "screen group " << state.ScreenGroup << ", index " << state.ScreenIndex << '\n';
     out << "history:";
@@ -101,26 +111,28 @@ void DumpReturnText(std::ostream& out) {
         const FieldSlot& slot = state.Store->Slot(n);
         if (!FieldHoldsRecord(slot)) continue;
         if (slot.type != dtWorksheet) {
-            TextLine(out, "", n, slot);
+            TextLine(out, "", n, slot, NameAfter(namer, 0, n));
             continue;
         }
         const auto items = ByItem(*slot.items);
         out << "field " << std::setw(4) << n << "  " << std::left << std::setw(14) << "dtWorksheet"
-            << std::right << items.size() << (items.size() == 1 ? " item" : " items") << '\n';
+            << std::right << items.size() << (items.size() == 1 ? " item" : " items")
+            << NameAfter(namer, 0, n) << '\n';
         for (const auto& [key, records] : items) {
             out << "  item " << key << '\n';
             for (const WorksheetItem* record : records)
-                TextLine(out, "    ", record->field, record->slot);
+                TextLine(out, "    ", record->field, record->slot,
+                         NameAfter(namer, n, record->field));
         }
     }
 }
 
-void DumpReturnJson(std::ostream& out) {
+void DumpReturnJson(std::ostream& out, FieldNamer namer) {
     const ModuleState& state = State();
     ordered_json fields = ordered_json::object();
     for (int n = 1; n <= MaxField; ++n) {
         const FieldSlot& slot = state.Store->Slot(n);
-        if (FieldHoldsRecord(slot)) fields[std::to_string(n)] = FieldJson(slot);
+        if (FieldHoldsRecord(slot)) fields[std::to_string(n)] = FieldJson(slot, namer, 0, n);
     }
     const ordered_json dump = {{"screenGroup", state.ScreenGroup},
                                {"screenIndex", state.ScreenIndex},

@@ -6,12 +6,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "host_returns.h"
 #include "host_window.h"
 #include "install_layout.h"
+#include "return_prompts.h"
+#include "start_dialog.h"
 
 namespace {
 
@@ -43,6 +47,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvana-host"));
+    QApplication::setOrganizationName(QStringLiteral("Orvana"));
+    InstallHostMessageBoxes();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Runs the capital gains module on a return."));
@@ -59,7 +65,10 @@ int main(int argc, char** argv) {
         ModuleFilePath(QCoreApplication::applicationDirPath()));
     const QCommandLineOption newOption(
         QStringLiteral("new"), QStringLiteral("start a new return when FILE does not exist yet"));
-    parser.addOptions({tfnOption, startOption, moduleOption, newOption});
+    const QCommandLineOption nameOption(
+        QStringLiteral("name"), QStringLiteral("the taxpayer's name, for a new return (--new)"),
+        QStringLiteral("NAME"));
+    parser.addOptions({tfnOption, startOption, moduleOption, newOption, nameOption});
     // Switches such as HELPDESK and /V stay on the command line, where the module reads them.
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.parse(QCoreApplication::arguments());
@@ -70,20 +79,53 @@ int main(int argc, char** argv) {
         if (argument.compare(QStringLiteral("HELPDESK"), Qt::CaseInsensitive) != 0 &&
             argument.compare(QStringLiteral("/V"), Qt::CaseInsensitive) != 0)
             files << argument;
-    if (files.size() != 1) return Fail(QStringLiteral("give exactly one data file (see --help)"));
+    if (files.size() > 1) return Fail(QStringLiteral("give one data file (see --help)"));
 
     bool startOk = false;
     const int32_t startCode = parser.value(startOption).toInt(&startOk);
     if (!startOk) return Fail(QStringLiteral("--start needs a screen number"));
 
-    // A mistyped name would otherwise open a blank interview and look like a lost return.
-    if (!QFileInfo::exists(files.first()) && !parser.isSet(newOption))
-        return Fail(QStringLiteral("%1 does not exist; give --new to start a new return under "
-                                   "that name")
-                        .arg(files.first()));
+    QString file, tfn = parser.value(tfnOption);
+    if (files.isEmpty()) {
+        // Started from the menu: the usual choice of a desktop program.
+        StartDialog start(RecentReturns(), ReturnsFolder(), SampleAvailable());
+        if (start.exec() != QDialog::Accepted) return 0;
+        const StartChoice& choice = start.Choice();
+        file = choice.file;
+        tfn = choice.tfn;
+        if (choice.kind == StartChoice::Sample && !SampleReturn(file, tfn))
+            return Fail(QStringLiteral("the sample return is not there"));
+        if (choice.kind == StartChoice::New)
+            if (const QString problem = WriteNewReturn(file, tfn, choice.name); !problem.isEmpty())
+                return Fail(problem);
+        if (choice.kind != StartChoice::Sample) RememberReturn(file);
+    } else {
+        file = files.first();
+        // A mistyped name would otherwise open a blank interview and look like a lost return.
+        if (!QFileInfo::exists(file) && !parser.isSet(newOption))
+            return Fail(QStringLiteral("%1 does not exist; give --new to start a new return "
+                                       "under that name")
+                            .arg(file));
+        if (parser.isSet(nameOption)) {
+            if (!parser.isSet(newOption) || QFileInfo::exists(file))
+                return Fail(
+                    QStringLiteral("--name names a new return: give it with --new and "
+                                   "a file that does not exist yet"));
+            const QString name = parser.value(nameOption);
+            if (std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() > 0xFF; }) ||
+                name.size() > 255)
+                return Fail(QStringLiteral("the name must be at most 255 Latin-1 characters"));
+            if (!TfnAcceptable(tfn))
+                return Fail(QStringLiteral("%1 is not a valid TFN: its check digit does not "
+                                           "match; nothing was written")
+                                .arg(tfn));
+            const QString problem = WriteNewReturn(file, tfn, name);
+            if (!problem.isEmpty()) return Fail(problem);
+        }
+    }
 
-    const QByteArray fileName = QFileInfo(files.first()).absoluteFilePath().toLatin1();
-    const QByteArray identifier = parser.value(tfnOption).toLatin1();
+    const QByteArray fileName = QFileInfo(file).absoluteFilePath().toLatin1();
+    const QByteArray identifier = tfn.toLatin1();
     const QByteArray commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toLatin1();
     if (fileName.size() > 255)
         return Fail(QStringLiteral("the data file's path is longer than 255 characters"));

@@ -122,6 +122,21 @@ struct ModuleState {
 
 ModuleState& State();
 
+// While one lives, State() on its thread answers with a fresh state of that thread's own, so
+// that threads recalculate different returns side by side (nothing else in the core is a
+// mutable global). Not for the interview, which runs on the GUI thread with the one state.
+class ThreadModuleState {
+public:
+    ThreadModuleState();
+    ~ThreadModuleState();
+    ThreadModuleState(const ThreadModuleState&) = delete;
+    ThreadModuleState& operator=(const ThreadModuleState&) = delete;
+
+private:
+    std::unique_ptr<ModuleState> state_;
+    ModuleState* previous_;
+};
+
 // Back to the state of a freshly loaded library (tests).
 void ResetModuleState();
 // Releases the state when the library unloads; State() would make a fresh one.

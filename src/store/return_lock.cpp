@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -25,6 +26,12 @@ std::vector<HeldLock>& HeldLocks() {
     return held;
 }
 
+// The list is shared by the threads of a batch that recalculates returns side by side.
+std::mutex& HeldLocksMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
 HeldLock* HeldFor(const struct stat& info) {
     for (HeldLock& lock : HeldLocks())
         if (lock.device == info.st_dev && lock.inode == info.st_ino) return &lock;
@@ -38,6 +45,7 @@ constexpr std::chrono::milliseconds Pause{20};
 ReturnLock::ReturnLock(const std::string& path, std::chrono::milliseconds patience) {
     const auto deadline = std::chrono::steady_clock::now() + patience;
     for (;;) {
+        std::unique_lock guard(HeldLocksMutex());
         struct stat named {};
         if (stat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode)) return;
         if (HeldLock* held = HeldFor(named)) {
@@ -58,6 +66,7 @@ ReturnLock::ReturnLock(const std::string& path, std::chrono::milliseconds patien
             }
         }
         close(fd);
+        guard.unlock();
         if (std::chrono::steady_clock::now() >= deadline) {
             error_ = ReturnInUse;
             return;
@@ -68,6 +77,7 @@ ReturnLock::ReturnLock(const std::string& path, std::chrono::milliseconds patien
 
 ReturnLock::~ReturnLock() {
     if (fd_ < 0) return;
+    const std::lock_guard guard(HeldLocksMutex());
     std::vector<HeldLock>& held = HeldLocks();
     for (auto it = held.begin(); it != held.end(); ++it) {
         if (it->fd != fd_) continue;

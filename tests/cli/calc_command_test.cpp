@@ -79,8 +79,8 @@ TEST_F(CalcCommandTest, ChoicesMadeOnceAreKeptInTheFileWithItsBackup) {
     const ToolRun again = Calc({"--json"});
     ASSERT_EQ(again.status, 0) << again.err;
     const json result = json::parse(again.out);
-    EXPECT_EQ(result["returnLabels"]["1578"], 700);
-    EXPECT_EQ(result["choiceTable"][0]["Collect -able loss applied"], "300");
+    EXPECT_EQ(result["returnLabels"]["module"]["netCapitalGain"]["value"], 700);
+    EXPECT_EQ(result["choiceTable"][0]["collectableLossApplied"], 300);
 }
 
 TEST_F(CalcCommandTest, DryRunPrintsButLeavesTheFileAlone) {
@@ -89,7 +89,7 @@ TEST_F(CalcCommandTest, DryRunPrintsButLeavesTheFileAlone) {
     const std::string before = Slurp(file);
     const ToolRun run = Calc({"--dry-run", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(json::parse(run.out)["schedule"]["1131"], 500);
+    EXPECT_EQ(json::parse(run.out)["schedule"]["partH"]["netCapitalGain"]["total"]["value"], 500);
     EXPECT_EQ(Slurp(file), before);
     EXPECT_FALSE(fs::exists(Backup()));
 }
@@ -120,9 +120,9 @@ TEST_F(CalcCommandTest, EachActiveGainOfATrustCountsOnlyItsOwnElections) {
     Write();
     ToolRun run = Calc({"--json"});
     ASSERT_EQ(run.status, 0) << run.err;
-    json schedule = json::parse(run.out)["schedule"];
-    EXPECT_EQ(schedule.value("1117", 0.0), 0);
-    EXPECT_EQ(schedule.value("1118", 0.0), 300);
+    json reduction = json::parse(run.out)["schedule"]["partG"]["activeAssetReduction"];
+    EXPECT_EQ(CalcAmount(reduction["discount"]), 0);
+    EXPECT_EQ(CalcAmount(reduction["other"]), 300);
     // The tool reads the kept elections and leaves them as they are.
     EXPECT_EQ(DumpJson(file)["fields"]["1215"]["value"][38], "300");
 
@@ -133,10 +133,12 @@ TEST_F(CalcCommandTest, EachActiveGainOfATrustCountsOnlyItsOwnElections) {
     Write();
     run = Calc({"--json", "--dry-run"});
     ASSERT_EQ(run.status, 0) << run.err;
-    schedule = json::parse(run.out)["schedule"];
-    EXPECT_EQ(schedule.value("1120", 0.0), 150);
-    EXPECT_EQ(schedule.value("1121", 0.0), 0);
-    EXPECT_EQ(schedule.value("1117", 0.0) + schedule.value("1118", 0.0), 0);
+    const json partG = json::parse(run.out)["schedule"]["partG"];
+    EXPECT_EQ(CalcAmount(partG["retirementExemption"]["discount"]), 150);
+    EXPECT_EQ(CalcAmount(partG["retirementExemption"]["other"]), 0);
+    EXPECT_EQ(CalcAmount(partG["activeAssetReduction"]["discount"]) +
+                  CalcAmount(partG["activeAssetReduction"]["other"]),
+              0);
 }
 
 TEST_F(CalcCommandTest, TheReturnIsSavedUnderTheTfnItOpensWith) {
@@ -204,16 +206,18 @@ TEST_F(ConcessionReturnTest, ConcessionAndFifteenYearTotalsComeFromTheKeptElecti
     ASSERT_EQ(run.status, 0) << run.err;
     const json result = json::parse(run.out);
     const json& schedule = result["schedule"];
-    EXPECT_EQ(schedule.value("1112", 0.0), 2600);
-    EXPECT_EQ(schedule.value("1117", 0.0), 650);  // 500 on the shop, 150 on the goodwill
-    EXPECT_EQ(schedule.value("1123", 0.0), 20);
-    EXPECT_EQ(schedule.value("1125", 0.0), 0);
-    EXPECT_EQ(schedule.value("1126", 0.0), 1300 + 650 + 20);
-    EXPECT_EQ(schedule.value("1129", 0.0), 630);
-    EXPECT_EQ(schedule.value("1131", 0.0), 630);
-    EXPECT_EQ(schedule.value("1134", 0.0), 4000);  // the farm
-    EXPECT_EQ(schedule.value("1135", json()), json("R"));
-    EXPECT_EQ(result["returnLabels"].value("1578", 0.0), 630);
+    EXPECT_EQ(CalcAmount(schedule["partE"]["total"]["discount"]), 2600);
+    // 500 on the shop, 150 on the goodwill.
+    EXPECT_EQ(CalcAmount(schedule["partG"]["activeAssetReduction"]["discount"]), 650);
+    EXPECT_EQ(CalcAmount(schedule["partG"]["rollOver"]["discount"]), 20);
+    EXPECT_EQ(CalcAmount(schedule["partH"]["reductions"]["indexed"]), 0);
+    EXPECT_EQ(CalcAmount(schedule["partH"]["reductions"]["discount"]), 1300 + 650 + 20);
+    EXPECT_EQ(CalcAmount(schedule["partH"]["netCapitalGain"]["discount"]), 630);
+    EXPECT_EQ(CalcAmount(schedule["partH"]["netCapitalGain"]["total"]), 630);
+    EXPECT_EQ(CalcAmount(schedule["partJ"]["exemptGains"]), 4000);  // the farm
+    EXPECT_EQ(schedule["partJ"]["code"], json({{"value", "R"}, {"field", 1135}}));
+    EXPECT_EQ(CalcAmount(result["returnLabels"]["module"]["netCapitalGain"]), 630);
+    EXPECT_EQ(result["netCapitalGain"], json({{"value", 630}, {"field", 1578}}));
 
     // An election above half its gain is refused like the screen refuses it.
     Set({"1201=lines:|Goodwill|G ||600||||||||||||150.01||||"});
@@ -244,13 +248,13 @@ TEST_F(NoticeReturnTest, NegativeProceedsCountAsZeroAndEventsOutsideTheYearAreNa
     const ToolRun run = Tax({"calc", file, "--tfn", Tfn, "--auto", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const json result = json::parse(run.out);
-    const json& items = result["items"];
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0]["fields"]["1196"], true);
-    EXPECT_EQ(items[0]["fields"].value("1141", 0.0), 5000);
+    const json& assets = result["assets"];
+    ASSERT_EQ(assets.size(), 2u);
+    EXPECT_EQ(assets[0]["results"]["proceedsAboveZero"]["value"], true);
+    EXPECT_EQ(assets[0]["results"]["loss"], json({{"value", 5000}, {"field", 1141}}));
     // 20,000 less the 5,000 loss, halved by the discount.
-    EXPECT_EQ(result["netCapitalGain"], 7500);
-    EXPECT_EQ(result["returnLabels"].value("1578", 0.0), 7500);
+    EXPECT_EQ(result["netCapitalGain"]["value"], 7500);
+    EXPECT_EQ(CalcAmount(result["returnLabels"]["module"]["netCapitalGain"]), 7500);
     const json& notices = result["notices"];
     ASSERT_EQ(notices.size(), 2u);
     EXPECT_EQ(notices[0]["name"], "Minus Parcel");
@@ -265,11 +269,15 @@ TEST_F(NoticeReturnTest, NegativeProceedsCountAsZeroAndEventsOutsideTheYearAreNa
 
     const ToolRun text = Tax({"calc", file, "--tfn", Tfn});
     ASSERT_EQ(text.status, 0) << text.err;
-    EXPECT_EQ(text.out,
-              "Minus Parcel (worksheet 451, item 1): Capital proceeds of -5000 cannot be "
-              "negative and counts as 0\n"
-              "Late Parcel (worksheet 451, item 2): The CGT event on 01/07/2006 falls outside 1 "
-              "July 2005 to 30 June 2006; its gain or loss counts in this year\n");
+    // The notices follow the summary, one line each.
+    const std::string lines =
+        "Minus Parcel (worksheet 451, item 1): Capital proceeds of -5000 cannot be "
+        "negative and counts as 0\n"
+        "Late Parcel (worksheet 451, item 2): The CGT event on 01/07/2006 falls outside 1 "
+        "July 2005 to 30 June 2006; its gain or loss counts in this year\n";
+    ASSERT_GT(text.out.size(), lines.size());
+    EXPECT_EQ(text.out.substr(text.out.size() - lines.size()), lines);
+    EXPECT_NE(text.out.find("Net capital gain: $7,500\n"), std::string::npos) << text.out;
 }
 
 }  // namespace

@@ -117,14 +117,15 @@ protected:
         const size_t dot = where.find('.');
         const int worksheet = std::stoi(where.substr(0, dot));
         const int item = std::stoi(where.substr(dot + 1));
-        for (const json& entry : result["items"])
-            if (entry["worksheet"] == worksheet && entry["item"] == item) return entry["fields"];
+        for (const json& entry : result["assets"])
+            if (entry["worksheet"] == worksheet && entry["item"] == item)
+                return CalcByNumber(entry["results"]);
         return json();
     }
 
     static json Row(const json& result, const std::string& description) {
         for (const json& row : result["choiceTable"])
-            if (row["Asset Description"] == description) return row;
+            if (row["description"] == description) return row;
         return json();
     }
 
@@ -133,6 +134,9 @@ protected:
             EXPECT_EQ(actual, expected == "true");
         } else if (actual.is_string()) {
             EXPECT_EQ(TrimmedText(actual.get<std::string>()), expected);
+        } else if (std::stod(expected) == 0.0011) {
+            // The module's mark of an explicit zero: the tool prints 0, not a blank (null).
+            EXPECT_EQ(actual, 0) << actual.dump();
         } else {
             // A field the record does not hold is blank: 0.
             const double value = actual.is_number() ? actual.get<double>() : 0;
@@ -143,9 +147,9 @@ protected:
     void Check(const json& result, const Expectation& e) {
         SCOPED_TRACE("line " + std::to_string(e.line) + ": " + e.kind + " " + e.where);
         if (e.kind == "expect-label") {
-            ExpectValue(result["returnLabels"].value(e.where, json()), e.value);
+            ExpectValue(CalcByNumber(result["returnLabels"]).value(e.where, json()), e.value);
         } else if (e.kind == "expect-schedule") {
-            ExpectValue(result["schedule"].value(e.where, json()), e.value);
+            ExpectValue(CalcByNumber(result["schedule"]).value(e.where, json()), e.value);
         } else if (e.kind == "expect-item") {
             const size_t space = e.where.find(' ');
             const json fields = Item(result, e.where.substr(0, space));

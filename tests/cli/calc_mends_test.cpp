@@ -23,8 +23,8 @@ protected:
         return run.status == 0 ? json::parse(run.out) : json();
     }
     static json ItemFields(const json& result, int worksheet) {
-        for (const json& item : result["items"])
-            if (item["worksheet"] == worksheet) return item["fields"];
+        for (const json& item : result["assets"])
+            if (item["worksheet"] == worksheet) return CalcByNumber(item["results"]);
         ADD_FAILURE() << "no item of worksheet " << worksheet;
         return json::object();
     }
@@ -46,8 +46,8 @@ TEST_F(CalcMendsTest, StalePaymentResultsOfAnEmptyListAreCleared) {
     for (const char* stale : {"1152", "1153", "1154", "1155"})
         EXPECT_FALSE(fields.contains(stale)) << stale;
     EXPECT_EQ(fields.value("1198", true), false);
-    EXPECT_EQ(result["schedule"].value("733", 0.0), 2000);
-    EXPECT_EQ(result["returnLabels"].value("1578", 0.0), 1000);
+    EXPECT_EQ(CalcByNumber(result["schedule"]).value("733", 0.0), 2000);
+    EXPECT_EQ(CalcByNumber(result["returnLabels"]).value("1578", 0.0), 1000);
 }
 
 TEST_F(CalcMendsTest, AReceiptOfATypedZeroIsStoredInWholeDollars) {
@@ -66,7 +66,7 @@ TEST_F(CalcMendsTest, APaddedPersonalUseTypeKeepsItsCostsOfOwnershipOut) {
     const json fields = ItemFields(result, 455);
     EXPECT_EQ(fields.value("1112", 0.0), 10000);
     EXPECT_EQ(fields.value("1135", 0.0), 2000);
-    EXPECT_EQ(result["returnLabels"].value("1578", 0.0), 1000);
+    EXPECT_EQ(CalcByNumber(result["returnLabels"]).value("1578", 0.0), 1000);
 }
 
 TEST_F(CalcMendsTest, AnExactDecimalHalfOfTheFactorRoundsUp) {

@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "calc_json_fields.h"
 #include "temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -35,6 +36,20 @@ inline std::string Quote(const std::string& arg) {
 inline std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A row of the manual calculation table (field 1201) for "set 1201=lines:ROW|ROW...":
+// description, type, other gain, loss.
+inline std::string ManualRow(const std::string& name, const std::string& type,
+                             const std::string& other, const std::string& loss) {
+    std::vector<std::string> cells(21);
+    cells[1] = name;
+    cells[2] = type;
+    cells[7] = other;
+    cells[8] = loss;
+    std::string row;
+    for (size_t i = 0; i < cells.size(); ++i) row += (i ? "|" : "") + cells[i];
+    return row;
 }
 
 class OrvanaTaxTest : public ::testing::Test {

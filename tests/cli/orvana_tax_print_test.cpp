@@ -81,17 +81,6 @@ TEST_F(OrvanaTaxPrintTest, BadNamesItemsAndFilesGetOneLineAndWriteNothing) {
 namespace {
 
 // A manual calculation row of 21 values: description, type, other gain, loss.
-std::string ManualRow(const std::string& name, const std::string& type, const std::string& other,
-                      const std::string& loss) {
-    std::vector<std::string> cells(21);
-    cells[1] = name;
-    cells[2] = type;
-    cells[7] = other;
-    cells[8] = loss;
-    std::string row;
-    for (size_t i = 0; i < cells.size(); ++i) row += (i ? "|" : "") + cells[i];
-    return row;
-}
 
 }  // namespace
 
@@ -103,7 +92,7 @@ TEST_F(OrvanaTaxPrintTest, TheScheduleOfACalculatedReturnPrintsItsPartsAndAmount
     ASSERT_EQ(set.status, 0) << set.err;
     const ToolRun calc = Tax({"calc", file, "--tfn", "123456782", "--auto", "--json"});
     ASSERT_EQ(calc.status, 0) << calc.err;
-    const json schedule = json::parse(calc.out)["schedule"];
+    const json schedule = CalcByNumber(json::parse(calc.out)["schedule"]);
     const auto amount = [&](const char* field) {
         return std::to_string(static_cast<long long>(schedule[field].get<double>()));
     };

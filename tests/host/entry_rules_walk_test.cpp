@@ -61,7 +61,7 @@ TEST(EntryRulesWalk, CentsInTheTrustAndManualTablesGiveDollarsToTheNetGain) {
         EXPECT_EQ((*GetFieldLst(1201))[7], "9000");
     }
     const nlohmann::json tool = CalcAuto(file, Tfn, dir.File("calc.json"));
-    EXPECT_EQ(tool["netCapitalGain"], 1234 + 9000);
+    EXPECT_EQ(tool["netCapitalGain"]["value"], 1234 + 9000);
 }
 
 TEST(EntryRulesWalk, AMinusTypedIntoTheProceedsIsRefusedSoTheGainIsTheGainTyped) {

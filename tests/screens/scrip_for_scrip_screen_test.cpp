@@ -15,6 +15,7 @@
 #include "calc/calc_inputs.h"
 #include "calc/cgt_schedule.h"
 #include "calc/worksheet_columns.h"
+#include "calc_json_fields.h"
 #include "screens/core/scrip_for_scrip_rules.h"
 #include "screens/schedule_box.h"
 #include "screens/tqcgt_66.h"
@@ -244,7 +245,7 @@ TEST_F(ScripForScripScreen, TheToolGivesTheScheduleTheScreenGave) {
     const int raw = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command;
     std::ifstream in(out);
-    const nlohmann::json schedule = nlohmann::json::parse(in)["schedule"];
+    const nlohmann::json schedule = CalcByNumber(nlohmann::json::parse(in)["schedule"]);
     EXPECT_EQ(schedule.value("1136", false), true);
     EXPECT_EQ(schedule.value("1167", false), false);
     for (int field : {1137, 1138, 1139}) {

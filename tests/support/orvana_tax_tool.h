@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "calc/cgt_schedule.h"
+#include "calc_json_fields.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
 
@@ -41,8 +42,8 @@ inline nlohmann::json CalcAuto(const std::string& file, const std::string& tfn,
     return CalcJson(file, tfn, "--auto", out);
 }
 
-// A field as the store holds it equals the tool's value of it: a tick, a text or an amount;
-// a field the tool left out is neither ticked nor an amount.
+// A field as the store holds it equals the tool's value of it: a tick, a text or an amount
+// (the store's mark of an explicit zero is 0); a blank (null) is neither ticked nor an amount.
 inline void ExpectFieldAsCalculated(int field, const nlohmann::json& value) {
     SCOPED_TRACE(field);
     if (value.is_boolean()) {
@@ -53,25 +54,28 @@ inline void ExpectFieldAsCalculated(int field, const nlohmann::json& value) {
         if (value.is_null()) {
             EXPECT_FALSE(FieldChecked(field));
         }
-        EXPECT_NEAR(static_cast<double>(GetFieldVal(field)),
+        EXPECT_NEAR(static_cast<double>(GetFieldVal(field, true)),
                     value.is_number() ? value.get<double>() : 0.0, 0.00001);
     }
 }
 
 // The return labels the host reads and every field of the schedule record, as the store
-// holds them, equal those the tool printed; a field the tool left out is 0.
+// holds them, equal those the tool printed; the tool names every one of them.
 inline void ExpectScheduleAndLabelsAsCalculated(const nlohmann::json& tool) {
     ASSERT_TRUE(tool.is_object()) << tool.dump();
-    for (int field : {169, 170, 171, 174, 175, 1578, 1579, 1585})
-        ExpectFieldAsCalculated(
-            field, tool["returnLabels"].value(std::to_string(field), nlohmann::json()));
+    const std::map<int, nlohmann::json> labels = CalcFields(tool["returnLabels"]);
+    for (int field : {169, 170, 171, 174, 175, 1578, 1579, 1585}) {
+        ASSERT_TRUE(labels.count(field)) << field;
+        ExpectFieldAsCalculated(field, labels.at(field));
+    }
+    const std::map<int, nlohmann::json> schedule = CalcFields(tool["schedule"]);
     GetWorksheetItem(ScheduleWorksheet, 1);
     EXPECT_EQ(GetFieldStr(ItemNameField), ScheduleName);
     int compared = 0;
     for (int field = ScratchFirstLow; field <= ScratchLastHigh; ++field) {
         if (!IsScratchField(field) || field == ItemNameField) continue;
-        ExpectFieldAsCalculated(field,
-                                tool["schedule"].value(std::to_string(field), nlohmann::json()));
+        const auto named = schedule.find(field);
+        ExpectFieldAsCalculated(field, named == schedule.end() ? nlohmann::json() : named->second);
         ++compared;
     }
     EXPECT_GT(compared, 60);
