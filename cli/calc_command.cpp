@@ -13,6 +13,7 @@
 #include "command_support.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
+#include "store/file_bytes.h"
 #include "store/lodgment.h"
 #include "store/return_lock.h"
 
@@ -93,7 +94,7 @@ int Calculate(const CalcArguments& args) {
 
     if (!args.dryRun) {
         if (const int32_t result = SaveDataFile(args.file))
-            return Fail(ExitFileProblem, shown + ": " + std::strerror(result));
+            return Fail(ExitFileProblem, shown + ": " + FileProblemText(result, shown));
     }
     const std::vector<ItemNotice> notices = CollectItemNotices();
     if (args.json)

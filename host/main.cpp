@@ -20,6 +20,8 @@ std::basic_string<unsigned char> ShortString(const QByteArray& bytes) {
     return text;
 }
 
+bool HoldsInLatin1(const QString& text) { return QString::fromLatin1(text.toLatin1()) == text; }
+
 bool DisplayAvailable() {
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
            !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -75,14 +77,23 @@ int main(int argc, char** argv) {
     const int32_t startCode = parser.value(startOption).toInt(&startOk);
     if (!startOk) return Fail(QStringLiteral("--start needs a screen number"));
 
+    // The module takes single-byte (Latin-1) texts: any other character would name another
+    // file, or key the return with another TFN.
+    const QString path = QFileInfo(files.first()).absoluteFilePath();
+    const QString tfn = parser.value(tfnOption);
+    if (!HoldsInLatin1(path) || !HoldsInLatin1(tfn))
+        return Fail(QStringLiteral("the data file's path and the TFN must be Latin-1 characters; "
+                                   "%1 cannot be handed to the module")
+                        .arg(HoldsInLatin1(path) ? QStringLiteral("the TFN") : path));
+
     // A mistyped name would otherwise open a blank interview and look like a lost return.
     if (!QFileInfo::exists(files.first()) && !parser.isSet(newOption))
         return Fail(QStringLiteral("%1 does not exist; give --new to start a new return under "
                                    "that name")
                         .arg(files.first()));
 
-    const QByteArray fileName = QFileInfo(files.first()).absoluteFilePath().toLatin1();
-    const QByteArray identifier = parser.value(tfnOption).toLatin1();
+    const QByteArray fileName = path.toLatin1();
+    const QByteArray identifier = tfn.toLatin1();
     const QByteArray commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toLatin1();
     if (fileName.size() > 255)
         return Fail(QStringLiteral("the data file's path is longer than 255 characters"));
