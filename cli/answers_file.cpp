@@ -1,9 +1,10 @@
 #include "answers_file.h"
 
 #include <charconv>
-#include <fstream>
+#include <sstream>
 
 #include "base/text_encoding.h"
+#include "store/file_bytes.h"
 
 namespace {
 
@@ -108,11 +109,13 @@ private:
 
 bool ReadAnswersFile(const std::string& path, std::vector<FieldAssignment>& answers,
                      std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": cannot be read";
+    // Only a regular file of a return's size: a folder, pipe or device is refused at once.
+    std::vector<uint8_t> bytes;
+    if (const int problem = ReadFileBytes(path, bytes)) {
+        error = path + ": cannot be read: " + FileProblemText(problem, path);
         return false;
     }
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
     AnswersReader reader(answers);
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {

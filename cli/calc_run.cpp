@@ -10,6 +10,7 @@
 #include "command_support.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
+#include "store/file_bytes.h"
 #include "store/lodgment.h"
 #include "store/return_lock.h"
 
@@ -48,7 +49,7 @@ CalcOutcome Calculate(const CalcJob& job) {
         return Failed(ExitRefused, OneLine(refusal.message) + "; nothing was written");
     if (!job.dryRun)
         if (const int32_t result = SaveDataFile(job.file))
-            return Failed(ExitFileProblem, shown + ": " + std::strerror(result));
+            return Failed(ExitFileProblem, shown + ": " + FileProblemText(result, job.file));
     const std::vector<ItemNotice> notices = CollectItemNotices();
     CalcOutcome outcome;
     outcome.result = CalcResultJson(table, notices);

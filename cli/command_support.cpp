@@ -7,6 +7,7 @@
 #include "base/latin1_text.h"
 #include "base/module_state.h"
 #include "store/data_file.h"
+#include "store/file_bytes.h"
 #include "store/return_key.h"
 
 std::vector<std::string>& CoreMessages() {
@@ -58,7 +59,7 @@ std::string OpenProblem(int32_t result, const std::string& file) {
         case OpenBadFieldNumber:
             return file + ": a record names a field outside 1 to 2312";
         default:
-            return file + ": " + std::strerror(result);
+            return file + ": " + FileProblemText(result, file);
     }
 }
 

@@ -151,8 +151,8 @@ int Problem(const ImportArguments& args, const ImportProblem& problem) {
 int Import(const ImportArguments& args) {
     std::vector<uint8_t> bytes;
     if (const int status = ReadFileBytes(args.trades, bytes))
-        return Fail(ExitFileProblem,
-                    args.trades + ": " + std::strerror(status) + "; nothing was written");
+        return Fail(ExitFileProblem, args.trades + ": " + FileProblemText(status, args.trades) +
+                                         "; nothing was written");
     const std::string text(bytes.begin(), bytes.end());
     TradeList list;
     MatchResult result;
@@ -209,13 +209,13 @@ int Import(const ImportArguments& args) {
                 return Fail(ExitFileProblem, error + "; nothing was written");
     }
     if (const int32_t saved = SaveDataFile(args.file))
-        return Fail(ExitFileProblem, shown + ": " + std::strerror(saved));
+        return Fail(ExitFileProblem, shown + ": " + FileProblemText(saved, args.file));
     std::cout << written.size() << " share worksheet item(s) written to " << shown << ".\n";
     if (args.holdings.empty()) return ExitOk;
     const std::string holdings = HoldingsCsv(result.unsold);
     if (const int status = ReplaceFileSafely(
             args.holdings, args.holdings, std::vector<uint8_t>(holdings.begin(), holdings.end())))
-        return Fail(ExitFileProblem, args.holdings + ": " + std::strerror(status) +
+        return Fail(ExitFileProblem, args.holdings + ": " + FileProblemText(status, args.holdings) +
                                          "; the return was written, the holdings were not");
     std::cout << result.unsold.size() << " unsold parcel(s) written to " << args.holdings << ".\n";
     return ExitOk;

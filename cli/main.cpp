@@ -23,6 +23,7 @@
 #include "store/data_file.h"
 #include "store/data_file_cipher.h"
 #include "store/field_store.h"
+#include "store/file_bytes.h"
 #include "store/lodgment.h"
 #include "store/return_key.h"
 #include "store/return_lock.h"
@@ -177,7 +178,8 @@ int OpenReturn(const Arguments& args, const std::string& file, bool& partial) {
 int Save(const Arguments& args, const std::string& file) {
     const int32_t result = SaveDataFile(file);
     FlushCoreMessages();
-    if (result != 0) return Fail(ExitFileProblem, args.file + ": " + std::strerror(result));
+    if (result != 0)
+        return Fail(ExitFileProblem, args.file + ": " + FileProblemText(result, args.file));
     return ExitOk;
 }
 

@@ -12,12 +12,14 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/latin1_text.h"
 #include "base/module_state.h"
 #include "interview/core/screen_table.h"
 #include "interview/tframewnd.h"
 #include "module/build_text_variables.h"
 #include "module/tmainform.h"
 #include "platform/qt_message_box.h"
+#include "reports/paint/private_file.h"
 #include "screens/core/asset_tables.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
@@ -64,6 +66,22 @@ bool FindSample(QString& file, QString& tfn) {
     return true;
 }
 
+// The window as a picture, owner-only like the return it shows.
+bool SavePicture(QWidget* main, const QString& name) {
+    const QPixmap picture = main->grab();
+    QString error;
+    const bool saved = WritePrivateFile(
+        name, Latin1ToUtf8(State().CurrentFileName),
+        [&](QIODevice& device, QString& problem) {
+            if (picture.save(&device, "PNG")) return true;
+            problem = QStringLiteral("the picture cannot be written");
+            return false;
+        },
+        error);
+    if (!saved) std::fprintf(stderr, "orvana-shots: %s: %s\n", qPrintable(name), qPrintable(error));
+    return saved;
+}
+
 // Chooses each view of a screen's view selector in turn and saves the window.
 int SaveViews(QWidget* main, QWidget* screen, const QDir& out, const QString& stem) {
     int saved = 0;
@@ -74,7 +92,7 @@ int SaveViews(QWidget* main, QWidget* screen, const QDir& out, const QString& st
                 buttons[view]->click();
                 QCoreApplication::processEvents();
                 const QString name = out.filePath(QStringLiteral("%1-%2.png").arg(stem).arg(view));
-                if (main->grab().save(name)) ++saved;
+                if (SavePicture(main, name)) ++saved;
             }
         }
     return saved;
@@ -156,7 +174,7 @@ int main(int argc, char** argv) {
             if (!state.ScreenShown || !frame->CurrentScreen()) continue;
             QString stem = QString::number(entry.number);
             if (everyItem && item > 1) stem += QStringLiteral("-i%1").arg(item);
-            if (main->grab().save(out.filePath(stem + QStringLiteral(".png")))) ++saved;
+            if (SavePicture(main, out.filePath(stem + QStringLiteral(".png")))) ++saved;
             if (parser.isSet(viewsOption))
                 saved += SaveViews(main, frame->CurrentScreen(), out, stem);
         }

@@ -1,6 +1,5 @@
 #include "print_command.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
@@ -126,18 +125,11 @@ int RunPrintCommand(int argc, char** argv) {
     TXReport report;
     PrepareModuleReport(report);
     LoadModuleReport(report, args.report, PageFigures(args.report));
-    // Written beside the target first, so a failure leaves any earlier file as it was.
+    // Never over the return or its backup; a failure leaves any earlier file as it was.
     QString problem;
-    const QString out = QString::fromStdString(args.pdf);
-    const QString part = out + ".part";
-    if (!WriteReportPdf(report, part, "Orvana " + QString::fromStdString(args.report), problem)) {
-        QFile::remove(part);
+    if (!WriteReportPdf(report, QString::fromStdString(args.pdf),
+                        "Orvana " + QString::fromStdString(args.report), problem, PdfResolution,
+                        args.file))
         return Fail(ExitFileProblem, args.pdf + ": " + problem.toStdString());
-    }
-    QFile::remove(out);
-    if (!QFile::rename(part, out)) {
-        QFile::remove(part);
-        return Fail(ExitFileProblem, args.pdf + ": cannot be written");
-    }
     return ExitOk;
 }

@@ -25,6 +25,19 @@ std::basic_string<unsigned char> ShortString(const QByteArray& bytes) {
     return text;
 }
 
+bool HoldsInLatin1(const QString& text) { return QString::fromLatin1(text.toLatin1()) == text; }
+
+// The module takes single-byte (Latin-1) texts: any other character would name another file,
+// or key the return with another TFN. Empty when both hold.
+QString NotLatin1(const QString& file, const QString& tfn) {
+    const QString path = QFileInfo(file).absoluteFilePath();
+    if (HoldsInLatin1(path) && HoldsInLatin1(tfn)) return {};
+    return QStringLiteral(
+               "the data file's path and the TFN must be Latin-1 characters; "
+               "%1 cannot be handed to the module")
+        .arg(HoldsInLatin1(path) ? QStringLiteral("the TFN") : path);
+}
+
 bool DisplayAvailable() {
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
            !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -101,6 +114,7 @@ int main(int argc, char** argv) {
         if (choice.kind != StartChoice::Sample) RememberReturn(file);
     } else {
         file = files.first();
+        if (const QString problem = NotLatin1(file, tfn); !problem.isEmpty()) return Fail(problem);
         // A mistyped name would otherwise open a blank interview and look like a lost return.
         if (!QFileInfo::exists(file) && !parser.isSet(newOption))
             return Fail(QStringLiteral("%1 does not exist; give --new to start a new return "
@@ -124,6 +138,7 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (const QString problem = NotLatin1(file, tfn); !problem.isEmpty()) return Fail(problem);
     const QByteArray fileName = QFileInfo(file).absoluteFilePath().toLatin1();
     const QByteArray identifier = tfn.toLatin1();
     const QByteArray commandLine = QCoreApplication::arguments().join(QLatin1Char(' ')).toLatin1();

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "base/latin1_text.h"
 #include "base/message_box.h"
 #include "base/module_state.h"
 #include "controls/ttaxedit.h"
@@ -304,7 +305,8 @@ void TPreviewForm::btnSavePdfClick() {
     if (chosen.isEmpty()) return;
     const QString path = QString::fromStdString(WithPdfExtension(chosen.toStdString()));
     QString error;
-    if (!WriteReportPdf(*report_, path, QString(ApplicationTitle) + " workpapers", error))
+    if (!WriteReportPdf(*report_, path, QString(ApplicationTitle) + " workpapers", error,
+                        PdfResolution, Latin1ToUtf8(State().CurrentFileName)))
         AppMessageBox(("The PDF file could not be written: " + error).toLatin1().toStdString(),
                       mtError, mbOK);
 }

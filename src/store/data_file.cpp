@@ -212,8 +212,8 @@ bool KeepsReturnKey(const std::string& text) {
 }
 
 std::string SaveFailureText(const std::string& name, int32_t result) {
-    const std::string reason =
-        result == ReturnInUse ? "The return is in use by another program." : std::strerror(result);
+    const std::string reason = result == ReturnInUse ? "The return is in use by another program."
+                                                     : FileProblemText(result, name);
     // Every failing step of a save comes before the rename that puts the new file in place.
     return "Unable to save file - " + name + "\r\n\r\n" + reason +
            "\r\n\r\nThe return on disk is unchanged.";

@@ -7,13 +7,31 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include "store/file_paths.h"
 
+std::string FileProblemText(int error, const std::string& path) {
+    switch (error) {
+        case NotARegularFile:
+            return "Not a regular file but a pipe, device or socket";
+        case BackupNotARegularFile:
+            return "The backup " + ChangeFileExt(path, ".BAK") +
+                   " is a folder or something else that is not a regular file, so no backup "
+                   "can be made";
+        default:
+            return std::strerror(error);
+    }
+}
+
 int ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
+    return ReadFileBytesAt(AT_FDCWD, path, bytes);
+}
+
+int ReadFileBytesAt(int folder, const std::string& path, std::vector<uint8_t>& bytes) {
     bytes.clear();
     // Non-blocking, so that opening a pipe cannot wait for a writer.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const int fd = openat(folder, path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return errno;
     struct stat info {};
     int error = 0;
@@ -22,7 +40,7 @@ int ReadFileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
     } else if (S_ISDIR(info.st_mode)) {
         error = EISDIR;
     } else if (!S_ISREG(info.st_mode)) {
-        error = EINVAL;
+        error = NotARegularFile;
     } else if (static_cast<uint64_t>(info.st_size) > MaxReturnFileBytes) {
         error = EFBIG;
     } else {

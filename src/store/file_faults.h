@@ -12,7 +12,10 @@ enum class FileStep : int {
     MakeBackup,     // the previous return under a temporary name
     PlaceBackup,    // ... renamed over the backup name
     Replace,        // the new return renamed over the return's name
+    // Not a failure of the save: a second name refused as a hard link is made as a copy.
+    LinkSecondName,
 };
+// The steps whose failure fails the save.
 constexpr int FileStepCount = static_cast<int>(FileStep::Replace) + 1;
 
 // 0, or the error code the hook injects for this step.

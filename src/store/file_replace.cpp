@@ -12,6 +12,7 @@
 #include "store/file_bytes.h"
 #include "store/file_faults.h"
 #include "store/file_paths.h"
+#include "store/temporary_file.h"
 
 namespace {
 
@@ -23,31 +24,6 @@ timespec StartTime() {
     return now;
 }
 const timespec ProcessStart = StartTime();
-
-constexpr const char* TemporarySuffix = ".XXXXXX";
-
-// A temporary file that is removed unless it was handed on by a rename.
-class Temporary {
-public:
-    Temporary() = default;
-    Temporary(const Temporary&) = delete;
-    Temporary& operator=(const Temporary&) = delete;
-    ~Temporary() {
-        if (!name_.empty()) unlink(name_.c_str());
-    }
-    // Creates it beside `path`; the open descriptor, or -1 with errno set.
-    int Create(const std::string& path) {
-        std::string name = path + TemporarySuffix;
-        const int fd = mkostemp(name.data(), O_CLOEXEC);
-        if (fd >= 0) name_ = name;
-        return fd;
-    }
-    const std::string& Name() const { return name_; }
-    void Forget() { name_.clear(); }
-
-private:
-    std::string name_;
-};
 
 int ErrorOf(int result) { return result == 0 ? 0 : errno; }
 
@@ -62,14 +38,6 @@ int WriteAll(int fd, const uint8_t* data, size_t size) {
         size -= static_cast<size_t>(written);
     }
     return 0;
-}
-
-// So that the renames survive a crash; a folder that cannot be synced is no failure.
-void SyncFolder(const std::string& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
 }
 
 // The owner and group of the file replaced, where the process may set them: a taxpayer
@@ -100,10 +68,10 @@ int FillAndClose(int fd, const uint8_t* data, size_t size, bool newReturn = fals
 
 // The new return, flushed, under a temporary name beside it, with the owner and mode of
 // the file it replaces.
-int WriteNewFile(Temporary& file, const std::string& path, const std::vector<uint8_t>& bytes,
-                 const struct stat* previous) {
+int WriteNewFile(TemporaryFile& file, const std::string& filePart,
+                 const std::vector<uint8_t>& bytes, const struct stat* previous) {
     if (const int fault = InjectedFault(FileStep::CreateTemporary)) return fault;
-    const int fd = file.Create(path);
+    const int fd = file.Create(filePart);
     if (fd < 0) return errno;
     // A new return is private to its owner; a replaced one keeps its permissions.
     const mode_t mode = previous ? (previous->st_mode & 07777) : S_IRUSR | S_IWUSR;
@@ -116,50 +84,36 @@ int WriteNewFile(Temporary& file, const std::string& path, const std::vector<uin
     return FillAndClose(fd, bytes.data(), bytes.size(), true);
 }
 
-// A second name for an existing file, under a temporary name beside `besides`: a hard
-// link, or a flushed copy where the file system has none.
-int SecondName(const std::string& existing, const std::string& besides, Temporary& second) {
-    const int fd = second.Create(besides);
-    if (fd < 0) return errno;
-    close(fd);
-    unlink(second.Name().c_str());
-    if (link(existing.c_str(), second.Name().c_str()) == 0) return 0;
+// A second name for `existing`, a file of the folder, under a temporary name of
+// `filePart`: a hard link, or a flushed copy where the file system has none.
+int SecondName(const std::string& existing, const std::string& filePart, TemporaryFile& second) {
+    int error = InjectedFault(FileStep::LinkSecondName);
+    if (error == 0) error = second.LinkTo(existing, filePart);
+    if (error == 0) return 0;
     std::vector<uint8_t> bytes;
-    if (const int error = ReadFileBytes(existing, bytes)) {
-        second.Forget();
-        return error;
-    }
-    const int copy = open(second.Name().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (copy < 0) {
-        const int error = errno;
-        second.Forget();
-        return error;
-    }
+    if (const int read = ReadFileBytesAt(second.Folder(), existing, bytes)) return read;
+    const int copy = second.Create(filePart);
+    if (copy < 0) return errno;
     return FillAndClose(copy, bytes.data(), bytes.size());
 }
 
-bool RegularFile(const std::string& path) {
-    struct stat info {};
-    return lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-bool IsTemporaryOf(const std::string& entry, const std::string& filePart) {
-    const size_t tail = std::char_traits<char>::length(TemporarySuffix);
-    if (entry.size() != filePart.size() + tail || entry.compare(0, filePart.size(), filePart) != 0)
-        return false;
-    if (entry[filePart.size()] != '.') return false;
-    for (size_t i = filePart.size() + 1; i < entry.size(); ++i) {
-        const char c = entry[i];
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
-            return false;
-    }
-    return true;
+// What is under `filePart` in the folder, the link itself for a link: false when nothing.
+bool EntryOf(int folder, const std::string& filePart, struct stat& info) {
+    return fstatat(folder, filePart.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 bool OlderThanProcess(const struct stat& info) {
     const timespec& changed = info.st_mtim;
     return changed.tv_sec < ProcessStart.tv_sec ||
            (changed.tv_sec == ProcessStart.tv_sec && changed.tv_nsec < ProcessStart.tv_nsec);
+}
+
+// The file already holds these bytes.
+bool Unchanged(int folder, const std::string& filePart, const struct stat& previous,
+               const std::vector<uint8_t>& bytes) {
+    if (static_cast<uint64_t>(previous.st_size) != bytes.size()) return false;
+    std::vector<uint8_t> held;
+    return ReadFileBytesAt(folder, filePart, held) == 0 && held == bytes;
 }
 
 }  // namespace
@@ -170,7 +124,7 @@ void RemoveStaleTemporaries(const std::string& path) {
     if (!dir) return;
     while (const dirent* entry = readdir(dir)) {
         const std::string name = entry->d_name;
-        if (!IsTemporaryOf(name, filePart)) continue;
+        if (!IsTemporaryName(name, filePart)) continue;
         struct stat info {};
         if (fstatat(dirfd(dir), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
         if (S_ISREG(info.st_mode) && OlderThanProcess(info)) unlinkat(dirfd(dir), name.c_str(), 0);
@@ -183,57 +137,68 @@ int ReplaceFileSafely(const std::string& path, const std::string& backupPath,
     struct stat previous {};
     const bool exists = stat(path.c_str(), &previous) == 0;
     if (exists && S_ISDIR(previous.st_mode)) return EISDIR;
-    if (exists && !S_ISREG(previous.st_mode)) return EINVAL;
+    if (exists && !S_ISREG(previous.st_mode)) return NotARegularFile;
     RemoveStaleTemporaries(path);
-
-    Temporary fresh;
-    if (const int error = WriteNewFile(fresh, path, bytes, exists ? &previous : nullptr))
-        return error;
+    // Every step works in the folder as it was found, so that what this save makes is
+    // removed from it even when the folder is moved meanwhile.
+    const HeldFolder folder(FolderOf(path));
+    if (folder.Error()) return folder.Error();
+    const std::string filePart = FilePartOf(path), backupPart = FilePartOf(backupPath);
+    // Nothing to write: the return and its backup stay as they are.
+    if (exists && Unchanged(folder.Fd(), filePart, previous, bytes)) return 0;
 
     // A return named like its own backup gets none: the backup would be the return.
-    const bool withBackup = exists && backupPath != path;
-    const bool hadBackup = withBackup && RegularFile(backupPath);
-    Temporary oldBackup, newBackup;
+    const bool withBackup = exists && backupPart != filePart;
+    struct stat backup {};
+    const bool backupThere = withBackup && EntryOf(folder.Fd(), backupPart, backup);
+    // A folder or device under the backup's name could never take the backup.
+    if (backupThere && !S_ISREG(backup.st_mode) && !S_ISLNK(backup.st_mode))
+        return BackupNotARegularFile;
+    const bool hadBackup = backupThere && S_ISREG(backup.st_mode);
+
+    TemporaryFile fresh(folder);
+    if (const int error = WriteNewFile(fresh, filePart, bytes, exists ? &previous : nullptr))
+        return error;
+
+    TemporaryFile oldBackup(folder), newBackup(folder);
     if (hadBackup) {
         int error = InjectedFault(FileStep::KeepOldBackup);
-        if (error == 0) error = SecondName(backupPath, path, oldBackup);
+        if (error == 0) error = SecondName(backupPart, filePart, oldBackup);
         if (error != 0) return error;
     }
     if (withBackup) {
         int error = InjectedFault(FileStep::MakeBackup);
-        if (error == 0) error = SecondName(path, path, newBackup);
+        if (error == 0) error = SecondName(filePart, filePart, newBackup);
         if (error == 0) error = InjectedFault(FileStep::PlaceBackup);
-        if (error == 0) error = ErrorOf(rename(newBackup.Name().c_str(), backupPath.c_str()));
+        if (error == 0) error = newBackup.RenameOver(backupPart);
         if (error != 0) return error;
-        newBackup.Forget();
     }
 
     int error = InjectedFault(FileStep::Replace);
-    if (error == 0) error = ErrorOf(rename(fresh.Name().c_str(), path.c_str()));
+    if (error == 0) error = fresh.RenameOver(filePart);
     if (error != 0) {
         // The backup goes back to the generation it held before this save.
-        if (hadBackup && rename(oldBackup.Name().c_str(), backupPath.c_str()) == 0)
-            oldBackup.Forget();
-        else if (withBackup && !hadBackup)
-            unlink(backupPath.c_str());
+        if (hadBackup)
+            oldBackup.RenameOver(backupPart);
+        else if (withBackup)
+            unlinkat(folder.Fd(), backupPart.c_str(), 0);
         return error;
     }
-    fresh.Forget();
-    SyncFolder(FolderOf(path));
+    fsync(folder.Fd());  // so that the renames survive a crash; no failure when it cannot
     return 0;
 }
 
 int ReplacePrivateFile(const std::string& name, const std::string& text) {
     if (name.empty() || name.find('/') != std::string::npos) return EINVAL;
     RemoveStaleTemporaries(name);
-    Temporary file;
-    const int fd = file.Create(name);  // mkostemp: owner-only from the start
+    const HeldFolder folder(".");
+    if (folder.Error()) return folder.Error();
+    TemporaryFile file(folder);
+    const int fd = file.Create(name);
     if (fd < 0) return errno;
     if (const int error =
             FillAndClose(fd, reinterpret_cast<const uint8_t*>(text.data()), text.size()))
         return error;
-    // rename replaces whatever the name is, a link included, without following it.
-    if (rename(file.Name().c_str(), name.c_str()) != 0) return errno;
-    file.Forget();
-    return 0;
+    // A rename replaces whatever the name is, a link included, without following it.
+    return file.RenameOver(name);
 }

@@ -107,11 +107,19 @@ TEST_F(SampleReturnTest, NetGainAndLossesCarriedForwardAreTheReadmeFigures) {
 
 TEST_F(SampleReturnTest, TheShotsShowEachItemOfEachPath) {
     const std::string out = scratch.File("shots");
-    const std::string command = "QT_QPA_PLATFORM=offscreen " + Quote(ORVANA_SHOTS) + " " +
-                                Quote(out) + " --sample >/dev/null 2>&1";
+    const std::string command = "umask 022; QT_QPA_PLATFORM=offscreen " + Quote(ORVANA_SHOTS) +
+                                " " + Quote(out) + " --sample >/dev/null 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    for (const char* shot : {"2004", "2005", "2016", "2016-i2", "2040", "2060-i2", "2103", "2107"})
-        EXPECT_TRUE(fs::exists(out + "/" + shot + ".png")) << shot;
+    for (const char* shot :
+         {"2004", "2005", "2016", "2016-i2", "2040", "2060-i2", "2103", "2107"}) {
+        const std::string picture = out + "/" + shot + ".png";
+        EXPECT_TRUE(fs::exists(picture)) << shot;
+        // Pictures of a return carry the taxpayer's data, as the return does.
+        EXPECT_EQ(
+            fs::status(picture).permissions() & (fs::perms::group_all | fs::perms::others_all),
+            fs::perms::none)
+            << shot;
+    }
     // A path with one item, and one with none, is shown once.
     EXPECT_FALSE(fs::exists(out + "/2040-i2.png"));
     EXPECT_TRUE(fs::exists(out + "/2050.png"));

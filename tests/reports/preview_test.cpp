@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QScrollBar>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "base/module_state.h"
@@ -19,6 +22,7 @@
 #include "reports/tpreviewform.h"
 #include "scripted_responder.h"
 #include "store_fixture.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -29,6 +33,11 @@ std::vector<uint8_t> ThreePages() {
         source += "section condition=0\nbox 100 100 900 200\ntext \"page " + std::to_string(page) +
                   "\"\n";
     return WriteScript(CompileScriptSource(source).sections);
+}
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class PreviewTest : public StoreTest {
@@ -229,4 +238,44 @@ TEST_F(PreviewTest, SaveAsPdfWritesEveryPage) {
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 3);
     pdf.remove();
+}
+
+TEST_F(PreviewTest, SaveAsPdfIsOwnerOnlyAndNeverTakesTheReturnsPlace) {
+    Open();
+    TempDir dir;
+    const std::string returnFile = dir.File("R.TAX"), backup = dir.File("R.BAK");
+    std::ofstream(returnFile) << "the return";
+    std::ofstream(backup) << "its backup";
+    State().CurrentFileName = returnFile;
+    std::filesystem::create_symlink(returnFile, dir.File("RETURN.pdf"));
+    std::filesystem::create_symlink(backup, dir.File("BACKUP.pdf"));
+    std::filesystem::create_directory(dir.File("FOLDER.pdf"));
+    QString chosen;
+    preview->ChoosePdfFile = [&] { return chosen; };
+    const struct {
+        std::string name, why;
+    } refused[] = {{"RETURN.pdf", "the return itself"},
+                   {"BACKUP.pdf", "the return's backup"},
+                   {"FOLDER.pdf", "not a regular file"}};
+    for (const auto& [name, why] : refused) {
+        SCOPED_TRACE(name);
+        responder->Clear();
+        chosen = QString::fromStdString(dir.File(name));
+        QTest::mouseClick(preview->btnSavePdf, Qt::LeftButton);
+        ASSERT_EQ(responder->Count(), 1u);
+        EXPECT_EQ(responder->LastText().rfind("The PDF file could not be written: ", 0), 0u);
+        EXPECT_NE(responder->LastText().find(why), std::string::npos) << responder->LastText();
+    }
+    EXPECT_EQ(Slurp(returnFile), "the return");
+    EXPECT_EQ(Slurp(backup), "its backup");
+
+    const mode_t usual = umask(022);
+    responder->Clear();
+    chosen = QString::fromStdString(dir.File("OUT"));  // ".pdf" is added
+    QTest::mouseClick(preview->btnSavePdf, Qt::LeftButton);
+    umask(usual);
+    EXPECT_EQ(responder->Count(), 0u) << responder->LastText();
+    EXPECT_EQ(Slurp(dir.File("OUT.pdf")).rfind("%PDF", 0), 0u);
+    EXPECT_EQ(std::filesystem::status(dir.File("OUT.pdf")).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }

@@ -19,6 +19,7 @@
 #include "store/data_file.h"
 #include "store/data_file_cipher.h"
 #include "store/data_file_format.h"
+#include "store/file_bytes.h"
 #include "store/file_faults.h"
 #include "store/return_lock.h"
 #include "temp_dir.h"
@@ -152,6 +153,7 @@ TEST_F(ReturnSafetyTest, OwnerGroupAndPermissionsAreKept) {
     const uid_t owner = geteuid() == 0 ? 4321 : before.st_uid;
     const gid_t group = geteuid() == 0 ? 4322 : before.st_gid;
     ASSERT_EQ(chown(name.c_str(), owner, group), 0);
+    SetFieldStr(397, "changed");  // a save that changes nothing writes nothing
     ASSERT_EQ(SaveDataFile(name), 0);
     struct stat after {};
     ASSERT_EQ(stat(name.c_str(), &after), 0);
@@ -161,6 +163,7 @@ TEST_F(ReturnSafetyTest, OwnerGroupAndPermissionsAreKept) {
     EXPECT_EQ(after.st_mode & 07777, 0640u);
 
     FailStep(FileStep::CopyMode, EPERM);
+    SetFieldStr(397, "changed again");
     EXPECT_EQ(SaveDataFile(name), EPERM);
     EXPECT_NE(SaveFailureText(name, EPERM).find("The return on disk is unchanged."),
               std::string::npos);
@@ -174,16 +177,61 @@ TEST_F(ReturnSafetyTest, PipesDevicesAndHugeFilesAreRefusedAtOnce) {
     std::ofstream(huge).put('x');
     fs::resize_file(huge, MaxReturnFileBytes + 8);
     const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(OpenDataFile(fifo), EINVAL);
+    EXPECT_EQ(OpenDataFile(fifo), NotARegularFile);
     EXPECT_EQ(responder->LastText(), "Unable to open file - " + fifo);
-    EXPECT_EQ(OpenDataFile("/dev/zero"), EINVAL);
+    EXPECT_EQ(OpenDataFile("/dev/zero"), NotARegularFile);
     EXPECT_EQ(OpenDataFile(huge), EFBIG);
     EXPECT_EQ(responder->LastText(), "Unable to open file - " + huge);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
     EXPECT_EQ(GetFieldStr(397), "kept");
     // Nor is a save put over one of them.
     ASSERT_EQ(mkfifo(dir.File("PIPE2.TAX").c_str(), 0600), 0);
-    EXPECT_EQ(SaveDataFile(dir.File("PIPE2.TAX")), EINVAL);
+    EXPECT_EQ(SaveDataFile(dir.File("PIPE2.TAX")), NotARegularFile);
+    EXPECT_EQ(SaveFailureText("PIPE2.TAX", NotARegularFile),
+              "Unable to save file - PIPE2.TAX\r\n\r\nNot a regular file but a pipe, device or "
+              "socket\r\n\r\nThe return on disk is unchanged.");
+}
+
+TEST_F(ReturnSafetyTest, ABackupNameTakenByAFolderIsTheBackupsProblem) {
+    SaveTwoGenerations();
+    const ByteBuffer file = ReadBytes(name);
+    fs::remove(dir.File("RETURN.BAK"));
+    fs::create_directory(dir.File("RETURN.BAK"));
+    EXPECT_EQ(SaveDataFile(name), BackupNotARegularFile);
+    EXPECT_EQ(ReadBytes(name), file);
+    EXPECT_EQ(FolderContents(dir.Path()), ReturnAndBackup);
+    const std::string text = SaveFailureText(name, BackupNotARegularFile);
+    EXPECT_NE(text.find("The backup " + dir.File("RETURN.BAK") + " is a folder"), std::string::npos)
+        << text;
+}
+
+TEST_F(ReturnSafetyTest, ASecondNameRefusedAsALinkIsACopyAndNothingIsLeftBehind) {
+    FailStep(FileStep::LinkSecondName, EPERM);
+    SaveTwoGenerations();
+    ASSERT_EQ(SaveDataFile(name), 0);
+    EXPECT_EQ(NameIn(name), "third");
+    EXPECT_EQ(NameIn(dir.File("RETURN.BAK")), "second");
+    EXPECT_EQ(FolderContents(dir.Path()), ReturnAndBackup);
+    State().FileFaultHook = nullptr;
+}
+
+TEST_F(ReturnSafetyTest, AFolderMovedDuringTheSaveKeepsItsFilesAndNoTemporaryOne) {
+    SaveTwoGenerations();
+    const std::string moved = dir.Path().string() + "-moved";
+    for (int step = 0; step < FileStepCount; ++step) {
+        SCOPED_TRACE(step);
+        SetFieldStr(397, "at step " + std::to_string(step));
+        State().FileFaultHook = [&, step](FileStep at) {
+            if (static_cast<int>(at) == step) fs::rename(dir.Path(), moved);
+            return 0;
+        };
+        // What the save began in, it finishes in: the moved folder.
+        EXPECT_EQ(SaveDataFile(name), 0);
+        State().FileFaultHook = nullptr;
+        EXPECT_EQ(FolderContents(moved), ReturnAndBackup);
+        fs::rename(moved, dir.Path());
+        EXPECT_EQ(NameIn(name), "at step " + std::to_string(step));
+    }
 }
 
 TEST_F(ReturnSafetyTest, StaleTemporaryFilesOfThisReturnAloneAreRemoved) {

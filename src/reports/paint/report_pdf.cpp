@@ -1,26 +1,18 @@
 #include "reports/paint/report_pdf.h"
 
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 
 #include "reports/core/txreport.h"
 #include "reports/paint/painter_canvas.h"
+#include "reports/paint/private_file.h"
 
-bool WriteReportPdf(TXReport& report, const QString& path, const QString& title, QString& error,
-                    int resolution) {
-    if (report.PageCount() == 0) {
-        error = "The report has no pages.";
-        return false;
-    }
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly)) {
-        error = probe.errorString();
-        return false;
-    }
-    probe.close();
-    QPdfWriter writer(path);
+namespace {
+
+bool DrawPdf(TXReport& report, QIODevice& device, const QString& title, int resolution,
+             QString& error) {
+    QPdfWriter writer(&device);
     writer.setTitle(title);
     writer.setCreator("Orvana");
     writer.setResolution(resolution);
@@ -37,5 +29,25 @@ bool WriteReportPdf(TXReport& report, const QString& path, const QString& title,
         if (page > 1) writer.newPage();
         report.DrawPaperPage(page, canvas);
     }
-    return painter.end();
+    if (!painter.end()) {
+        error = "The PDF file cannot be written.";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteReportPdf(TXReport& report, const QString& path, const QString& title, QString& error,
+                    int resolution, const std::string& returnPath) {
+    if (report.PageCount() == 0) {
+        error = "The report has no pages.";
+        return false;
+    }
+    return WritePrivateFile(
+        path, returnPath,
+        [&](QIODevice& device, QString& problem) {
+            return DrawPdf(report, device, title, resolution, problem);
+        },
+        error);
 }

@@ -3,11 +3,14 @@
 // preview and the printer, each page placed on its sheet as paper shows it.
 
 #include <QString>
+#include <string>
 
 class TXReport;
 
 constexpr int PdfResolution = 300;  // dots an inch
 
-// False with the reason in `error` when the file cannot be written.
+// False with the reason in `error` when the file cannot be written. It is written as
+// WritePrivateFile writes: owner-only, never over `returnPath` (the open return, empty for
+// none), its backup or anything but a regular file, and in one step.
 bool WriteReportPdf(TXReport& report, const QString& path, const QString& title, QString& error,
-                    int resolution = PdfResolution);
+                    int resolution = PdfResolution, const std::string& returnPath = {});
