@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "calc/return_calculation.h"
 #include "calc_json.h"
 #include "command_support.h"
+#include "screens/core/item_date_checks.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
 #include "store/lodgment.h"
@@ -86,6 +88,9 @@ int Calculate(const CalcArguments& args) {
     if (!args.dryRun && (IsFileLodged() || GetFieldText(FrozenMarkField) == LodgedMark))
         return Fail(ExitFileProblem, shown + ": the return has been lodged and is locked");
     CoreMessages().clear();
+    // Dates a screen would refuse give no figure, or a wrong one: the item is named instead.
+    if (const std::optional<ItemNotice> fault = FirstItemDateFault())
+        return Fail(ExitRefused, NoticeLine(*fault) + "; nothing was written");
 
     ChoiceTable table;
     if (const CalculationRefusal refusal = RecalculateReturn(table, args.automatic))
