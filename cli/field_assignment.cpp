@@ -196,6 +196,9 @@ bool CellsFitTheirColumns(const FieldAssignment& a, std::string& error) {
     }
     for (size_t i = 0; i < a.lines.size() && !columns.empty(); ++i) {
         const TGridColumn& column = columns[i % columns.size()];
+        // A column the screen skips is the module's: the choice table and the concession
+        // elections keep their own figures there.
+        if (column.skipped) continue;
         const std::string why = CellFault(column, TrimmedText(a.lines[i]));
         if (why.empty()) continue;
         error = "table " + std::to_string(field) + ", row " +

@@ -64,9 +64,11 @@ std::vector<std::string> CostElements() {
             "Comments" + Text50};
 }
 
+// The screen hides the date of receipt.
 std::vector<std::string> SharePayments() {
-    return {"Date of CGT event" + Date, "Date of receipt" + Date,          "Description" + Text40,
-            "Amount" + PaymentAmount,   "Amount excluded" + PaymentAmount, "Comments" + Text50};
+    return {
+        "Date of CGT event" + Date, "Date of receipt|2|2|10|0|T|F||-1|0|", "Description" + Text40,
+        "Amount" + PaymentAmount,   "Amount excluded" + PaymentAmount,     "Comments" + Text50};
 }
 
 std::vector<std::string> TrustPayments() {

@@ -32,7 +32,7 @@ std::vector<std::string> Cells(int field) {
     return list ? *list : std::vector<std::string>{};
 }
 
-// A date cell of the cost elements or payments that the cell editor would refuse.
+// A date typed into the cost elements or payments that the cell editor would refuse.
 std::optional<std::string> TableDateFault(int field, int worksheet, const char* table) {
     const std::vector<std::string> descriptors = EntryTableColumns(field, worksheet);
     const std::vector<std::string> cells = Cells(field);
@@ -40,7 +40,7 @@ std::optional<std::string> TableDateFault(int field, int worksheet, const char* 
         bool badCharacterSet = false;
         const TGridColumn column =
             ParseColumnDescriptor(descriptors[i % descriptors.size()], badCharacterSet);
-        if (column.kind != gkDate) continue;
+        if (column.kind != gkDate || column.skipped) continue;
         if (const std::string fault = CellEntryFault(column, cells[i]); !fault.empty())
             return std::string(table) + ", row " + std::to_string(i / descriptors.size() + 1) +
                    ", \"" + column.title + "\" \"" + cells[i] + "\": " + fault;
