@@ -116,13 +116,18 @@ bool ReadAnswersFile(const std::string& path, std::vector<FieldAssignment>& answ
         return false;
     }
     std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    return ReadAnswers(in, path, answers, error);
+}
+
+bool ReadAnswers(std::istream& in, const std::string& name, std::vector<FieldAssignment>& answers,
+                 std::string& error) {
     AnswersReader reader(answers);
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         line = TrimmedText(line);
         if (line.empty() || line.front() == '#') continue;
-        const std::string source = path + ":" + std::to_string(number);
+        const std::string source = name + ":" + std::to_string(number);
         if (std::string why; !reader.Line(line, source, why)) {
             error = source + ": " + why;
             return false;

@@ -10,6 +10,7 @@
 //   | 1 - Purchase | 16/03/1988 |    its cells trimmed and the missing ones left empty
 //   []                               back to fields of the return
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -19,3 +20,6 @@
 // be read or a line is not an answer.
 bool ReadAnswersFile(const std::string& path, std::vector<FieldAssignment>& answers,
                      std::string& error);
+// The same from an open stream; `name` stands for the file in the messages.
+bool ReadAnswers(std::istream& in, const std::string& name, std::vector<FieldAssignment>& answers,
+                 std::string& error);

@@ -1,6 +1,7 @@
 #include "calc_run.h"
 
 #include <cstring>
+#include <optional>
 
 #include "base/latin1_text.h"
 #include "base/module_state.h"
@@ -8,6 +9,7 @@
 #include "calc/return_calculation.h"
 #include "calc_json.h"
 #include "command_support.h"
+#include "screens/core/item_date_checks.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
 #include "store/file_bytes.h"
@@ -43,6 +45,9 @@ CalcOutcome Calculate(const CalcJob& job) {
     if (!job.dryRun && (IsFileLodged() || GetFieldText(FrozenMarkField) == LodgedMark))
         return Failed(ExitFileProblem, shown + ": the return has been lodged and is locked");
     CoreMessages().clear();
+    // Dates a screen would refuse give no figure, or a wrong one: the item is named instead.
+    if (const std::optional<ItemNotice> fault = FirstItemDateFault())
+        return Failed(ExitRefused, NoticeLine(*fault) + "; nothing was written");
 
     ChoiceTable table;
     if (const CalculationRefusal refusal = RecalculateReturn(table, job.automatic))

@@ -36,13 +36,15 @@ void InstallResponder() {
 }
 
 int Fail(int status, const std::string& message) {
-    std::cerr << "orvana-tax: " << message << '\n';
+    // Messages the screens show over several lines are one line here.
+    std::cerr << "orvana-tax: " << OneLine(message) << '\n';
     return status;
 }
 
 void FlushCoreMessages() {
     for (const std::string& message : CoreMessages())
-        std::cerr << "orvana-tax: " << message << '\n';
+        // Messages the screens show over several lines are one line here.
+        std::cerr << "orvana-tax: " << OneLine(message) << '\n';
     CoreMessages().clear();
 }
 

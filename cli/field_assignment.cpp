@@ -5,6 +5,10 @@
 
 #include "base/latin1_text.h"
 #include "base/numbers.h"
+#include "base/text_encoding.h"
+#include "grid/cell_entry_rules.h"
+#include "screens/core/entry_table_columns.h"
+#include "screens/core/item_date_checks.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
 
@@ -75,15 +79,7 @@ bool ParseValue(const std::string& value, FieldAssignment& assignment, std::stri
     for (const auto& [name, numberKind] : numbers) {
         if (kind != name || colon == std::string::npos) continue;
         assignment.kind = numberKind;
-        if (!TryReadNumber(rest, assignment.number)) {
-            error = "\"" + rest + "\" is not a number";
-            return false;
-        }
-        // No field can show more, and a NaN or infinity would spread through every sum.
-        if (std::isfinite(assignment.number) && std::fabs(assignment.number) <= LargestFieldAmount)
-            return true;
-        error = "\"" + rest + "\" is not an amount a field can hold (at most 999999999999.99)";
-        return false;
+        return ReadFieldAmount(rest, assignment.number, error);
     }
     if (kind == "text" && colon != std::string::npos) {
         assignment.kind = FieldAssignment::Text;
@@ -166,6 +162,53 @@ void SetValue(int n, const FieldAssignment& a) {
     }
 }
 
+// A date of an asset item as its screen takes it, kept as the screen shows it (dd/mm/yyyy).
+bool TakeItemDate(FieldAssignment& a, std::string& error) {
+    if (a.itemKey == 0 || a.kind != FieldAssignment::Text || !IsItemDateField(a.itemField))
+        return true;
+    std::string shown;
+    if (const std::string fault = ItemDateEntryFault(a.itemField, a.text, shown); !fault.empty()) {
+        error = "field " + std::to_string(a.itemField) + ": " + fault;
+        return false;
+    }
+    a.text = shown;
+    return true;
+}
+
+// A cell as its screen's editor would take it: an amount by the same reading as a field's
+// amount, then by the column's kind (whole dollars, minus, digits); a date as a date.
+std::string CellFault(const TGridColumn& column, const std::string& cell) {
+    std::string why;
+    long double amount = 0;
+    if (column.kind == gkNumber && !cell.empty() && !ReadFieldAmount(cell, amount, why)) return why;
+    const std::string fault = CellEntryFault(column, cell);
+    return fault.empty() ? fault : "\"" + cell + "\": " + fault;
+}
+
+bool CellsFitTheirColumns(const FieldAssignment& a, std::string& error) {
+    if (a.kind != FieldAssignment::Lines) return true;
+    const int worksheet = a.itemKey == 0 ? 0 : a.field - WorksheetFieldOffset;
+    const int field = a.itemKey == 0 ? a.field : a.itemField;
+    std::vector<TGridColumn> columns;
+    for (const std::string& line : EntryTableColumns(field, worksheet)) {
+        bool badCharacterSet = false;
+        columns.push_back(ParseColumnDescriptor(line, badCharacterSet));
+    }
+    for (size_t i = 0; i < a.lines.size() && !columns.empty(); ++i) {
+        const TGridColumn& column = columns[i % columns.size()];
+        // A column the screen skips is the module's: the choice table and the concession
+        // elections keep their own figures there.
+        if (column.skipped) continue;
+        const std::string why = CellFault(column, TrimmedText(a.lines[i]));
+        if (why.empty()) continue;
+        error = "table " + std::to_string(field) + ", row " +
+                std::to_string(i / columns.size() + 1) + ", column \"" + column.title +
+                "\": " + why;
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool SplitLatin1Cells(const std::string& text, std::vector<std::string>& cells,
@@ -189,10 +232,23 @@ bool ParseFieldAssignment(const std::string& argument, FieldAssignment& assignme
     }
     assignment = FieldAssignment();
     return ParseTarget(argument.substr(0, equals), assignment, error) &&
-           ParseValue(argument.substr(equals + 1), assignment, error);
+           ParseValue(argument.substr(equals + 1), assignment, error) &&
+           TakeItemDate(assignment, error);
+}
+
+bool ReadFieldAmount(const std::string& text, long double& value, std::string& error) {
+    if (!TryReadNumber(text, value)) {
+        error = "\"" + text + "\" is not a number";
+        return false;
+    }
+    // No field can show more, and a NaN or infinity would spread through every sum.
+    if (std::isfinite(value) && std::fabs(value) <= LargestFieldAmount) return true;
+    error = "\"" + text + "\" is not an amount a field can hold (at most 999999999999.99)";
+    return false;
 }
 
 bool ApplyFieldAssignment(const FieldAssignment& assignment, bool changeType, std::string& error) {
+    if (!CellsFitTheirColumns(assignment, error)) return false;
     if (assignment.itemKey == 0) {
         if (!changeType && !KeepsType(assignment.field, assignment, error)) return false;
         SetValue(assignment.field, assignment);
@@ -230,9 +286,14 @@ const char* FieldAssignmentHelp() {
            "  N=clear             empties the field\n"
            "                      A field keeps the type of the value it holds (--force\n"
            "                      changes it); amounts are finite, at most 999999999999.99.\n"
+           "                      The cells of the tables the screens type into (1215,\n"
+           "                      1201, an item's 737 and 738) are taken as their editors\n"
+           "                      take them (whole dollars, minus, digits, dates).\n"
            "  N.K.F=VALUE         field F (710-749, 1100-1199) of item K of the worksheet\n"
            "                      held in field N (for example 1202.1.710=text:BHP shares);\n"
            "                      K may be the next new item. Fields that show no text are\n"
            "                      not kept in an item, and an item without a name in field\n"
-           "                      710 is named \"Worksheet No.K\".\n";
+           "                      710 is named \"Worksheet No.K\".\n"
+           "                      An item's dates (726, 729, 730, 739) must be dates its\n"
+           "                      screens take; they are kept as dd/mm/yyyy.\n";
 }

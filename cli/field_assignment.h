@@ -28,8 +28,13 @@ bool SplitLatin1Cells(const std::string& text, std::vector<std::string>& cells, 
 // The largest amount any field of the return can show (twelve whole-dollar digits).
 constexpr long double LargestFieldAmount = 999999999999.99L;
 
+// Reads an amount as a field holds it: a finite number no larger than LargestFieldAmount
+// either way. Fields and table cells are read by it alike.
+bool ReadFieldAmount(const std::string& text, long double& value, std::string& error);
+
 // Applies it to the module's store; false with a message when it cannot be applied. A
-// field that holds a value of one type keeps that type unless `changeType`.
+// field that holds a value of one type keeps that type unless `changeType`. The cells of a
+// table a screen lets the taxpayer type into must be what its editor takes.
 bool ApplyFieldAssignment(const FieldAssignment& assignment, bool changeType, std::string& error);
 
 // The forms, for --help.

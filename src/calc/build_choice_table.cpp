@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int fItemHasPaymentGain = 1198;
-
 const char* SectionName(int worksheet) {
     switch (worksheet) {
         case 451:

@@ -37,6 +37,12 @@ void AddItemNotices(std::vector<ItemNotice>& notices, int worksheet, int item) {
                            std::string(amount.name) + " of " + WholeAmountText(value) +
                                " cannot be negative and counts as 0"});
     }
+    // The disposal is listed, but without an event date no method gives it a gain or a loss.
+    if (const long double proceeds = NonNegativeAmount(fCapitalProceeds);
+        !FieldIsDate(fEventDate) && proceeds > 0)
+        notices.push_back({worksheet, item, fCapitalProceeds, name,
+                           "Capital proceeds of " + WholeAmountText(proceeds) +
+                               " have no date of the CGT event; no gain or loss is worked out"});
     if (FieldIsDate(fEventDate) && OutsideIncomeYear(FieldDate(fEventDate)))
         notices.push_back({worksheet, item, fEventDate, name,
                            "The CGT event on " + FormatDate(FieldDate(fEventDate)) +

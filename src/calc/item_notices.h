@@ -1,8 +1,9 @@
 #pragma once
 // What the calculation counts although it was not typed as it stands, named for the taxpayer
 // by the screens and by `orvana-tax calc` alike: an amount that cannot be negative but holds a
-// minus (a return written by another program) counts as a typed 0, and an event dated outside
-// the income year counts in this year's figures (the event screen had the taxpayer confirm it).
+// minus (a return written by another program) counts as a typed 0, an event dated outside
+// the income year counts in this year's figures (the event screen had the taxpayer confirm it),
+// and proceeds without an event date give no gain or loss.
 
 #include <string>
 #include <vector>

@@ -25,9 +25,9 @@ TEST_F(AnswersFileTest, FieldsItemsAndTablesAreSetAsTheLinesSay) {
         "[1202.1]\n"
         "710=text:Meridian Shares\n"
         "714=text:\"A \"\n"
-        "737=rows:4\n"
+        "737=rows:8\n"
         "| 1 - Purchase | 16/03/1988 | |\n"
-        "|a|b|c|d|\n"
+        "|2A|01/04/2001||Fee|10.50|\n"
         "[1202.2]\n"
         "710=text:Second\n"
         "[]\n"
@@ -46,7 +46,8 @@ TEST_F(AnswersFileTest, FieldsItemsAndTablesAreSetAsTheLinesSay) {
     EXPECT_EQ(items[0]["fields"]["710"]["value"], "Meridian Shares");
     EXPECT_EQ(items[0]["fields"]["714"]["value"], "A ");  // the quotes kept the blank
     EXPECT_EQ(items[0]["fields"]["737"]["value"],
-              (json{"1 - Purchase", "16/03/1988", "", "", "a", "b", "c", "d"}));
+              (json{"1 - Purchase", "16/03/1988", "", "", "", "", "", "", "2A", "01/04/2001", "",
+                    "Fee", "10.50", "", "", ""}));
     // The command line's assignments come after the file's.
     EXPECT_EQ(items[1]["fields"]["710"]["value"], "Harbourline");
 }

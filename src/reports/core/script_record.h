@@ -9,6 +9,8 @@
 
 using ScriptRecord = std::array<uint8_t, 18>;
 constexpr size_t ScriptRecordSize = 18;
+// A record's text is stored with its terminating zero behind a 16-bit length.
+constexpr size_t MostScriptTextBytes = 65534;
 
 inline int16_t RecordInt16(const ScriptRecord& r, int at) {
     return static_cast<int16_t>(r[at] | (r[at + 1] << 8));

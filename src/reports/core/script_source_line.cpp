@@ -3,6 +3,8 @@
 #include <cctype>
 #include <stdexcept>
 
+#include "reports/core/script_record.h"
+
 namespace {
 
 int ParseInt(const std::string& token) {
@@ -19,6 +21,12 @@ std::string ReadQuoted(const std::string& line, size_t& at) {
         const char c = line[at];
         if (c == '"') {
             ++at;
+            // The binary form ends a text at its first zero and counts it in 16 bits.
+            if (text.find('\0') != std::string::npos)
+                throw std::invalid_argument("a text cannot hold a zero byte");
+            if (text.size() > MostScriptTextBytes)
+                throw std::invalid_argument("a text of more than " +
+                                            std::to_string(MostScriptTextBytes) + " bytes");
             return text;
         }
         if (c == '\\' && at + 1 < line.size()) {

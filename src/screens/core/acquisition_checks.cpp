@@ -6,6 +6,12 @@
 #include "screens/core/asset_tables.h"
 #include "screens/core/money_entry.h"
 
+const char* const RolloverAfterAcquisitionMessage =
+    "Check dates. The date of acquisition of the asset that was rolled over\r"
+    "cannot be later than the date you acquired the current asset.";
+const char* const EffectiveBeforeAcquisitionMessage =
+    "The effective date of the cost base cannot be earlier than the date of acquisition.";
+
 std::optional<Refusal> RegistrationLeaveCheck(const RegistrationInput& in) {
     const bool described = !TrimmedText(in.description).empty();
     const double acquired = in.dateShown ? ReadDateText(in.dateText) : NoDate;
@@ -61,9 +67,7 @@ std::optional<Refusal> CostBaseLeaveCheck(const CostBaseInput& in) {
             cfReduced,
             "You must enter the reduced cost base of the asset at the time of roll-over.");
     if (rolled && DatePresent(in.acquired) && in.rollover > in.acquired)
-        return RefuseAt(cfRollover,
-                        "Check dates. The date of acquisition of the asset that was rolled over\r"
-                        "cannot be later than the date you acquired the current asset.");
+        return RefuseAt(cfRollover, RolloverAfterAcquisitionMessage);
     if (in.indexed > 0 && (in.preLegalYes || (rolled && in.rollover > cutOff)))
         return RefuseAt(
             cfIndexed,
@@ -74,9 +78,7 @@ std::optional<Refusal> CostBaseLeaveCheck(const CostBaseInput& in) {
             cfEffective,
             "You must enter the effective date of the cost base and reduced cost base.");
     if (DateBefore(in.effective, in.acquired))
-        return RefuseAt(cfEffective,
-                        "The effective date of the cost base cannot be earlier than the date of "
-                        "acquisition.");
+        return RefuseAt(cfEffective, EffectiveBeforeAcquisitionMessage);
     return std::nullopt;
 }
 

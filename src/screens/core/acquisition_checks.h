@@ -49,6 +49,9 @@ struct CostBaseInput {
     std::string assetType;
 };
 std::optional<Refusal> CostBaseLeaveCheck(const CostBaseInput& in);
+// Its two rules on the order of dates alone.
+extern const char* const RolloverAfterAcquisitionMessage;
+extern const char* const EffectiveBeforeAcquisitionMessage;
 
 // The indexed cost base may be entered: acquired, or the rolled-over asset acquired, before
 // indexation ended (or on that day before 11.45am legal time).

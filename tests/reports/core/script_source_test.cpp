@@ -61,6 +61,26 @@ TEST(ScriptSourceTest, MistakesNameTheirLine) {
     EXPECT_EQ(lineOf("section\n"), 1);                               // no name at all
 }
 
+// Found by the fuzzer: a text the binary form cannot carry was compiled, and read back as
+// another text (cut at a zero byte, or its 16-bit length wrapped).
+TEST(ScriptSourceTest, ATextTheBinaryFormCannotCarryIsRefusedWithItsLine) {
+    const auto lineOf = [](const std::string& source) {
+        try {
+            CompileScriptSource(source);
+        } catch (const ScriptSourceError& e) {
+            return e.Line();
+        }
+        return 0;
+    };
+    const std::string head = "script \"X\"\nsection\n";
+    EXPECT_EQ(lineOf(head + "text \"Taxpa" + std::string(1, '\0') + "yer\"\n"), 3);
+    EXPECT_EQ(lineOf(head + "text \"" + std::string(65535, 'x') + "\"\n"), 3);
+    const CompiledScript longest =
+        CompileScriptSource(head + "text \"" + std::string(MostScriptTextBytes, 'x') + "\"\n");
+    const std::vector<uint8_t> bytes = WriteScript(longest.sections);
+    EXPECT_EQ(ReadScript(bytes)[0].items[0].text.size(), MostScriptTextBytes);
+}
+
 TEST(ScriptSourceTest, TheModuleCarriesItsSevenScriptsAndEachReads) {
     const std::vector<std::string> names = EmbeddedScriptNames();
     for (const char* name :
