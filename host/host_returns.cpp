@@ -5,21 +5,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <cstring>
 
 #include "base/module_state.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
+#include "store/file_bytes.h"
 
 namespace {
 
 constexpr int NameField = 397;  // the taxpayer's name, which the reports print
 
-// The built sample beside the host; an installed one in the data folders.
+// The built sample beside the host; an installed one under the host's own prefix, or in the
+// data folders.
 QString BuiltSample() {
-    const QString beside =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("SAMPLE.TAX"));
-    if (QFileInfo::exists(beside)) return beside;
+    const QDir programs(QCoreApplication::applicationDirPath());
+    for (const QString& near :
+         {QStringLiteral("SAMPLE.TAX"), QStringLiteral("../share/orvana/SAMPLE.TAX")})
+        if (QFileInfo::exists(programs.filePath(near)))
+            return QFileInfo(programs.filePath(near)).canonicalFilePath();
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
                                   QStringLiteral("orvana/SAMPLE.TAX"));
 }
@@ -38,7 +41,8 @@ QString WriteNewReturn(const QString& file, const QString& tfn, const QString& n
         SaveDataFile(QFileInfo(file).absoluteFilePath().toLatin1().toStdString());
     ReleaseFieldStore();
     if (result != 0)
-        return QStringLiteral("%1: %2").arg(file, QString::fromLocal8Bit(std::strerror(result)));
+        return QStringLiteral("%1: %2").arg(
+            file, QString::fromStdString(FileProblemText(result, file.toStdString())));
     return {};
 }
 
