@@ -6,6 +6,7 @@
 #include "base/dates.h"
 #include "base/module_state.h"
 #include "base/numbers.h"
+#include "store/item_index.h"
 #include "store/zero_marker.h"
 
 namespace {
@@ -217,7 +218,10 @@ void SetFieldType(int n, int type) {
     if (!slot) return;
     slot->longText.reset();
     slot->list.reset();
-    if (type != dtWorksheet) slot->items.reset();
+    if (type != dtWorksheet && slot->items) {
+        slot->items.reset();
+        ForgetItemIndex();
+    }
     if (slot->type == dtString || slot->type == dtList || slot->type == dtWorksheet)
         std::fill(slot->value.begin(), slot->value.begin() + 4, uint8_t{0});
     slot->type = static_cast<uint8_t>(type);
@@ -301,8 +305,11 @@ void ClearField(int n) {
             slot->value[0] = 0;
             break;
         case dtList:
+            slot->Zero();
+            break;
         case dtWorksheet:
             slot->Zero();
+            ForgetItemIndex();
             break;
         default:
             break;
@@ -321,11 +328,15 @@ void ClearAllFields() {
 
 void FieldStoreDeleter::operator()(FieldStore* store) const { delete store; }
 
-void AllocateFieldStore() { State().Store.reset(new FieldStore); }
+void AllocateFieldStore() {
+    ForgetItemIndex();
+    State().Store.reset(new FieldStore);
+}
 
 void ReleaseFieldStore() {
     if (!State().Store) return;
     ClearAllFields();
+    ForgetItemIndex();
     State().Store.reset();
 }
 

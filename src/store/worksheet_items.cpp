@@ -4,6 +4,7 @@
 
 #include "base/module_state.h"
 #include "store/field_store.h"
+#include "store/item_index.h"
 #include "store/worksheet_screen.h"
 
 namespace {
@@ -17,12 +18,7 @@ bool ScreenShown() {
 
 bool SameKey(const WorksheetItem& record, int key) { return record.ItemKey == key; }
 
-int ItemCount(const ItemList* list) {
-    int count = 0;
-    if (list)
-        for (const WorksheetItem& record : *list) count = std::max<int>(count, record.ItemKey);
-    return count;
-}
+int ItemCount(const ItemList* list) { return list ? IndexedItemCount(*list) : 0; }
 
 // A key beyond the next new item is read as the next new item, so items stay numbered
 // 1 to n without gaps.
@@ -35,12 +31,14 @@ size_t RemoveItemRecords(ItemList& list, int key) {
     const size_t position = static_cast<size_t>(first - list.begin());
     list.erase(std::remove_if(first, list.end(), [key](const auto& r) { return SameKey(r, key); }),
                list.end());
+    ForgetItemIndex();
     return position;
 }
 
 void RenumberAbove(ItemList& list, int key) {
     for (WorksheetItem& record : list)
         if (record.ItemKey > key) --record.ItemKey;
+    ForgetItemIndex();
 }
 
 // Only fields that show text are answers: an unticked box or an amount below 0.001 is none.
@@ -60,17 +58,46 @@ void AppendScratchRange(std::vector<WorksheetItem>& records, int key, int first,
             records.push_back(WorksheetItem{static_cast<uint16_t>(key), n, *FieldSlotAt(n)});
 }
 
-// Captures the scratch fields as item `key`, inserted at `position`.
-void InsertScratchRecords(ItemList& list, size_t position, int key) {
+// The scratch fields as item `key`'s records, in descending field order (as the records
+// always stood when each went in at the same position).
+std::vector<WorksheetItem> ScratchRecords(int key) {
     if (GetFieldText(ItemNameField).empty())
         SetFieldStr(ItemNameField, "Worksheet No." + std::to_string(key));
     std::vector<WorksheetItem> records;
     AppendScratchRange(records, key, ScratchFirstLow, ScratchLastLow);
     AppendScratchRange(records, key, ScratchFirstHigh, ScratchLastHigh);
-    // Each record goes in at the same position, so one item's records stand in descending
-    // field order.
+    std::reverse(records.begin(), records.end());
+    return records;
+}
+
+// Captures the scratch fields as item `key`, inserted at `position`.
+void InsertScratchRecords(ItemList& list, size_t position, int key) {
+    std::vector<WorksheetItem> records = ScratchRecords(key);
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(position),
-                std::make_move_iterator(records.rbegin()), std::make_move_iterator(records.rend()));
+                std::make_move_iterator(records.begin()), std::make_move_iterator(records.end()));
+    ForgetItemIndex();
+}
+
+// Item `key`'s records replaced by the scratch fields' where they stood (at the end for a new
+// item). Records overwritten in place move nothing behind them, so a pass that stores every
+// item of a large worksheet stays linear.
+void ReplaceItemRecords(ItemList& list, int key) {
+    ItemRange old;
+    if (!IndexedItemRange(list, key, old)) {
+        InsertScratchRecords(list, RemoveItemRecords(list, key), key);
+        return;
+    }
+    std::vector<WorksheetItem> records = ScratchRecords(key);
+    const size_t had = old.end - old.begin, kept = std::min(had, records.size());
+    const auto at = list.begin() + static_cast<std::ptrdiff_t>(old.begin);
+    const auto from = records.begin() + static_cast<std::ptrdiff_t>(kept);
+    std::move(records.begin(), from, at);
+    if (records.size() < had)
+        list.erase(at + static_cast<std::ptrdiff_t>(kept), at + static_cast<std::ptrdiff_t>(had));
+    else if (records.size() > had)
+        list.insert(at + static_cast<std::ptrdiff_t>(kept), std::make_move_iterator(from),
+                    std::make_move_iterator(records.end()));
+    ItemRecordsReplaced(list, key, old, records.size());
 }
 
 bool ScratchShowsText(int first, int last) {
@@ -83,10 +110,14 @@ void CopyItemIntoScratch(int k, int key) {
     ZeroScratchFields();
     const ItemList* list = WorksheetItems(k, true);
     if (!list) return;
+    ItemRange range{0, list->size()};
+    IndexedItemRange(*list, key, range);
     // Only scratch fields: a damaged record must never overwrite an answer of the return.
-    for (const WorksheetItem& record : *list)
+    for (size_t i = range.begin; i < range.end; ++i) {
+        const WorksheetItem& record = (*list)[i];
         if (SameKey(record, key) && IsScratchField(record.field))
             *FieldSlotAt(record.field) = record.slot;
+    }
 }
 
 std::string NameOf(const FieldSlot& slot) {
@@ -179,8 +210,7 @@ void PutWorksheetItem(int k, int key) {
     key = UsableKey(k, key);
     state.CurrentWorksheet = k;
     state.CurrentItem = key;
-    if (ItemList* list = WorksheetItems(k, true))
-        InsertScratchRecords(*list, RemoveItemRecords(*list, key), key);
+    if (ItemList* list = WorksheetItems(k, true)) ReplaceItemRecords(*list, key);
     state.ItemNames.clear();
     state.CurrentWorksheet = 0;
     state.CurrentItem = 0;
