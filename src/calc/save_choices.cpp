@@ -7,6 +7,7 @@
 #include "calc/choice_columns.h"
 #include "calc/choice_steps.h"
 #include "store/field_store.h"
+#include "store/item_index.h"
 #include "store/worksheet_items.h"
 
 namespace {
@@ -100,10 +101,13 @@ void SaveChoices(const ChoiceTable& table) {
                    static_cast<int>(CellValue(grid, ccRecord, row))}]
                 .push_back(row);
     }
-    for (const auto& [key, rows] : items) SaveItem(grid, key.first, key.second, rows);
-    for (int worksheet = FirstAssetWorksheet; worksheet <= LastAssetWorksheet; ++worksheet)
-        for (int item = 1; item <= WorksheetItemCount(worksheet); ++item)
-            if (!items.count({worksheet, item})) ForgetChoices(worksheet, item);
+    {
+        const ItemStorePass pass;  // items that gain records are merged once, at the end
+        for (const auto& [key, rows] : items) SaveItem(grid, key.first, key.second, rows);
+        for (int worksheet = FirstAssetWorksheet; worksheet <= LastAssetWorksheet; ++worksheet)
+            for (int item = 1; item <= WorksheetItemCount(worksheet); ++item)
+                if (!items.count({worksheet, item})) ForgetChoices(worksheet, item);
+    }
     if (GetFieldLst(fTrustTable)) SetFieldLst(fTrustTable, std::move(trusts));
     if (GetFieldLst(fManualTable)) SetFieldLst(fManualTable, std::move(manual));
 }

@@ -1,6 +1,8 @@
 #include "store/item_index.h"
 
 #include <algorithm>
+#include <iterator>
+#include <map>
 #include <vector>
 
 namespace {
@@ -85,4 +87,73 @@ void ItemRecordsReplaced(const ItemList& list, int key, ItemRange old, size_t co
     index.size = list.size();
 }
 
-void ForgetItemIndex() { Index() = ItemIndex{}; }
+namespace {
+
+struct KeptStores {
+    int depth = 0;
+    // Per list, per key: the records that replace the key's records.
+    std::map<ItemList*, std::map<int, std::vector<WorksheetItem>>> lists;
+};
+
+KeptStores& Kept() {
+    static KeptStores kept;
+    return kept;
+}
+
+// One sweep: each kept key's records go where its old ones stood.
+void Merge(ItemList& list, std::map<int, std::vector<WorksheetItem>>& keys) {
+    ItemList merged;
+    size_t size = list.size();
+    for (const auto& [key, records] : keys) {
+        ItemRange range;
+        if (IndexedItemRange(list, key, range))
+            size = size - (range.end - range.begin) + records.size();
+    }
+    merged.reserve(size);
+    for (size_t i = 0; i < list.size();) {
+        const int key = list[i].ItemKey;
+        const auto kept = keys.find(key);
+        if (kept == keys.end()) {
+            merged.push_back(std::move(list[i++]));
+            continue;
+        }
+        std::move(kept->second.begin(), kept->second.end(), std::back_inserter(merged));
+        keys.erase(kept);
+        while (i < list.size() && list[i].ItemKey == key) ++i;
+    }
+    list.swap(merged);
+}
+
+}  // namespace
+
+ItemStorePass::ItemStorePass() { ++Kept().depth; }
+
+ItemStorePass::~ItemStorePass() {
+    if (--Kept().depth == 0) MergeKeptItemRecords();
+}
+
+bool ItemStorePassOpen() { return Kept().depth > 0; }
+
+void KeepItemRecords(ItemList& list, int key, std::vector<WorksheetItem> records) {
+    Kept().lists[&list][key] = std::move(records);
+}
+
+const std::vector<WorksheetItem>* KeptItemRecords(const ItemList& list, int key) {
+    auto& lists = Kept().lists;
+    const auto found = lists.find(const_cast<ItemList*>(&list));
+    if (found == lists.end()) return nullptr;
+    const auto records = found->second.find(key);
+    return records == found->second.end() ? nullptr : &records->second;
+}
+
+void MergeKeptItemRecords() {
+    auto lists = std::move(Kept().lists);
+    Kept().lists.clear();
+    for (auto& [list, keys] : lists) Merge(*list, keys);
+    if (!lists.empty()) ForgetItemIndex();
+}
+
+void ForgetItemIndex() {
+    Index() = ItemIndex{};
+    Kept().lists.clear();
+}

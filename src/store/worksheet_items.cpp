@@ -16,6 +16,16 @@ bool ScreenShown() {
     return screen && screen->ScreenIsShown();
 }
 
+// The list without merging kept stores (for the load and store of one item).
+ItemList* ListOf(int k, bool create) {
+    FieldSlot* slot = FieldSlotAt(WorksheetField(k));
+    if (!slot) return nullptr;
+    if (slot->type == dtNone && create) slot->type = dtWorksheet;
+    if (slot->type != dtWorksheet) return nullptr;
+    if (!slot->items && create) slot->items = std::make_unique<ItemList>();
+    return slot->items.get();
+}
+
 bool SameKey(const WorksheetItem& record, int key) { return record.ItemKey == key; }
 
 int ItemCount(const ItemList* list) { return list ? IndexedItemCount(*list) : 0; }
@@ -84,10 +94,17 @@ void InsertScratchRecords(ItemList& list, size_t position, int key) {
 void ReplaceItemRecords(ItemList& list, int key) {
     ItemRange old;
     if (!IndexedItemRange(list, key, old)) {
+        MergeKeptItemRecords();
         InsertScratchRecords(list, RemoveItemRecords(list, key), key);
         return;
     }
     std::vector<WorksheetItem> records = ScratchRecords(key);
+    // Another number of records would move every record behind them.
+    if (ItemStorePassOpen() && old.begin != old.end &&
+        (KeptItemRecords(list, key) || records.size() != old.end - old.begin)) {
+        KeepItemRecords(list, key, std::move(records));
+        return;
+    }
     const size_t had = old.end - old.begin, kept = std::min(had, records.size());
     const auto at = list.begin() + static_cast<std::ptrdiff_t>(old.begin);
     const auto from = records.begin() + static_cast<std::ptrdiff_t>(kept);
@@ -108,8 +125,13 @@ bool ScratchShowsText(int first, int last) {
 
 void CopyItemIntoScratch(int k, int key) {
     ZeroScratchFields();
-    const ItemList* list = WorksheetItems(k, true);
+    const ItemList* list = ListOf(k, true);
     if (!list) return;
+    if (const std::vector<WorksheetItem>* kept = KeptItemRecords(*list, key)) {
+        for (const WorksheetItem& record : *kept)
+            if (IsScratchField(record.field)) *FieldSlotAt(record.field) = record.slot;
+        return;
+    }
     ItemRange range{0, list->size()};
     IndexedItemRange(*list, key, range);
     // Only scratch fields: a damaged record must never overwrite an answer of the return.
@@ -129,7 +151,7 @@ std::string NameOf(const FieldSlot& slot) {
 void OpenWorksheet(int k) {
     State().CurrentWorksheet = k;
     ZeroScratchFields();
-    WorksheetItems(k, true);
+    WorksheetItems(k, true);  // merges kept stores
     State().CurrentItem = 0;
     BuildItemNames();
 }
@@ -146,18 +168,14 @@ int WorksheetField(int k) {
 }
 
 ItemList* WorksheetItems(int k, bool create) {
-    FieldSlot* slot = FieldSlotAt(WorksheetField(k));
-    if (!slot) return nullptr;
-    if (slot->type == dtNone && create) slot->type = dtWorksheet;
-    if (slot->type != dtWorksheet) return nullptr;
-    if (!slot->items && create) slot->items = std::make_unique<ItemList>();
-    return slot->items.get();
+    MergeKeptItemRecords();
+    return ListOf(k, create);
 }
 
-int WorksheetItemCount(int k) { return ItemCount(WorksheetItems(k, false)); }
+int WorksheetItemCount(int k) { return ItemCount(ListOf(k, false)); }
 
 bool WorksheetHasItems(int k) {
-    const ItemList* list = WorksheetItems(k, false);
+    const ItemList* list = ListOf(k, false);
     return list && !list->empty();
 }
 
@@ -210,7 +228,7 @@ void PutWorksheetItem(int k, int key) {
     key = UsableKey(k, key);
     state.CurrentWorksheet = k;
     state.CurrentItem = key;
-    if (ItemList* list = WorksheetItems(k, true)) ReplaceItemRecords(*list, key);
+    if (ItemList* list = ListOf(k, true)) ReplaceItemRecords(*list, key);
     state.ItemNames.clear();
     state.CurrentWorksheet = 0;
     state.CurrentItem = 0;
