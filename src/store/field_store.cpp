@@ -257,22 +257,26 @@ std::string GetFieldText(int n) {
 }
 
 bool FieldEmpty(int n) {
-    FieldSlot* slot = FieldSlotAt(n);
-    if (!slot) return true;
-    switch (slot->type) {
+    const FieldSlot* slot = FieldSlotAt(n);
+    return !slot || SlotEmpty(*slot);
+}
+
+bool SlotEmpty(const FieldSlot& slot) {
+    switch (slot.type) {
         case dtNumeric:
         case dtCurrency:
         case dtCurrencyCnt:
-            return std::fabs(slot->Extended()) < 0.001L;
+            return std::fabs(slot.Extended()) < 0.001L;
         case dtString:
+            return TrimControl(slot.longText.value_or(std::string())).empty();
         case dtSmallStr:
-            return TrimControl(GetFieldStr(n)).empty();
+            return TrimControl(slot.SmallText()).empty();
         case dtCheckbox:
-            return !slot->Ticked();
+            return !slot.Ticked();
         case dtList:
-            return !slot->list || slot->list->empty();
+            return !slot.list || slot.list->empty();
         case dtWorksheet:
-            return !slot->items || slot->items->empty();
+            return !slot.items || slot.items->empty();
         default:
             return true;
     }

@@ -205,6 +205,25 @@ void GetWorksheetItem(int k, int key) {
     CopyItemIntoScratch(k, key);
 }
 
+const FieldSlot* StoredItemField(int k, int key, int field) {
+    const ItemList* list = ListOf(k, false);
+    if (!list || !IsScratchField(field)) return nullptr;
+    const FieldSlot* found = nullptr;
+    if (const std::vector<WorksheetItem>* kept = KeptItemRecords(*list, key)) {
+        for (const WorksheetItem& record : *kept)
+            if (record.field == field) found = &record.slot;
+        return found;
+    }
+    ItemRange range{0, list->size()};
+    IndexedItemRange(*list, key, range);
+    // The last record of the field wins, as when the item is loaded.
+    for (size_t i = range.begin; i < range.end; ++i) {
+        const WorksheetItem& record = (*list)[i];
+        if (SameKey(record, key) && record.field == field) found = &record.slot;
+    }
+    return found;
+}
+
 void BuildItemNames() {
     std::vector<std::string>& names = State().ItemNames;
     const ItemList* list = WorksheetItems(State().CurrentWorksheet, false);
