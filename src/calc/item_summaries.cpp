@@ -8,6 +8,7 @@
 #include "calc/worksheet_columns.h"
 #include "grid/grid_model.h"
 #include "store/field_store.h"
+#include "store/item_index.h"
 #include "store/worksheet_items.h"
 
 namespace {
@@ -45,6 +46,7 @@ void SummariseReceipt() {
 template <typename Step>
 void ForEachItem(int worksheet, Step step) {
     const int items = WorksheetItemCount(worksheet);
+    const ItemStorePass pass;  // items that gain records are merged once, at the end
     for (int item = 1; item <= items; ++item) {
         GetWorksheetItem(worksheet, item);
         step(worksheet);

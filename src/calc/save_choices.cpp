@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <utility>
 #include <vector>
@@ -7,6 +9,7 @@
 #include "calc/choice_columns.h"
 #include "calc/choice_steps.h"
 #include "store/field_store.h"
+#include "store/item_index.h"
 #include "store/worksheet_items.h"
 
 namespace {
@@ -43,6 +46,8 @@ void SaveManualRow(const TGridModel& grid, int row, TextList& manual) {
         SetLine(manual, base + static_cast<size_t>(col), grid.Cell(col, row));
 }
 
+constexpr int ChoiceFields[] = {fItemLossesApplied, fItemMethod, fItemDefer};
+
 // All rows of one item are written in one pass, so none of them overwrites another's list.
 void SaveItem(const TGridModel& grid, int worksheet, int item, const std::vector<int>& rows) {
     GetWorksheetItem(worksheet, item);
@@ -66,17 +71,18 @@ void SaveItem(const TGridModel& grid, int worksheet, int item, const std::vector
 
 // An item without rows keeps no choices of an earlier table: they would come back as applied
 // losses, a method or a deferment once it has rows again.
+// The three fields are read from the item's records, so an item without choices (most of a
+// large return) is never loaded.
 void ForgetChoices(int worksheet, int item) {
+    const bool held = std::any_of(std::begin(ChoiceFields), std::end(ChoiceFields), [&](int field) {
+        const FieldSlot* stored = StoredItemField(worksheet, item, field);
+        return stored && !SlotEmpty(*stored);
+    });
+    if (!held) return;
     const int current = State().CurrentWorksheet;
     GetWorksheetItem(worksheet, item);
     State().CurrentWorksheet = current;
-    const bool held = FieldNotEmpty(fItemLossesApplied) || FieldNotEmpty(fItemMethod) ||
-                      FieldNotEmpty(fItemDefer);
-    if (!held) {
-        ZeroScratchFields();
-        return;
-    }
-    for (int field : {fItemLossesApplied, fItemMethod, fItemDefer}) ClearField(field);
+    for (int field : ChoiceFields) ClearField(field);
     PutWorksheetItem(worksheet, item);
 }
 
@@ -100,10 +106,19 @@ void SaveChoices(const ChoiceTable& table) {
                    static_cast<int>(CellValue(grid, ccRecord, row))}]
                 .push_back(row);
     }
-    for (const auto& [key, rows] : items) SaveItem(grid, key.first, key.second, rows);
-    for (int worksheet = FirstAssetWorksheet; worksheet <= LastAssetWorksheet; ++worksheet)
-        for (int item = 1; item <= WorksheetItemCount(worksheet); ++item)
-            if (!items.count({worksheet, item})) ForgetChoices(worksheet, item);
+    bool loaded = !items.empty();
+    {
+        const ItemStorePass pass;  // items that gain records are merged once, at the end
+        for (const auto& [key, rows] : items) SaveItem(grid, key.first, key.second, rows);
+        for (int worksheet = FirstAssetWorksheet; worksheet <= LastAssetWorksheet; ++worksheet)
+            for (int item = 1; item <= WorksheetItemCount(worksheet); ++item)
+                if (!items.count({worksheet, item})) {
+                    ForgetChoices(worksheet, item);
+                    loaded = true;
+                }
+    }
+    // The scratch fields end blank, as when every item was loaded to look at its choices.
+    if (loaded) ZeroScratchFields();
     if (GetFieldLst(fTrustTable)) SetFieldLst(fTrustTable, std::move(trusts));
     if (GetFieldLst(fManualTable)) SetFieldLst(fManualTable, std::move(manual));
 }

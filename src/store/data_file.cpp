@@ -11,6 +11,7 @@
 #include "store/data_file_cipher.h"
 #include "store/data_file_format.h"
 #include "store/file_bytes.h"
+#include "store/item_index.h"
 #include "store/return_key.h"
 #include "store/return_lock.h"
 
@@ -168,6 +169,7 @@ int32_t OpenDataFile(const std::string& name) {
 }
 
 int32_t SaveDataFile(const std::string& name) {
+    MergeKeptItemRecords();
     ModuleState& state = State();
     if (!state.Store) return 0;  // released: nothing to save, and nothing to overwrite with
     // A return this module could not open stays as it is on disk.

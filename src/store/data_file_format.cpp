@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/module_state.h"
+#include "store/item_index.h"
 
 namespace {
 
@@ -243,6 +244,7 @@ bool ReadFieldValue(ByteReader& reader, FieldSlot& slot) {
             auto items = std::make_unique<ItemList>();
             if (!ReadItems(reader, *items)) return false;
             slot.items = std::move(items);
+            ForgetItemIndex();
             return true;
         }
         default:

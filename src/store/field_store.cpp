@@ -6,6 +6,7 @@
 #include "base/dates.h"
 #include "base/module_state.h"
 #include "base/numbers.h"
+#include "store/item_index.h"
 #include "store/zero_marker.h"
 
 namespace {
@@ -217,7 +218,10 @@ void SetFieldType(int n, int type) {
     if (!slot) return;
     slot->longText.reset();
     slot->list.reset();
-    if (type != dtWorksheet) slot->items.reset();
+    if (type != dtWorksheet && slot->items) {
+        slot->items.reset();
+        ForgetItemIndex();
+    }
     if (slot->type == dtString || slot->type == dtList || slot->type == dtWorksheet)
         std::fill(slot->value.begin(), slot->value.begin() + 4, uint8_t{0});
     slot->type = static_cast<uint8_t>(type);
@@ -253,22 +257,26 @@ std::string GetFieldText(int n) {
 }
 
 bool FieldEmpty(int n) {
-    FieldSlot* slot = FieldSlotAt(n);
-    if (!slot) return true;
-    switch (slot->type) {
+    const FieldSlot* slot = FieldSlotAt(n);
+    return !slot || SlotEmpty(*slot);
+}
+
+bool SlotEmpty(const FieldSlot& slot) {
+    switch (slot.type) {
         case dtNumeric:
         case dtCurrency:
         case dtCurrencyCnt:
-            return std::fabs(slot->Extended()) < 0.001L;
+            return std::fabs(slot.Extended()) < 0.001L;
         case dtString:
+            return TrimControl(slot.longText.value_or(std::string())).empty();
         case dtSmallStr:
-            return TrimControl(GetFieldStr(n)).empty();
+            return TrimControl(slot.SmallText()).empty();
         case dtCheckbox:
-            return !slot->Ticked();
+            return !slot.Ticked();
         case dtList:
-            return !slot->list || slot->list->empty();
+            return !slot.list || slot.list->empty();
         case dtWorksheet:
-            return !slot->items || slot->items->empty();
+            return !slot.items || slot.items->empty();
         default:
             return true;
     }
@@ -301,8 +309,11 @@ void ClearField(int n) {
             slot->value[0] = 0;
             break;
         case dtList:
+            slot->Zero();
+            break;
         case dtWorksheet:
             slot->Zero();
+            ForgetItemIndex();
             break;
         default:
             break;
@@ -321,11 +332,15 @@ void ClearAllFields() {
 
 void FieldStoreDeleter::operator()(FieldStore* store) const { delete store; }
 
-void AllocateFieldStore() { State().Store.reset(new FieldStore); }
+void AllocateFieldStore() {
+    ForgetItemIndex();
+    State().Store.reset(new FieldStore);
+}
 
 void ReleaseFieldStore() {
     if (!State().Store) return;
     ClearAllFields();
+    ForgetItemIndex();
     State().Store.reset();
 }
 

@@ -49,6 +49,8 @@ std::string GetFieldText(int n);
 // The display text of a slot, by the same rules (also for item records).
 std::string FieldSlotText(const FieldSlot& slot);
 bool FieldEmpty(int n);
+// FieldEmpty's rule for a slot held anywhere (also an item record).
+bool SlotEmpty(const FieldSlot& slot);
 inline bool FieldNotEmpty(int n) { return !FieldEmpty(n); }
 bool IsZeroMarker(int n);
 void ClearField(int n);

@@ -4,6 +4,7 @@
 
 #include "base/module_state.h"
 #include "store/field_store.h"
+#include "store/item_index.h"
 #include "store/worksheet_screen.h"
 
 namespace {
@@ -15,14 +16,19 @@ bool ScreenShown() {
     return screen && screen->ScreenIsShown();
 }
 
+// The list without merging kept stores (for the load and store of one item).
+ItemList* ListOf(int k, bool create) {
+    FieldSlot* slot = FieldSlotAt(WorksheetField(k));
+    if (!slot) return nullptr;
+    if (slot->type == dtNone && create) slot->type = dtWorksheet;
+    if (slot->type != dtWorksheet) return nullptr;
+    if (!slot->items && create) slot->items = std::make_unique<ItemList>();
+    return slot->items.get();
+}
+
 bool SameKey(const WorksheetItem& record, int key) { return record.ItemKey == key; }
 
-int ItemCount(const ItemList* list) {
-    int count = 0;
-    if (list)
-        for (const WorksheetItem& record : *list) count = std::max<int>(count, record.ItemKey);
-    return count;
-}
+int ItemCount(const ItemList* list) { return list ? IndexedItemCount(*list) : 0; }
 
 // A key beyond the next new item is read as the next new item, so items stay numbered
 // 1 to n without gaps.
@@ -35,12 +41,14 @@ size_t RemoveItemRecords(ItemList& list, int key) {
     const size_t position = static_cast<size_t>(first - list.begin());
     list.erase(std::remove_if(first, list.end(), [key](const auto& r) { return SameKey(r, key); }),
                list.end());
+    ForgetItemIndex();
     return position;
 }
 
 void RenumberAbove(ItemList& list, int key) {
     for (WorksheetItem& record : list)
         if (record.ItemKey > key) --record.ItemKey;
+    ForgetItemIndex();
 }
 
 // Only fields that show text are answers: an unticked box or an amount below 0.001 is none.
@@ -60,17 +68,53 @@ void AppendScratchRange(std::vector<WorksheetItem>& records, int key, int first,
             records.push_back(WorksheetItem{static_cast<uint16_t>(key), n, *FieldSlotAt(n)});
 }
 
-// Captures the scratch fields as item `key`, inserted at `position`.
-void InsertScratchRecords(ItemList& list, size_t position, int key) {
+// The scratch fields as item `key`'s records, in descending field order (as the records
+// always stood when each went in at the same position).
+std::vector<WorksheetItem> ScratchRecords(int key) {
     if (GetFieldText(ItemNameField).empty())
         SetFieldStr(ItemNameField, "Worksheet No." + std::to_string(key));
     std::vector<WorksheetItem> records;
     AppendScratchRange(records, key, ScratchFirstLow, ScratchLastLow);
     AppendScratchRange(records, key, ScratchFirstHigh, ScratchLastHigh);
-    // Each record goes in at the same position, so one item's records stand in descending
-    // field order.
+    std::reverse(records.begin(), records.end());
+    return records;
+}
+
+// Captures the scratch fields as item `key`, inserted at `position`.
+void InsertScratchRecords(ItemList& list, size_t position, int key) {
+    std::vector<WorksheetItem> records = ScratchRecords(key);
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(position),
-                std::make_move_iterator(records.rbegin()), std::make_move_iterator(records.rend()));
+                std::make_move_iterator(records.begin()), std::make_move_iterator(records.end()));
+    ForgetItemIndex();
+}
+
+// Item `key`'s records replaced by the scratch fields' where they stood (at the end for a new
+// item). Records overwritten in place move nothing behind them, so a pass that stores every
+// item of a large worksheet stays linear.
+void ReplaceItemRecords(ItemList& list, int key) {
+    ItemRange old;
+    if (!IndexedItemRange(list, key, old)) {
+        MergeKeptItemRecords();
+        InsertScratchRecords(list, RemoveItemRecords(list, key), key);
+        return;
+    }
+    std::vector<WorksheetItem> records = ScratchRecords(key);
+    // Another number of records would move every record behind them.
+    if (ItemStorePassOpen() && old.begin != old.end &&
+        (KeptItemRecords(list, key) || records.size() != old.end - old.begin)) {
+        KeepItemRecords(list, key, std::move(records));
+        return;
+    }
+    const size_t had = old.end - old.begin, kept = std::min(had, records.size());
+    const auto at = list.begin() + static_cast<std::ptrdiff_t>(old.begin);
+    const auto from = records.begin() + static_cast<std::ptrdiff_t>(kept);
+    std::move(records.begin(), from, at);
+    if (records.size() < had)
+        list.erase(at + static_cast<std::ptrdiff_t>(kept), at + static_cast<std::ptrdiff_t>(had));
+    else if (records.size() > had)
+        list.insert(at + static_cast<std::ptrdiff_t>(kept), std::make_move_iterator(from),
+                    std::make_move_iterator(records.end()));
+    ItemRecordsReplaced(list, key, old, records.size());
 }
 
 bool ScratchShowsText(int first, int last) {
@@ -81,12 +125,21 @@ bool ScratchShowsText(int first, int last) {
 
 void CopyItemIntoScratch(int k, int key) {
     ZeroScratchFields();
-    const ItemList* list = WorksheetItems(k, true);
+    const ItemList* list = ListOf(k, true);
     if (!list) return;
+    if (const std::vector<WorksheetItem>* kept = KeptItemRecords(*list, key)) {
+        for (const WorksheetItem& record : *kept)
+            if (IsScratchField(record.field)) *FieldSlotAt(record.field) = record.slot;
+        return;
+    }
+    ItemRange range{0, list->size()};
+    IndexedItemRange(*list, key, range);
     // Only scratch fields: a damaged record must never overwrite an answer of the return.
-    for (const WorksheetItem& record : *list)
+    for (size_t i = range.begin; i < range.end; ++i) {
+        const WorksheetItem& record = (*list)[i];
         if (SameKey(record, key) && IsScratchField(record.field))
             *FieldSlotAt(record.field) = record.slot;
+    }
 }
 
 std::string NameOf(const FieldSlot& slot) {
@@ -98,7 +151,7 @@ std::string NameOf(const FieldSlot& slot) {
 void OpenWorksheet(int k) {
     State().CurrentWorksheet = k;
     ZeroScratchFields();
-    WorksheetItems(k, true);
+    WorksheetItems(k, true);  // merges kept stores
     State().CurrentItem = 0;
     BuildItemNames();
 }
@@ -115,18 +168,14 @@ int WorksheetField(int k) {
 }
 
 ItemList* WorksheetItems(int k, bool create) {
-    FieldSlot* slot = FieldSlotAt(WorksheetField(k));
-    if (!slot) return nullptr;
-    if (slot->type == dtNone && create) slot->type = dtWorksheet;
-    if (slot->type != dtWorksheet) return nullptr;
-    if (!slot->items && create) slot->items = std::make_unique<ItemList>();
-    return slot->items.get();
+    MergeKeptItemRecords();
+    return ListOf(k, create);
 }
 
-int WorksheetItemCount(int k) { return ItemCount(WorksheetItems(k, false)); }
+int WorksheetItemCount(int k) { return ItemCount(ListOf(k, false)); }
 
 bool WorksheetHasItems(int k) {
-    const ItemList* list = WorksheetItems(k, false);
+    const ItemList* list = ListOf(k, false);
     return list && !list->empty();
 }
 
@@ -156,6 +205,25 @@ void GetWorksheetItem(int k, int key) {
     CopyItemIntoScratch(k, key);
 }
 
+const FieldSlot* StoredItemField(int k, int key, int field) {
+    const ItemList* list = ListOf(k, false);
+    if (!list || !IsScratchField(field)) return nullptr;
+    const FieldSlot* found = nullptr;
+    if (const std::vector<WorksheetItem>* kept = KeptItemRecords(*list, key)) {
+        for (const WorksheetItem& record : *kept)
+            if (record.field == field) found = &record.slot;
+        return found;
+    }
+    ItemRange range{0, list->size()};
+    IndexedItemRange(*list, key, range);
+    // The last record of the field wins, as when the item is loaded.
+    for (size_t i = range.begin; i < range.end; ++i) {
+        const WorksheetItem& record = (*list)[i];
+        if (SameKey(record, key) && record.field == field) found = &record.slot;
+    }
+    return found;
+}
+
 void BuildItemNames() {
     std::vector<std::string>& names = State().ItemNames;
     const ItemList* list = WorksheetItems(State().CurrentWorksheet, false);
@@ -179,8 +247,7 @@ void PutWorksheetItem(int k, int key) {
     key = UsableKey(k, key);
     state.CurrentWorksheet = k;
     state.CurrentItem = key;
-    if (ItemList* list = WorksheetItems(k, true))
-        InsertScratchRecords(*list, RemoveItemRecords(*list, key), key);
+    if (ItemList* list = ListOf(k, true)) ReplaceItemRecords(*list, key);
     state.ItemNames.clear();
     state.CurrentWorksheet = 0;
     state.CurrentItem = 0;

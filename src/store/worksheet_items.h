@@ -24,6 +24,9 @@ void OpenWorksheetNewItem(int k);
 void OpenWorksheetItem(int k, int key);
 void LoadWorksheetItem(int key);
 void GetWorksheetItem(int k, int key);
+// What loading item `key` of worksheet k would put in scratch field `field`, read from the
+// item's records without loading it; null for none.
+const FieldSlot* StoredItemField(int k, int key, int field);
 void BuildItemNames();
 void PutWorksheetItem(int k, int key);
 void StoreWorksheetItem();
