@@ -17,7 +17,7 @@ struct ItemIndex {
 };
 
 ItemIndex& Index() {
-    static ItemIndex index;
+    thread_local ItemIndex index;  // each thread has its own store
     return index;
 }
 
@@ -96,7 +96,7 @@ struct KeptStores {
 };
 
 KeptStores& Kept() {
-    static KeptStores kept;
+    thread_local KeptStores kept;
     return kept;
 }
 

@@ -40,10 +40,10 @@ protected:
 
 TEST_F(CalcOutputTest, TheSummaryNamesEachGainItsMethodTheLossesAndTheLabels) {
     ASSERT_EQ(Tax({"new", file, "--tfn", "123 456 782"}).status, 0);
-    // A domain name sold at a gain with cents, failed shares at a loss, a painting (a
-    // collectable) at a gain, and $500 of other losses from earlier years.
+    // A domain name sold at a gain, failed shares at a loss, a painting (a collectable) at a
+    // gain, and $500 of other losses from earlier years.
     ASSERT_EQ(Tax({"set", file, "--tfn", "123 456 782",
-                   "1201=lines:" + ManualRow("Sale of a domain name", "OA", "3200.50", "") + "|" +
+                   "1201=lines:" + ManualRow("Sale of a domain name", "OA", "3200", "") + "|" +
                        ManualRow("Shares in a failed company", "SN", "", "1200") + "|" +
                        ManualRow("Painting", "A", "1500", ""),
                    "921=currency:500"})
@@ -51,10 +51,10 @@ TEST_F(CalcOutputTest, TheSummaryNamesEachGainItsMethodTheLossesAndTheLabels) {
               0);
     const ToolRun run = Tax({"calc", file, "--tfn", "123 456 782", "--auto"});
     ASSERT_EQ(run.status, 0) << run.err;
-    // The table works in whole dollars: 3,200 less this year's 1,200 and the earlier 500.
+    // 3,200 less this year's 1,200 and the earlier 500.
     EXPECT_EQ(run.out,
               "Gains and losses:\n"
-              "  Sale of a domain name       other        $3,200.50  losses applied $1,700  "
+              "  Sale of a domain name       other           $3,200  losses applied $1,700  "
               "net $1,500\n"
               "  Shares in a failed company  loss           -$1,200\n"
               "  Painting                    other           $1,500  net $1,500\n"

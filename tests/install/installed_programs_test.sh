@@ -71,6 +71,8 @@ def find(node):
         for key, value in node.items():
             if key == "netCapitalGain" and isinstance(value, (int, float)):
                 return value
+            if key == "netCapitalGain" and isinstance(value, dict):
+                return value.get("value")
             found = find(value)
             if found is not None:
                 return found
