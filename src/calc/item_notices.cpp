@@ -5,6 +5,7 @@
 #include "base/numbers.h"
 #include "base/tax_calendar.h"
 #include "calc/asset_fields.h"
+#include "calc/asset_worksheets.h"
 #include "calc/calc_inputs.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
@@ -23,8 +24,6 @@ constexpr struct {
     {fDepreciatingCost, "Cost"},
     {fCapitalProceeds, "Capital proceeds"},
 };
-
-constexpr int AssetWorksheets[] = {451, 452, 454, 455, 456, 458};
 
 std::string WholeAmountText(long double amount) { return std::to_string(RoundEvenToInt(amount)); }
 

@@ -3,6 +3,7 @@
 #include "base/module_state.h"
 #include "calc/asset_fields.h"
 #include "calc/asset_summary.h"
+#include "calc/asset_worksheets.h"
 #include "calc/payment_worksheet.h"
 #include "calc/receipt_result.h"
 #include "calc/worksheet_columns.h"
@@ -57,6 +58,6 @@ void ForEachItem(int worksheet, Step step) {
 }  // namespace
 
 void RunItemSummaries() {
-    for (int worksheet : {451, 452, 454, 455, 456, 458}) ForEachItem(worksheet, SummariseAsset);
+    for (int worksheet : AssetWorksheets) ForEachItem(worksheet, SummariseAsset);
     for (int worksheet : {457, 462}) ForEachItem(worksheet, [](int) { SummariseReceipt(); });
 }

@@ -1,6 +1,7 @@
 #include "screens/core/entry_table_columns.h"
 
 #include "calc/asset_fields.h"
+#include "calc/asset_worksheets.h"
 #include "calc/choice_columns.h"
 
 namespace {
@@ -83,7 +84,7 @@ std::vector<std::string> TrustPayments() {
 }
 
 bool HasCostElements(int worksheet) {
-    for (int k : {451, 452, 454, 455, 456, 458})
+    for (int k : AssetWorksheets)
         if (k == worksheet) return true;
     return false;
 }

@@ -4,6 +4,7 @@
 #include "base/module_state.h"
 #include "base/text_encoding.h"
 #include "calc/asset_fields.h"
+#include "calc/asset_worksheets.h"
 #include "grid/cell_entry_rules.h"
 #include "screens/core/acquisition_checks.h"
 #include "screens/core/asset_tables.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int AssetWorksheets[] = {451, 452, 454, 455, 456, 458};
 constexpr int DepreciatingWorksheet = 458;
 
 constexpr struct {
