@@ -143,7 +143,9 @@ void SetValue(int n, const FieldAssignment& a) {
             slot->type = a.kind == FieldAssignment::Currency ? dtCurrency
                          : a.kind == FieldAssignment::Cents  ? dtCurrencyCnt
                                                              : dtNumeric;
-            SetFieldVal(n, a.number);
+            // A zero typed into a screen is kept as the entered-zero marker, which tells it
+            // from no answer: an asset sold for nothing still has its sale.
+            SetFieldVal(n, a.number == 0 ? ZeroMarker : a.number);
             break;
         case FieldAssignment::Text:
             SetFieldStr(n, a.text);
@@ -286,6 +288,8 @@ const char* FieldAssignmentHelp() {
            "  N=clear             empties the field\n"
            "                      A field keeps the type of the value it holds (--force\n"
            "                      changes it); amounts are finite, at most 999999999999.99.\n"
+           "                      An amount of 0 is kept as a zero the taxpayer typed, as a\n"
+           "                      screen keeps it; clear leaves no answer.\n"
            "                      The cells of the tables the screens type into (1215,\n"
            "                      1201, an item's 737 and 738) are taken as their editors\n"
            "                      take them (whole dollars, minus, digits, dates).\n"

@@ -57,6 +57,14 @@ TEST_F(CalcMendsTest, AReceiptOfATypedZeroIsStoredInWholeDollars) {
     EXPECT_EQ(fields.value("1141", 0.0), 29062);
 }
 
+TEST_F(CalcMendsTest, SharesSoldForNothingSetAsZeroMakeTheirCapitalLoss) {
+    Set({"1202.1.710=text:Worthless shares", "1202.1.714=text:SN", "1202.1.726=text:01/07/2003",
+         "1202.1.737=lines:1|01/07/2003|01/07/2003|Purchase|5000|||", "1202.1.739=text:01/03/2006",
+         "1202.1.742=currency:0"});
+    const json result = Calc();
+    EXPECT_EQ(CalcByNumber(result["returnLabels"]).value("175", 0.0), 5000) << result.dump(1);
+}
+
 TEST_F(CalcMendsTest, APaddedPersonalUseTypeKeepsItsCostsOfOwnershipOut) {
     Set({"1206.1.710=text:Boat", "1206.1.714=text:P ", "1206.1.726=text:01/10/1999",
          "1206.1.737=lines:1|01/10/1999|01/10/1999|Purchase|10000||||"

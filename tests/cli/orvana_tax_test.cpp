@@ -39,7 +39,8 @@ TEST_F(OrvanaTaxTest, SetThenDumpRoundTripsEveryTypeAndWorksheetItems) {
     EXPECT_EQ(first["1100"]["text"], "2500.75");
     EXPECT_EQ(first["1101"]["value"], true);
     EXPECT_EQ(first["1120"]["value"], (json{"a", "b"}));
-    EXPECT_FALSE(first.contains("1103"));  // an amount of 0 is no answer
+    EXPECT_EQ(first["1103"]["value"], 0.0011);  // a 0 is a zero typed, not no answer
+    EXPECT_EQ(first["1103"]["text"], "0");
     EXPECT_EQ(items[1]["fields"]["710"]["value"], "Worksheet No.2");
     EXPECT_EQ(items[1]["fields"]["1102"]["value"], "Second item");
 
