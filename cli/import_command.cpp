@@ -12,9 +12,10 @@
 #include "calc/asset_fields.h"
 #include "command_support.h"
 #include "import/holdings_csv.h"
+#include "import/import_notes.h"
 #include "import/parcel_item_text.h"
 #include "import/parcel_matching.h"
-#include "import/trade_list.h"
+#include "import/trade_reading.h"
 #include "parcel_item_answers.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
@@ -29,13 +30,13 @@ constexpr const char* ImportUsage =
     "usage: orvana-tax import FILE --tfn ID --trades LIST.csv [--match "
     "fifo|lifo|min-gain|specific] "
     "[--map ROLE=COLUMN,...] [--active CODE]... [--exclude CODE]... [--holdings OUT.csv] "
-    "[--dry-run]";
+    "[--names FILE] [--name CODE=NAME]... [--trade-date REF=DD/MM/YYYY]... [--dry-run]";
 
 struct ImportArguments {
-    std::string file, tfn, trades, holdings;
+    std::string file, tfn, trades, holdings, names;
     MatchMethod method = MatchMethod::Fifo;
-    ColumnMap map;
-    std::set<std::string> active, exclude;
+    TradeReadOptions read;
+    std::set<std::string> active;
     bool dryRun = false;
 };
 
@@ -51,7 +52,8 @@ bool Parse(int argc, char** argv, ImportArguments& args, std::string& error) {
         const std::string arg = argv[i];
         const bool takesValue = arg == "--tfn" || arg == "--trades" || arg == "--match" ||
                                 arg == "--map" || arg == "--active" || arg == "--exclude" ||
-                                arg == "--holdings";
+                                arg == "--holdings" || arg == "--names" || arg == "--name" ||
+                                arg == "--trade-date";
         if (takesValue && i + 1 >= argc) {
             error = arg + " needs a value";
             return false;
@@ -70,13 +72,21 @@ bool Parse(int argc, char** argv, ImportArguments& args, std::string& error) {
             // Compared with the list's cells, which are Latin-1.
             std::string map;
             if (!Utf8ToLatin1(argv[++i], map)) map = argv[i];
-            if (!ParseColumnMap(map, args.map, error)) return false;
+            if (!ParseColumnMap(map, args.read.map, error)) return false;
         } else if (arg == "--active") {
             args.active.insert(Upper(argv[++i]));
         } else if (arg == "--exclude") {
-            args.exclude.insert(Upper(argv[++i]));
+            args.read.exclude.insert(Upper(argv[++i]));
         } else if (arg == "--holdings") {
             args.holdings = argv[++i];
+        } else if (arg == "--names") {
+            args.names = argv[++i];
+        } else if (arg == "--name" || arg == "--trade-date") {
+            std::string value;
+            if (!Utf8ToLatin1(argv[++i], value)) value = argv[i];
+            if (!(arg == "--name" ? ParseCompanyName(value, args.read.names, error)
+                                  : ParseTradeDateCorrection(value, args.read.tradeDates, error)))
+                return false;
         } else if (arg == "--dry-run") {
             args.dryRun = true;
         } else if (arg.rfind("--", 0) == 0) {
@@ -148,18 +158,36 @@ int Problem(const ImportArguments& args, const ImportProblem& problem) {
     return Fail(ExitRefused, where + ": " + Latin1ToUtf8(problem.reason) + "; nothing was written");
 }
 
-int Import(const ImportArguments& args) {
+// The --names file's "CODE,Name" lines; a --name of the same code stands.
+int ReadNames(ImportArguments& args) {
+    std::vector<uint8_t> bytes;
+    if (const int status = ReadFileBytes(args.names, bytes))
+        return Fail(ExitFileProblem, args.names + ": " + FileProblemText(status, args.names) +
+                                         "; nothing was written");
+    CompanyNames names;
+    ImportProblem problem;
+    if (!ReadCompanyNames(AsLatin1(std::string(bytes.begin(), bytes.end())), names, problem))
+        return Fail(ExitRefused, args.names + ":" + std::to_string(problem.line) + ": " +
+                                     Latin1ToUtf8(problem.reason) + "; nothing was written");
+    args.read.names.merge(names);
+    return ExitOk;
+}
+
+int Import(ImportArguments& args) {
+    if (!args.names.empty())
+        if (const int status = ReadNames(args)) return status;
     std::vector<uint8_t> bytes;
     if (const int status = ReadFileBytes(args.trades, bytes))
         return Fail(ExitFileProblem, args.trades + ": " + FileProblemText(status, args.trades) +
                                          "; nothing was written");
     const std::string text(bytes.begin(), bytes.end());
-    TradeList list;
+    ImportedTrades read;
     MatchResult result;
     ImportProblem problem;
-    if (!ReadTradeList(AsLatin1(text), args.map, args.exclude, list, problem) ||
-        !MatchSales(list, args.method, result, problem))
+    if (!ReadTrades(AsLatin1(text), args.read, read, problem) ||
+        !MatchSales(read.list, args.method, result, problem))
         return Problem(args, problem);
+    const TradeList& list = read.list;
     std::vector<const MatchedPart*> written, preCgt;
     for (const MatchedPart& part : result.parts) {
         if (BoughtBeforeCgt(part)) {
@@ -194,6 +222,8 @@ int Import(const ImportArguments& args) {
         std::cout << "Left out:\n";
         PrintLeftOut(list, result, preCgt);
     }
+    for (const std::string& note : ImportNoteLines(read, result))
+        std::cout << Latin1ToUtf8(note) << '\n';
     std::cout << list.skipped << " line(s) that are not trades skipped.\n";
     if (args.dryRun) {
         std::cout << "Dry run: nothing was written.\n";

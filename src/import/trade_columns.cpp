@@ -88,6 +88,8 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
+std::string NormalisedColumnName(const std::string& name) { return Normalised(name); }
+
 bool ParseColumnMap(const std::string& text, ColumnMap& map, std::string& error) {
     size_t start = 0;
     while (start <= text.size()) {

@@ -38,6 +38,10 @@ bool ParseColumnMap(const std::string& text, ColumnMap& map, std::string& error)
 bool PlaceColumns(const std::vector<std::string>& header, const ColumnMap& map,
                   ColumnPlaces& places);
 
+// The header cell's lower-case words, without "inc/ex GST", "AUD" and the like: "Debit ($)"
+// is "debit".
+std::string NormalisedColumnName(const std::string& name);
+
 inline int At(const ColumnPlaces& places, TradeColumn role) {
     return places[static_cast<size_t>(role)];
 }

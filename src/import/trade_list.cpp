@@ -40,44 +40,8 @@ LineKind KindOf(const std::string& action) {
     if (a == "s" || a == "sell" || a == "sold" || a == "sale") return LineKind::Sell;
     if (a == "brokerage" || a == "fee" || a == "fees" || a == "commission")
         return LineKind::Brokerage;
-    if (Contains(a, {"split", "consolidat", "takeover", "merger", "demerger", "scheme", "bonus",
-                     "reconstruct", "corporate action", "capital return", "return of capital",
-                     "buy-back", "buyback", "conversion", "rights"}))
-        return LineKind::CorporateAction;
+    if (NamesCorporateAction(a)) return LineKind::CorporateAction;
     return LineKind::Other;
-}
-
-// Splits the text into records with the line each starts on; a quoted field may hold a line
-// break.
-std::vector<std::pair<int, std::string>> Records(const std::string& text) {
-    std::vector<std::pair<int, std::string>> records;
-    std::string record;
-    int line = 1, start = 1;
-    bool quoted = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '"') quoted = !quoted;
-        if (c == '\n') {
-            ++line;
-            if (!quoted) {
-                if (!record.empty() && record.back() == '\r') record.pop_back();
-                records.emplace_back(start, record);
-                record.clear();
-                start = line;
-                continue;
-            }
-        }
-        record += c;
-    }
-    if (!record.empty()) records.emplace_back(start, record);
-    return records;
-}
-
-char SeparatorOf(const std::string& record) {
-    const auto count = [&](char c) { return std::count(record.begin(), record.end(), c); };
-    if (count('\t') > count(',')) return '\t';
-    if (count(';') > count(',')) return ';';
-    return ',';
 }
 
 class LineReader {
@@ -178,6 +142,44 @@ bool Stop(ImportProblem& problem, int line, const std::string& reason) {
 
 }  // namespace
 
+bool NamesCorporateAction(const std::string& text) {
+    return Contains(Lower(text),
+                    {"split", "consolidat", "takeover", "merger", "demerger", "scheme", "bonus",
+                     "reconstruct", "corporate action", "capital return", "return of capital",
+                     "buy-back", "buyback", "conversion", "rights"});
+}
+
+std::vector<std::pair<int, std::string>> CsvRecords(const std::string& text) {
+    std::vector<std::pair<int, std::string>> records;
+    std::string record;
+    int line = 1, start = 1;
+    bool quoted = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"') quoted = !quoted;
+        if (c == '\n') {
+            ++line;
+            if (!quoted) {
+                if (!record.empty() && record.back() == '\r') record.pop_back();
+                records.emplace_back(start, record);
+                record.clear();
+                start = line;
+                continue;
+            }
+        }
+        record += c;
+    }
+    if (!record.empty()) records.emplace_back(start, record);
+    return records;
+}
+
+char CsvSeparator(const std::string& record) {
+    const auto count = [&](char c) { return std::count(record.begin(), record.end(), c); };
+    if (count('\t') > count(',')) return '\t';
+    if (count(';') > count(',')) return ';';
+    return ',';
+}
+
 std::vector<std::string> SplitCsvRecord(const std::string& record, char separator) {
     std::vector<std::string> cells(1);
     bool quoted = false;
@@ -227,12 +229,12 @@ bool ReadTradeList(const std::string& text, const ColumnMap& map,
     list = TradeList();
     std::set<std::string> excluded;
     for (const std::string& code : exclude) excluded.insert(Upper(code));
-    const auto records = Records(text);
+    const auto records = CsvRecords(text);
     ColumnPlaces places;
     char separator = ',';
     size_t r = 0;
     for (; r < records.size(); ++r) {
-        separator = SeparatorOf(records[r].second);
+        separator = CsvSeparator(records[r].second);
         if (PlaceColumns(SplitCsvRecord(records[r].second, separator), map, places)) break;
         ++list.skipped;
     }

@@ -5,6 +5,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "import/trade_amounts.h"
@@ -44,8 +45,16 @@ struct TradeList {
 bool ReadTradeList(const std::string& text, const ColumnMap& map,
                    const std::set<std::string>& exclude, TradeList& list, ImportProblem& problem);
 
+// The text's records with the line each starts on; a quoted field may hold a line break.
+std::vector<std::pair<int, std::string>> CsvRecords(const std::string& text);
+// ',', ';' or tab, whichever the record uses most (',' on a tie).
+char CsvSeparator(const std::string& record);
+
 // Splits one CSV record: fields separated by `separator`, "..." quoting with "" for a quote.
 std::vector<std::string> SplitCsvRecord(const std::string& record, char separator);
+
+// Words of a split, consolidation, takeover, capital return and other corporate actions.
+bool NamesCorporateAction(const std::string& text);
 
 // "15/09/2005", "5/9/05" and "2005-09-15"; false when the text is none of them.
 bool ReadTradeDate(const std::string& text, double& serial);

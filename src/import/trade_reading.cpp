@@ -1,0 +1,36 @@
+#include "import/trade_reading.h"
+
+#include "base/latin1_case.h"
+
+namespace {
+
+// Whether the first header row the text has is a cash statement's.
+bool IsCashStatement(const std::string& text, const ColumnMap& map) {
+    for (const auto& [line, record] : CsvRecords(text)) {
+        const std::vector<std::string> cells = SplitCsvRecord(record, CsvSeparator(record));
+        if (IsCashStatementHeader(cells)) return true;
+        ColumnPlaces places;
+        if (PlaceColumns(cells, map, places)) return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ReadTrades(const std::string& text, const TradeReadOptions& options, ImportedTrades& read,
+                ImportProblem& problem) {
+    read = ImportedTrades();
+    read.cashStatement = IsCashStatement(text, options.map);
+    if (!read.cashStatement && !options.tradeDates.empty()) {
+        problem = {0, "--trade-date is for a cash statement, and this is a trade list"};
+        return false;
+    }
+    std::set<std::string> exclude;
+    for (const std::string& code : options.exclude) exclude.insert(Latin1UpperText(code));
+    if (read.cashStatement ? !ReadCashStatement(text, exclude, options.tradeDates, read.list,
+                                                read.statement, problem)
+                           : !ReadTradeList(text, options.map, exclude, read.list, problem))
+        return false;
+    NameCompanies(options.names, read.list);
+    return true;
+}
