@@ -241,7 +241,9 @@ bool ReadTradeList(const std::string& text, const ColumnMap& map,
     if (r == records.size())
         return Stop(problem, 0,
                     map.empty() ? "no header row names the date, code, buy/sell, quantity and "
-                                  "price or amount columns (--map names them)"
+                                  "price or amount columns of a trade list (--map names them), "
+                                  "nor the date, details, debit and credit columns of a cash "
+                                  "statement"
                                 : "no header row has the columns --map names and the date, "
                                   "code, buy/sell, quantity and price or amount columns");
     for (++r; r < records.size(); ++r) {

@@ -240,6 +240,8 @@ TEST_F(ImportCommandTest, ProblemsStopWithTheLineAndLeaveTheReturnUnchanged) {
         List("action.csv", with("01/12/2005,,NAB,National Australia Bank,Consolidation 1:2,,,,"));
     ExpectRefusedUnchanged(Import(action), "action.csv:8: NAB: a corporate action");
     ExpectRefusedUnchanged(Import(List("none.csv", "Date,Amount\n")), "none.csv: no header row");
+    ExpectRefusedUnchanged(Import(List("none.csv", "Date,Amount\n")),
+                           "debit and credit columns of a cash statement; nothing was written");
     ExpectRefusedUnchanged(
         Import(List("huge.csv", with("01/04/2006,,XYZ,Huge Holdings,Buy,1000000,10.00,,\n"
                                      "02/04/2006,,XYZ,Huge Holdings,Sell,1000000,11.00,,"))),
