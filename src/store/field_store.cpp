@@ -251,6 +251,25 @@ std::string FieldSlotText(const FieldSlot& slot) {
     }
 }
 
+bool SlotShowsText(const FieldSlot& slot) {
+    switch (slot.type) {
+        case dtNumeric:
+        case dtCurrency:
+        case dtCurrencyCnt:
+            return !(std::fabs(slot.Extended()) < 0.001L);  // formatted, never empty
+        case dtString:
+            return slot.longText && !slot.longText->empty();
+        case dtSmallStr:
+            return slot.value[0] != 0;
+        case dtCheckbox:
+            return slot.Ticked();
+        case dtList:
+            return slot.list && !slot.list->empty() && !slot.list->front().empty();
+        default:
+            return false;
+    }
+}
+
 std::string GetFieldText(int n) {
     const FieldSlot* slot = FieldSlotAt(n);
     return slot ? FieldSlotText(*slot) : std::string();
