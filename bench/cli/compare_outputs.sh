@@ -1,6 +1,7 @@
 #!/bin/bash
 # Compares what two builds of orvana-tax make of the same returns: `calc --auto --json` of a
-# first and a second calculation, the data file's bytes after each, and `dump --json`. Run by
+# first and a second calculation, the summary of a third, the data file's bytes after each,
+# and `dump --json`. Run by
 # hand around a change that must not change any result:
 #   bench/cli/compare_outputs.sh BEFORE/orvana-tax AFTER/orvana-tax [LARGE]
 # LARGE is a folder left by `bench_large_return --keep` (ASSETS2000.TAX, IMPORT.TAX); without
@@ -36,6 +37,8 @@ outputs() {
             "$tool" calc "$out/$name.TAX" --tfn $tfn --auto --json >"$out/$name.calc$pass.json"
             cp "$out/$name.TAX" "$out/$name.bytes$pass"
         done
+        "$tool" calc "$out/$name.TAX" --tfn $tfn --auto >"$out/$name.calc3.txt"
+        cp "$out/$name.TAX" "$out/$name.bytes3"
         "$tool" dump "$out/$name.TAX" --tfn $tfn --json >"$out/$name.dump.json"
         rm -f "$out/$name.TAX" "$out/$name.BAK"
     done

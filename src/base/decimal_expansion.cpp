@@ -16,10 +16,12 @@ constexpr int MostPlaces = 4;  // cents, index numbers, factors of three decimal
 bool ExpandShortDecimal(long double magnitude, DecimalExpansion& e) {
     long double scale = 1;
     for (int places = 0; places <= MostPlaces; ++places, scale *= 10) {
-        const long double scaled = std::nearbyint(magnitude * scale);
+        const long double scaled = magnitude * scale;
         if (!(scaled < 1e18L)) return false;
-        if (scaled == 0 || scaled / scale != magnitude) continue;
-        e.digits = std::to_string(static_cast<unsigned long long>(scaled));
+        // Any nearby whole number will do as the candidate: the division proves it.
+        const unsigned long long whole = static_cast<unsigned long long>(scaled + 0.5L);
+        if (whole == 0 || static_cast<long double>(whole) / scale != magnitude) continue;
+        e.digits = std::to_string(whole);
         e.exponent = static_cast<int>(e.digits.size()) - 1 - places;
         e.digits.resize(Significant, '0');
         return true;

@@ -96,10 +96,14 @@ void LoadChoiceRowFigures(const ChoiceTable& table, int row, ChoiceRow& r) {
     r.transferredApplied = RoundEven(CellValue(grid, ccTransferredApplied, row));
 }
 
+std::string ChoiceRowType(const ChoiceTable& table, int row) {
+    return OrDefault(table.grid.Cell(ccType, row), "Z");
+}
+
 ChoiceRow LoadChoiceRowTexts(const ChoiceTable& table, int row) {
     const TGridModel& grid = table.grid;
     ChoiceRow r;
-    r.type = OrDefault(grid.Cell(ccType, row), "Z");
+    r.type = ChoiceRowType(table, row);
     r.section = OrDefault(grid.Cell(ccSection, row), "Not Allocated");
     r.choiceRequired = OrDefault(grid.Cell(ccChoiceRequired, row), "No");
     r.method = TrimmedText(grid.Cell(ccMethod, row));

@@ -37,9 +37,11 @@ std::string TrimSpaces(const std::string& text) {
 
 void MarkChanged() { State().StoreChanged = true; }
 
+// Every item load zeroes the scratch ranges first: the store is looked up once.
 void ZeroRange(int first, int last) {
-    for (int n = first; n <= last; ++n)
-        if (FieldSlot* slot = FieldSlotAt(n)) slot->Zero();
+    FieldStore* store = State().Store.get();
+    if (!store) return;
+    for (int n = first; n <= last; ++n) store->Slot(n).Zero();
 }
 
 }  // namespace
