@@ -86,6 +86,7 @@ std::string MakeJob(const std::string& file, const std::string& tfn, const CalcA
                     CalcJob& job) {
     job.automatic = args.automatic;
     job.dryRun = args.dryRun;
+    job.assetResults = args.json;
     if (!Utf8ToLatin1(file, job.file) || !Utf8ToLatin1(tfn, job.tfn) || job.file.size() > 255 ||
         job.tfn.size() > 255)
         return "file name and TFN must be at most 255 Latin-1 characters";

@@ -129,7 +129,8 @@ ordered_json ChoiceCellJson(const std::string& cell, bool amount) {
     return value;
 }
 
-ordered_json CalcResultJson(const ChoiceTable& table, const std::vector<ItemNotice>& notices) {
+ordered_json CalcResultJson(const ChoiceTable& table, const std::vector<ItemNotice>& notices,
+                            bool assets) {
     ordered_json result;
     result["format"] = 2;
     // The module's label, after the concessions the choice table's total does not know;
@@ -140,7 +141,7 @@ ordered_json CalcResultJson(const ChoiceTable& table, const std::vector<ItemNoti
     ordered_json schedule = Schedule();
     result["netCapitalLossesCarriedForward"] = {{"collectables", schedule["partI"]["collectables"]},
                                                 {"other", schedule["partI"]["other"]}};
-    result["assets"] = Assets();
+    if (assets) result["assets"] = Assets();
     result["choiceTable"] = Rows(table);
     result["schedule"] = std::move(schedule);
     result["returnLabels"] = Named(ReturnLabelNames());

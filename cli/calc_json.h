@@ -11,9 +11,10 @@
 struct ChoiceTable;
 struct ItemNotice;
 
-// The open return's results after a recalculation.
+// The open return's results after a recalculation; without `assets` the results of each
+// asset are left out (only the JSON shows them, and a large return has thousands).
 nlohmann::ordered_json CalcResultJson(const ChoiceTable& table,
-                                      const std::vector<ItemNotice>& notices);
+                                      const std::vector<ItemNotice>& notices, bool assets = true);
 
 // A choice table cell as JSON: amounts as numbers, texts trimmed; null when blank.
 nlohmann::ordered_json ChoiceCellJson(const std::string& cell, bool amount);

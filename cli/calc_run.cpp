@@ -57,7 +57,7 @@ CalcOutcome Calculate(const CalcJob& job) {
             return Failed(ExitFileProblem, shown + ": " + FileProblemText(result, job.file));
     const std::vector<ItemNotice> notices = CollectItemNotices();
     CalcOutcome outcome;
-    outcome.result = CalcResultJson(table, notices);
+    outcome.result = CalcResultJson(table, notices, job.assetResults);
     for (const ItemNotice& notice : notices) outcome.notices.push_back(NoticeLine(notice));
     return outcome;
 }

@@ -9,6 +9,7 @@
 struct CalcJob {
     std::string file, tfn;  // Latin-1
     bool automatic = false, dryRun = false;
+    bool assetResults = true;  // each asset's results in the outcome (only the JSON shows them)
 };
 
 struct CalcOutcome {

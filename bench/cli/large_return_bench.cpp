@@ -2,7 +2,8 @@
 // of 10 cost elements each (the goal: under 0.5 s at 2,000 and 4,000 within 2.2 times that),
 // and "import" of 10,000 trades over 300 securities followed by "calc --auto" (under 5 s in
 // all). Times are the CPU seconds of the tool's processes, the median of three runs, each on
-// a fresh copy of the return. Run by hand: bench_large_return [--keep].
+// a fresh copy of the return. Run by hand: bench_large_return [--keep] [--tool PATH], where
+// PATH is another build's orvana-tax (to measure before and after a change on this machine).
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -21,7 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* Tool = ORVANA_TAX_TOOL;
+const char* Tool = ORVANA_TAX_TOOL;
 constexpr const char* Tfn = "123456782";
 
 double ChildCpuSeconds() {
@@ -138,7 +139,19 @@ std::string TradeList(const fs::path& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool keep = argc > 1 && std::string(argv[1]) == "--keep";
+    bool keep = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--keep") {
+            keep = true;
+        } else if (arg == "--tool" && i + 1 < argc) {
+            Tool = argv[++i];
+        } else {
+            std::cerr << "usage: bench_large_return [--keep] [--tool PATH]\n";
+            return 2;
+        }
+    }
+    std::printf("orvana-tax: %s\n", Tool);
     char pattern[] = "/tmp/orvana-large-XXXXXX";
     if (!mkdtemp(pattern)) return 1;
     const fs::path folder = pattern;

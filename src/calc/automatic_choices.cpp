@@ -5,9 +5,10 @@
 void MakeDeferChoices(ChoiceTable& table) {
     TGridModel& grid = table.grid;
     for (int row = 1; row < grid.RowCount(); ++row) {
-        const ChoiceRow r = LoadChoiceRow(table, row);
+        ChoiceRow r = LoadChoiceRowTexts(table, row);
         const std::string answer = TrimmedText(grid.Cell(ccWantDefer, row));
         if (r.canDefer != "Yes" || (!answer.empty() && answer != "Yes")) continue;
+        LoadChoiceRowFigures(table, row, r);
         // A loss is worth keeping: it is not deferred with the gain.
         grid.SetCell(ccWantDefer, row, r.loss > 0 ? "No" : "Yes");
     }
@@ -17,8 +18,9 @@ void MakeDeferChoices(ChoiceTable& table) {
 void MakeMethodChoices(ChoiceTable& table) {
     TGridModel& grid = table.grid;
     for (int row = 1; row < grid.RowCount(); ++row) {
-        const ChoiceRow r = LoadChoiceRow(table, row);
+        ChoiceRow r = LoadChoiceRowTexts(table, row);
         if (r.choiceRequired != "Yes" || !r.method.empty()) continue;
+        LoadChoiceRowFigures(table, row, r);
         grid.SetCell(ccMethod, row, r.discount / 2 > r.indexed ? "Indexed" : "Discount");
     }
 }

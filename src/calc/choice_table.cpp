@@ -79,8 +79,13 @@ void ClearChoiceColumns(ChoiceTable& table, int firstCol, int lastCol) {
 }
 
 ChoiceRow LoadChoiceRow(const ChoiceTable& table, int row) {
+    ChoiceRow r = LoadChoiceRowTexts(table, row);
+    LoadChoiceRowFigures(table, row, r);
+    return r;
+}
+
+void LoadChoiceRowFigures(const ChoiceTable& table, int row, ChoiceRow& r) {
     const TGridModel& grid = table.grid;
-    ChoiceRow r;
     r.indexed = RoundEven(CellValue(grid, ccIndexed, row));
     r.discount = RoundEven(CellValue(grid, ccDiscount, row));
     r.other = RoundEven(CellValue(grid, ccOther, row));
@@ -89,7 +94,16 @@ ChoiceRow LoadChoiceRow(const ChoiceTable& table, int row) {
     r.collectableApplied = RoundEven(CellValue(grid, ccCollectableApplied, row));
     r.otherApplied = RoundEven(CellValue(grid, ccOtherApplied, row));
     r.transferredApplied = RoundEven(CellValue(grid, ccTransferredApplied, row));
-    r.type = OrDefault(grid.Cell(ccType, row), "Z");
+}
+
+std::string ChoiceRowType(const ChoiceTable& table, int row) {
+    return OrDefault(table.grid.Cell(ccType, row), "Z");
+}
+
+ChoiceRow LoadChoiceRowTexts(const ChoiceTable& table, int row) {
+    const TGridModel& grid = table.grid;
+    ChoiceRow r;
+    r.type = ChoiceRowType(table, row);
     r.section = OrDefault(grid.Cell(ccSection, row), "Not Allocated");
     r.choiceRequired = OrDefault(grid.Cell(ccChoiceRequired, row), "No");
     r.method = TrimmedText(grid.Cell(ccMethod, row));

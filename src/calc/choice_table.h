@@ -58,6 +58,11 @@ private:
 };
 
 ChoiceRow LoadChoiceRow(const ChoiceTable& table, int row);
+// The same in two steps, so a pass that skips most rows by their texts reads no figures.
+ChoiceRow LoadChoiceRowTexts(const ChoiceTable& table, int row);
+void LoadChoiceRowFigures(const ChoiceTable& table, int row, ChoiceRow& r);
+// A row's type as LoadChoiceRow reads it.
+std::string ChoiceRowType(const ChoiceTable& table, int row);
 
 // Which gain a row's net gain comes from: the method chosen, or the one gain a row without a
 // choice has; none for a loss, or a choice not yet made.

@@ -43,10 +43,11 @@ public:
 
     void Run(const Pass& pass) {
         for (int row = 1; row < table_.grid.RowCount(); ++row) {
-            const ChoiceRow r = LoadChoiceRow(table_, row);
-            if (r.Deferred() || !InGroup(r.type, pass.group) ||
-                !TrustsMatch(r.section, pass.trusts))
-                continue;
+            // Rows of the other groups, most of them, are passed over on their type alone.
+            if (!InGroup(ChoiceRowType(table_, row), pass.group)) continue;
+            ChoiceRow r = LoadChoiceRowTexts(table_, row);
+            if (r.Deferred() || !TrustsMatch(r.section, pass.trusts)) continue;
+            LoadChoiceRowFigures(table_, row, r);
             Apply(row, r, pass.gain);
         }
     }

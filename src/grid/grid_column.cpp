@@ -1,6 +1,7 @@
 #include "grid/grid_column.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -99,7 +100,9 @@ CharacterSet ParseCharacterSet(const std::string& text) {
     return set;
 }
 
-TGridColumn ParseColumnDescriptor(const std::string& line, bool& badCharacterSet) {
+namespace {
+
+TGridColumn ReadDescriptor(const std::string& line, bool& badCharacterSet) {
     const std::vector<std::string> items = SplitDescriptor(line);
     TGridColumn column;
     column.title = items[0];
@@ -136,6 +139,29 @@ TGridColumn ParseColumnDescriptor(const std::string& line, bool& badCharacterSet
         badCharacterSet = true;
     }
     return column;
+}
+
+struct ReadColumn {
+    TGridColumn column;
+    bool badCharacterSet = false;
+};
+
+}  // namespace
+
+// Grids are set up from the same few descriptors for every item of a return, so each line
+// is read once per thread (a grid's descriptors may be built, so the memory is bounded).
+TGridColumn ParseColumnDescriptor(const std::string& line, bool& badCharacterSet) {
+    thread_local std::unordered_map<std::string, ReadColumn> read;
+    auto found = read.find(line);
+    if (found == read.end()) {
+        constexpr size_t Remembered = 1000;
+        if (read.size() >= Remembered) read.clear();
+        ReadColumn entry;
+        entry.column = ReadDescriptor(line, entry.badCharacterSet);
+        found = read.emplace(line, std::move(entry)).first;
+    }
+    if (found->second.badCharacterSet) badCharacterSet = true;
+    return found->second.column;
 }
 
 std::string StripToAllowed(const TGridColumn& column, const std::string& text) {

@@ -37,9 +37,11 @@ std::string TrimSpaces(const std::string& text) {
 
 void MarkChanged() { State().StoreChanged = true; }
 
+// Every item load zeroes the scratch ranges first: the store is looked up once.
 void ZeroRange(int first, int last) {
-    for (int n = first; n <= last; ++n)
-        if (FieldSlot* slot = FieldSlotAt(n)) slot->Zero();
+    FieldStore* store = State().Store.get();
+    if (!store) return;
+    for (int n = first; n <= last; ++n) store->Slot(n).Zero();
 }
 
 }  // namespace
@@ -248,6 +250,25 @@ std::string FieldSlotText(const FieldSlot& slot) {
             return slot.list && !slot.list->empty() ? slot.list->front() : "";
         default:
             return {};
+    }
+}
+
+bool SlotShowsText(const FieldSlot& slot) {
+    switch (slot.type) {
+        case dtNumeric:
+        case dtCurrency:
+        case dtCurrencyCnt:
+            return !(std::fabs(slot.Extended()) < 0.001L);  // formatted, never empty
+        case dtString:
+            return slot.longText && !slot.longText->empty();
+        case dtSmallStr:
+            return slot.value[0] != 0;
+        case dtCheckbox:
+            return slot.Ticked();
+        case dtList:
+            return slot.list && !slot.list->empty() && !slot.list->front().empty();
+        default:
+            return false;
     }
 }
 

@@ -48,6 +48,8 @@ void SetFieldType(int n, int type);
 std::string GetFieldText(int n);
 // The display text of a slot, by the same rules (also for item records).
 std::string FieldSlotText(const FieldSlot& slot);
+// Whether FieldSlotText would give any text, without making it.
+bool SlotShowsText(const FieldSlot& slot);
 bool FieldEmpty(int n);
 // FieldEmpty's rule for a slot held anywhere (also an item record).
 bool SlotEmpty(const FieldSlot& slot);

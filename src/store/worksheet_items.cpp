@@ -59,30 +59,42 @@ bool IsAnswer(int n) {
     if (slot && slot->type == dtList)
         return slot->list && std::any_of(slot->list->begin(), slot->list->end(),
                                          [](const std::string& cell) { return !cell.empty(); });
-    return !GetFieldText(n).empty();
+    return slot && SlotShowsText(*slot);
 }
 
-void AppendScratchRange(std::vector<WorksheetItem>& records, int key, int first, int last) {
-    for (int n = first; n <= last; ++n)
-        if (IsAnswer(n))
-            records.push_back(WorksheetItem{static_cast<uint16_t>(key), n, *FieldSlotAt(n)});
+// Whether storing copies the scratch fields (they stay, as on a shown screen) or takes them
+// (they are zeroed next, so their lists need not be copied).
+enum class Scratch { Copy, Take };
+
+void AppendScratchRange(std::vector<WorksheetItem>& records, int key, int first, int last,
+                        Scratch scratch) {
+    for (int n = first; n <= last; ++n) {
+        if (!IsAnswer(n)) continue;
+        WorksheetItem& record = records.emplace_back();
+        record.ItemKey = static_cast<uint16_t>(key);
+        record.field = n;
+        if (scratch == Scratch::Take)
+            record.slot = std::move(*FieldSlotAt(n));
+        else
+            record.slot = *FieldSlotAt(n);
+    }
 }
 
 // The scratch fields as item `key`'s records, in descending field order (as the records
 // always stood when each went in at the same position).
-std::vector<WorksheetItem> ScratchRecords(int key) {
+std::vector<WorksheetItem> ScratchRecords(int key, Scratch scratch) {
     if (GetFieldText(ItemNameField).empty())
         SetFieldStr(ItemNameField, "Worksheet No." + std::to_string(key));
     std::vector<WorksheetItem> records;
-    AppendScratchRange(records, key, ScratchFirstLow, ScratchLastLow);
-    AppendScratchRange(records, key, ScratchFirstHigh, ScratchLastHigh);
+    AppendScratchRange(records, key, ScratchFirstLow, ScratchLastLow, scratch);
+    AppendScratchRange(records, key, ScratchFirstHigh, ScratchLastHigh, scratch);
     std::reverse(records.begin(), records.end());
     return records;
 }
 
 // Captures the scratch fields as item `key`, inserted at `position`.
-void InsertScratchRecords(ItemList& list, size_t position, int key) {
-    std::vector<WorksheetItem> records = ScratchRecords(key);
+void InsertScratchRecords(ItemList& list, size_t position, int key, Scratch scratch) {
+    std::vector<WorksheetItem> records = ScratchRecords(key, scratch);
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(position),
                 std::make_move_iterator(records.begin()), std::make_move_iterator(records.end()));
     ForgetItemIndex();
@@ -91,14 +103,14 @@ void InsertScratchRecords(ItemList& list, size_t position, int key) {
 // Item `key`'s records replaced by the scratch fields' where they stood (at the end for a new
 // item). Records overwritten in place move nothing behind them, so a pass that stores every
 // item of a large worksheet stays linear.
-void ReplaceItemRecords(ItemList& list, int key) {
+void ReplaceItemRecords(ItemList& list, int key, Scratch scratch) {
     ItemRange old;
     if (!IndexedItemRange(list, key, old)) {
         MergeKeptItemRecords();
-        InsertScratchRecords(list, RemoveItemRecords(list, key), key);
+        InsertScratchRecords(list, RemoveItemRecords(list, key), key, scratch);
         return;
     }
-    std::vector<WorksheetItem> records = ScratchRecords(key);
+    std::vector<WorksheetItem> records = ScratchRecords(key, scratch);
     // Another number of records would move every record behind them.
     if (ItemStorePassOpen() && old.begin != old.end &&
         (KeptItemRecords(list, key) || records.size() != old.end - old.begin)) {
@@ -247,7 +259,7 @@ void PutWorksheetItem(int k, int key) {
     key = UsableKey(k, key);
     state.CurrentWorksheet = k;
     state.CurrentItem = key;
-    if (ItemList* list = ListOf(k, true)) ReplaceItemRecords(*list, key);
+    if (ItemList* list = ListOf(k, true)) ReplaceItemRecords(*list, key, Scratch::Take);
     state.ItemNames.clear();
     state.CurrentWorksheet = 0;
     state.CurrentItem = 0;
@@ -277,7 +289,7 @@ void StoreWorksheetItem() {
         return;
     }
     if (ScreenShown()) Screen()->SaveScreenControls();
-    InsertScratchRecords(*list, position, key);
+    InsertScratchRecords(*list, position, key, Scratch::Copy);
 }
 
 void DeleteWorksheetItem(int key) {

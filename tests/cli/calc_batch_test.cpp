@@ -169,3 +169,24 @@ TEST_F(CalcBatchTest, BadListLinesAndRepeatsAreReportedAndTheRestGoOn) {
 }
 
 }  // namespace
+
+// Each asset's results are gathered only for the JSON: a batch's JSON holds them as a single
+// return's does, and the summaries that leave them out say the same as before.
+TEST_F(CalcBatchTest, TheJsonOfABatchHoldsEachAssetsResultsAsTheJsonOfOneReturn) {
+    fs::copy_file(Bin + "/SAMPLE.TAX", dir.File("A.TAX"));
+    fs::copy_file(Bin + "/SAMPLE.TAX", dir.File("B.TAX"));
+    const ToolRun batch =
+        Tax({"calc", dir.File("A.TAX"), dir.File("B.TAX"), "--tfn", tfn, "--dry-run", "--json"});
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    const ToolRun alone = Tax({"calc", dir.File("A.TAX"), "--tfn", tfn, "--dry-run", "--json"});
+    ASSERT_EQ(alone.status, 0) << alone.err;
+    const json single = json::parse(alone.out);
+    ASSERT_FALSE(single["assets"].empty());
+    const json all = json::parse(batch.out);
+    ASSERT_EQ(all.size(), 2u);
+    for (const json& entry : all) EXPECT_EQ(entry["result"]["assets"], single["assets"]);
+
+    const ToolRun text = Tax({"calc", dir.File("A.TAX"), "--tfn", tfn, "--dry-run"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("Net capital gain: $107,350"), std::string::npos) << text.out;
+}

@@ -136,3 +136,16 @@ TEST(GridColumn, StripKeepsOnlyAllowedCharacters) {
     EXPECT_EQ(StripToAllowed(Parse("Amt|0|1|10|0|F|F|2|"), "  1234.50"), "1234.50");
     EXPECT_EQ(StripToAllowed(Parse("Free|0|0|10|"), " a b "), " a b ");
 }
+
+TEST(GridColumn, ALineReadAgainGivesTheSameColumnAndTheSameFault) {
+    const std::string badSet = "Code|0|0|5|0|F|F||xy|||||0|0|F|F|";
+    for (int pass = 0; pass < 2; ++pass) {
+        bool bad = false;
+        const TGridColumn column = ParseColumnDescriptor(badSet, bad);
+        EXPECT_TRUE(bad) << "pass " << pass;
+        EXPECT_TRUE(column.allowed.none());
+        const TGridColumn costs = Parse(CostElementLine);
+        EXPECT_EQ(costs.title, "Cost Element         ");
+        EXPECT_EQ(costs.picklist.size(), 6u);
+    }
+}

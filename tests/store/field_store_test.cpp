@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <vector>
+
 #include "scripted_responder.h"
 #include "store_fixture.h"
 
@@ -370,4 +375,34 @@ TEST_F(FieldStoreTest, WorksheetNamesTable) {
     EXPECT_EQ(WorksheetNames(200), "200 - not defined");
     EXPECT_EQ(WorksheetNames(253), "253 - D5 Depreciation - WRE");
     EXPECT_STREQ(DataTypeName(0x88), "dtWorksheet");
+}
+
+TEST(FieldSlotText, ShowsTextExactlyWhenItsTextIsNotEmpty) {
+    std::vector<FieldSlot> slots;
+    auto add = [&](uint8_t type) -> FieldSlot& {
+        slots.emplace_back().type = type;
+        return slots.back();
+    };
+    for (uint8_t type : {dtNumeric, dtCurrency, dtCurrencyCnt})
+        for (long double value : {0.0L, 0.0009L, 0.001L, -0.001L, 0.0011L, 0.4L, -0.4L, 12.5L,
+                                  1e20L, std::numeric_limits<long double>::quiet_NaN(),
+                                  std::numeric_limits<long double>::infinity()})
+            add(type).SetExtended(value);
+    for (const std::string& text : {std::string(), std::string(" "), std::string("SN")})
+        add(dtSmallStr).SetSmallText(text);
+    add(dtString);
+    add(dtString).longText = "";
+    add(dtString).longText = std::string(20, 'x');
+    add(dtCheckbox);
+    add(dtCheckbox).value[0] = 1;
+    add(dtList);
+    add(dtList).list = std::make_unique<TextList>();
+    add(dtList).list = std::make_unique<TextList>(TextList{"", "figures"});
+    add(dtList).list = std::make_unique<TextList>(TextList{"first"});
+    add(dtWorksheet).items = std::make_unique<ItemList>(1);
+    add(dtNone).value[0] = 7;
+    add(0x42).value[0] = 7;
+    for (const FieldSlot& slot : slots)
+        EXPECT_EQ(SlotShowsText(slot), !FieldSlotText(slot).empty())
+            << DataTypeName(slot.type) << " '" << FieldSlotText(slot) << "'";
 }

@@ -307,3 +307,31 @@ TEST_F(WorksheetItemsTest, AFieldOfAnotherTypeIsNoWorksheet) {
     EXPECT_EQ(WorksheetItems(0, true), nullptr);
     EXPECT_EQ(WorksheetItems(MaxField, true), nullptr);
 }
+
+// Storing from an open worksheet copies the scratch fields, which the screen still shows;
+// the calculation's put takes them, as they are zeroed next. Either way the item holds them.
+TEST_F(WorksheetItemsTest, StoreKeepsTheScratchListsAndPutTakesThem) {
+    const TextList costs = {"1 - Purchase/Acquisition cost", "16/03/1988", "", "Parcel", "20000"};
+    OpenWorksheetNewItem(Shares);
+    SetFieldStr(710, "BHP");
+    SetFieldLst(737, costs);
+    StoreWorksheetItem();
+    ASSERT_NE(GetFieldLst(737), nullptr);
+    EXPECT_EQ(*GetFieldLst(737), costs);
+    EXPECT_EQ(GetFieldStr(710), "BHP");
+    CloseWorksheet();
+
+    GetWorksheetItem(Shares, 1);
+    SetFieldLst(738, {"20/11/2003", "", "Capital return"});
+    PutWorksheetItem(Shares, 1);
+    EXPECT_EQ(GetFieldType(737), dtNone);
+    EXPECT_EQ(GetFieldLst(738), nullptr);
+    EXPECT_EQ(GetFieldStr(710), "");
+
+    GetWorksheetItem(Shares, 1);
+    ASSERT_NE(GetFieldLst(737), nullptr);
+    EXPECT_EQ(*GetFieldLst(737), costs);
+    ASSERT_NE(GetFieldLst(738), nullptr);
+    EXPECT_EQ(GetFieldLst(738)->at(2), "Capital return");
+    EXPECT_EQ(GetFieldStr(710), "BHP");
+}

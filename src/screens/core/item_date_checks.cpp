@@ -34,16 +34,19 @@ std::vector<std::string> Cells(int field) {
 
 // A date typed into the cost elements or payments that the cell editor would refuse.
 std::optional<std::string> TableDateFault(int field, int worksheet, const char* table) {
-    const std::vector<std::string> descriptors = EntryTableColumns(field, worksheet);
-    const std::vector<std::string> cells = Cells(field);
-    for (size_t i = 0; i < cells.size() && !descriptors.empty(); ++i) {
+    const TextList* cells = GetFieldLst(field);
+    if (!cells) return std::nullopt;
+    std::vector<TGridColumn> columns;
+    for (const std::string& descriptor : EntryTableColumns(field, worksheet)) {
         bool badCharacterSet = false;
-        const TGridColumn column =
-            ParseColumnDescriptor(descriptors[i % descriptors.size()], badCharacterSet);
+        columns.push_back(ParseColumnDescriptor(descriptor, badCharacterSet));
+    }
+    for (size_t i = 0; i < cells->size() && !columns.empty(); ++i) {
+        const TGridColumn& column = columns[i % columns.size()];
         if (column.kind != gkDate || column.skipped) continue;
-        if (const std::string fault = CellEntryFault(column, cells[i]); !fault.empty())
-            return std::string(table) + ", row " + std::to_string(i / descriptors.size() + 1) +
-                   ", \"" + column.title + "\" \"" + cells[i] + "\": " + fault;
+        if (const std::string fault = CellEntryFault(column, (*cells)[i]); !fault.empty())
+            return std::string(table) + ", row " + std::to_string(i / columns.size() + 1) + ", \"" +
+                   column.title + "\" \"" + (*cells)[i] + "\": " + fault;
     }
     return std::nullopt;
 }
