@@ -7,11 +7,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <fstream>
 #include <memory>
 
 #include "asset_path_test_support.h"
 #include "calc/asset_fields.h"
+#include "platform/help_requests.h"
+#include "platform/thelpviewer.h"
 #include "screens/tqcgt_08.h"
 #include "screens/ttradeimportdialog.h"
 #include "temp_dir.h"
@@ -325,6 +328,14 @@ TEST_F(TradeImportScreen, EveryControlOfThePreviewIsNamedForAScreenReader) {
         EXPECT_FALSE(control->accessibleDescription().isEmpty())
             << control->accessibleName().toStdString();
     }
+    // Help opens the registration topic at the import's section.
+    dialog.Buttons->button(QDialogButtonBox::Help)->click();
+    ASSERT_NE(State().HelpViewer, nullptr);
+    EXPECT_EQ(State().HelpViewer->CurrentPage().context, 16);
+    EXPECT_TRUE(State().HelpViewer->Browser()->toPlainText().contains(
+        "Importing shares from your broker's trade list"));
+    CloseHelpViewer();
+
     // The registration of other assets has no import.
     State().PathWorksheet = 454;
     Start(2035);
