@@ -12,11 +12,9 @@
 #include "calc/asset_fields.h"
 #include "command_support.h"
 #include "import/holdings_csv.h"
-#include "import/import_notes.h"
-#include "import/parcel_item_text.h"
 #include "import/parcel_matching.h"
 #include "import/trade_reading.h"
-#include "parcel_item_answers.h"
+#include "screens/core/trade_import.h"
 #include "store/data_file.h"
 #include "store/field_store.h"
 #include "store/file_bytes.h"
@@ -30,14 +28,15 @@ constexpr const char* ImportUsage =
     "usage: orvana-tax import FILE --tfn ID --trades LIST.csv [--match "
     "fifo|lifo|min-gain|specific] "
     "[--map ROLE=COLUMN,...] [--active CODE]... [--exclude CODE]... [--holdings OUT.csv] "
-    "[--names FILE] [--name CODE=NAME]... [--trade-date REF=DD/MM/YYYY]... [--dry-run]";
+    "[--names FILE] [--name CODE=NAME]... [--trade-date REF=DD/MM/YYYY]... [--replace] "
+    "[--dry-run]";
 
 struct ImportArguments {
     std::string file, tfn, trades, holdings, names;
     MatchMethod method = MatchMethod::Fifo;
     TradeReadOptions read;
     std::set<std::string> active;
-    bool dryRun = false;
+    bool dryRun = false, replace = false;
 };
 
 std::string Upper(std::string text) {
@@ -89,6 +88,8 @@ bool Parse(int argc, char** argv, ImportArguments& args, std::string& error) {
                 return false;
         } else if (arg == "--dry-run") {
             args.dryRun = true;
+        } else if (arg == "--replace") {
+            args.replace = true;
         } else if (arg.rfind("--", 0) == 0) {
             error = "unknown option " + arg;
             return false;
@@ -115,41 +116,28 @@ bool Parse(int argc, char** argv, ImportArguments& args, std::string& error) {
     return true;
 }
 
-// The list's lines hold Latin-1 as the store does: a UTF-8 list (spreadsheets often begin it
-// with a byte order mark) is converted; any other is taken as Latin-1 already.
-std::string AsLatin1(std::string text) {
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-    std::string latin1;
-    return Utf8ToLatin1(text, latin1) ? latin1 : text;
+void PrintRow(const PreviewRow& row) {
+    std::cout << "  " << Latin1ToUtf8(row.name) << "\n    line " << row.buyLine << " bought "
+              << FormatDate(row.bought) << ", line " << row.sellLine << " sold "
+              << FormatDate(row.sold) << ": " << row.quantity << " of " << row.boughtQuantity
+              << "\n    cost " << FormatCents(row.cost) << "  brokerage on purchase "
+              << FormatCents(row.buyBrokerage) << "  brokerage on sale "
+              << FormatCents(row.sellBrokerage) << "\n    proceeds " << FormatCents(row.proceeds)
+              << " (written as $" << row.proceedsDollars << ")  estimated gain "
+              << FormatCents(row.estimatedGain)
+              << (row.heldOverAYear && row.estimatedGain > 0 ? " (held over 12 months)" : "")
+              << '\n';
 }
 
-void PrintPart(const MatchedPart& part) {
-    const Cents costBase = part.cost + part.buyBrokerage + part.sellBrokerage;
-    const Cents gain = part.proceedsDollars * 100 - costBase;
-    const bool discount = HeldOverAYear(part.buy->date, part.sell->date);
-    std::cout << "  " << Latin1ToUtf8(PartItemName(part)) << "\n    line " << part.buy->line
-              << " bought " << FormatDate(part.buy->date) << ", line " << part.sell->line
-              << " sold " << FormatDate(part.sell->date) << ": " << part.quantity << " of "
-              << part.buy->quantity << "\n    cost " << FormatCents(part.cost)
-              << "  brokerage on purchase " << FormatCents(part.buyBrokerage)
-              << "  brokerage on sale " << FormatCents(part.sellBrokerage) << "\n    proceeds "
-              << FormatCents(part.proceeds) << " (written as $" << part.proceedsDollars
-              << ")  estimated gain " << FormatCents(gain)
-              << (discount && gain > 0 ? " (held over 12 months)" : "") << '\n';
-}
-
-void PrintLeftOut(const TradeList& list, const MatchResult& result,
-                  const std::vector<const MatchedPart*>& preCgt) {
-    for (const Trade* sale : result.outsideYear)
-        std::cout << "  line " << sale->line << ": " << sale->code << " sold "
-                  << FormatDate(sale->date)
-                  << ", outside the income year 1/07/2005 to 30/06/2006\n";
-    for (const MatchedPart* part : preCgt)
-        std::cout << "  line " << part->sell->line << ": " << part->quantity << " "
-                  << part->buy->code << " bought " << FormatDate(part->buy->date)
-                  << ", before capital gains tax began\n";
-    for (const ExcludedLine& line : list.excluded)
-        std::cout << "  line " << line.line << ": " << line.code << " excluded\n";
+void PrintPreview(const TradeImport& import) {
+    std::cout << "Matched parcels (" << MatchMethodName(import.options.method) << "):\n";
+    for (const PreviewRow& row : PreviewRows(import)) PrintRow(row);
+    if (const std::vector<std::string> leftOut = LeftOutLines(import); !leftOut.empty()) {
+        std::cout << "Left out:\n";
+        for (const std::string& line : leftOut) std::cout << "  " << Latin1ToUtf8(line) << '\n';
+    }
+    for (const std::string& note : import.notes) std::cout << Latin1ToUtf8(note) << '\n';
+    std::cout << import.read.list.skipped << " line(s) that are not trades skipped.\n";
 }
 
 int Problem(const ImportArguments& args, const ImportProblem& problem) {
@@ -166,7 +154,7 @@ int ReadNames(ImportArguments& args) {
                                          "; nothing was written");
     CompanyNames names;
     ImportProblem problem;
-    if (!ReadCompanyNames(AsLatin1(std::string(bytes.begin(), bytes.end())), names, problem))
+    if (!ReadCompanyNames(TradeFileText(std::string(bytes.begin(), bytes.end())), names, problem))
         return Fail(ExitRefused, args.names + ":" + std::to_string(problem.line) + ": " +
                                      Latin1ToUtf8(problem.reason) + "; nothing was written");
     args.read.names.merge(names);
@@ -180,24 +168,11 @@ int Import(ImportArguments& args) {
     if (const int status = ReadFileBytes(args.trades, bytes))
         return Fail(ExitFileProblem, args.trades + ": " + FileProblemText(status, args.trades) +
                                          "; nothing was written");
-    const std::string text(bytes.begin(), bytes.end());
-    ImportedTrades read;
-    MatchResult result;
+    TradeImport import;
     ImportProblem problem;
-    if (!ReadTrades(AsLatin1(text), args.read, read, problem) ||
-        !MatchSales(read.list, args.method, result, problem))
+    if (!PrepareTradeImport(std::string(bytes.begin(), bytes.end()),
+                            {args.read, args.active, args.method}, import, problem))
         return Problem(args, problem);
-    const TradeList& list = read.list;
-    std::vector<const MatchedPart*> written, preCgt;
-    for (const MatchedPart& part : result.parts) {
-        if (BoughtBeforeCgt(part)) {
-            preCgt.push_back(&part);
-            continue;
-        }
-        if (const std::string why = PartItemProblem(part); !why.empty())
-            return Problem(args, {part.sell->line, why});
-        written.push_back(&part);
-    }
 
     const std::string shown = Latin1ToUtf8(args.file);
     // Held from the read to the save, so that no other writer's change is lost.
@@ -210,44 +185,29 @@ int Import(ImportArguments& args) {
         return Fail(ExitFileProblem, WithFirstCoreMessage(OpenProblem(opened, shown)));
     if (!args.dryRun && (IsFileLodged() || GetFieldText(FrozenMarkField) == LodgedMark))
         return Fail(ExitFileProblem, shown + ": the return has been lodged and is locked");
-    std::vector<MatchedPart> parts;
-    for (const MatchedPart* part : written) parts.push_back(*part);
-    if (AnyPartImported(parts))
+    if (!args.replace && !EarlierImportItems(import).empty())
         return Fail(ExitRefused, args.trades + ": trades of this list are already in " + shown +
-                                     "; nothing was written");
+                                     " (--replace imports it again); nothing was written");
 
-    std::cout << "Matched parcels (" << MatchMethodName(args.method) << "):\n";
-    for (const MatchedPart* part : written) PrintPart(*part);
-    if (!result.outsideYear.empty() || !preCgt.empty() || !list.excluded.empty()) {
-        std::cout << "Left out:\n";
-        PrintLeftOut(list, result, preCgt);
-    }
-    for (const std::string& note : ImportNoteLines(read, result))
-        std::cout << Latin1ToUtf8(note) << '\n';
-    std::cout << list.skipped << " line(s) that are not trades skipped.\n";
+    PrintPreview(import);
     if (args.dryRun) {
         std::cout << "Dry run: nothing was written.\n";
         return ExitOk;
     }
-    int key = WorksheetItemCount(SharesWorksheet);
-    std::string error;
-    for (const MatchedPart* part : written) {
-        ++key;
-        for (const FieldAssignment& answer :
-             PartItemAnswers(*part, key, args.active.count(part->buy->code) > 0))
-            if (!ApplyFieldAssignment(answer, false, error))
-                return Fail(ExitFileProblem, error + "; nothing was written");
-    }
+    const ImportWritten done = WriteTradeImport(import, args.replace);
     if (const int32_t saved = SaveDataFile(args.file))
         return Fail(ExitFileProblem, shown + ": " + FileProblemText(saved, args.file));
-    std::cout << written.size() << " share worksheet item(s) written to " << shown << ".\n";
+    if (done.removed > 0)
+        std::cout << done.removed << " share worksheet item(s) of the earlier import removed.\n";
+    std::cout << done.written << " share worksheet item(s) written to " << shown << ".\n";
     if (args.holdings.empty()) return ExitOk;
-    const std::string holdings = HoldingsCsv(result.unsold);
+    const std::string holdings = HoldingsCsv(import.result.unsold);
     if (const int status = ReplaceFileSafely(
             args.holdings, args.holdings, std::vector<uint8_t>(holdings.begin(), holdings.end())))
         return Fail(ExitFileProblem, args.holdings + ": " + FileProblemText(status, args.holdings) +
                                          "; the return was written, the holdings were not");
-    std::cout << result.unsold.size() << " unsold parcel(s) written to " << args.holdings << ".\n";
+    std::cout << import.result.unsold.size() << " unsold parcel(s) written to " << args.holdings
+              << ".\n";
     return ExitOk;
 }
 

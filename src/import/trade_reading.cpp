@@ -1,6 +1,7 @@
 #include "import/trade_reading.h"
 
 #include "base/latin1_case.h"
+#include "base/latin1_text.h"
 
 namespace {
 
@@ -16,6 +17,12 @@ bool IsCashStatement(const std::string& text, const ColumnMap& map) {
 }
 
 }  // namespace
+
+std::string TradeFileText(std::string text) {
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+    std::string latin1;
+    return Utf8ToLatin1(text, latin1) ? latin1 : text;
+}
 
 bool ReadTrades(const std::string& text, const TradeReadOptions& options, ImportedTrades& read,
                 ImportProblem& problem) {

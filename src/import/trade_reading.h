@@ -23,5 +23,9 @@ struct ImportedTrades {
     CashStatement statement;  // a cash statement's rows skipped and settlement dates
 };
 
+// A file's text as the store holds text, Latin-1: a UTF-8 file (spreadsheets often begin it
+// with a byte order mark) is converted; any other is taken as Latin-1 already.
+std::string TradeFileText(std::string text);
+
 bool ReadTrades(const std::string& text, const TradeReadOptions& options, ImportedTrades& read,
                 ImportProblem& problem);

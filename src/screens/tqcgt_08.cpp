@@ -1,6 +1,11 @@
 #include "screens/tqcgt_08.h"
 
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
 #include "base/module_state.h"
+#include "calc/asset_fields.h"
 #include "interview/interview_steps.h"
 #include "interview/tassetscreen.h"
 #include "interview/tframewnd.h"
@@ -9,6 +14,8 @@
 #include "screens/asset_screen_setup.h"
 #include "screens/core/acquisition_checks.h"
 #include "screens/core/asset_tables.h"
+#include "screens/core/trade_import.h"
+#include "screens/ttradeimportdialog.h"
 #include "store/worksheet_items.h"
 #include "ui_tqcgt_08.h"
 
@@ -43,6 +50,11 @@ TQCGT_08::TQCGT_08() : ui(new Ui::TQCGT_08) {
     ui->setupUi(this);
     connect(ui->DescEdit, &TTaxEdit::exited, this, &TQCGT_08::DescEditExit);
     new TComboTypeAhead(ui->TypeTextComboBox);
+    ChooseTradeList = [this] {
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Import trades"), QString(),
+                                            QStringLiteral("Trade lists (*.csv);;All files (*)"));
+    };
+    connect(ui->ImportBtn, &QPushButton::clicked, this, &TQCGT_08::ImportClicked);
 }
 
 TQCGT_08::~TQCGT_08() = default;
@@ -57,6 +69,7 @@ void TQCGT_08::FormCreate() {
     ui->TextLbl2->setText(Heading(k).split(QLatin1Char('\n')));
     ui->AcqLbl->setCurrentSection(AcquisitionSection(k));
     ui->DepnAssetsLbl->setVisible(k == 458);
+    ui->ImportBtn->setVisible(k == SharesWorksheet);
     SetDynamicHelpLink(ui->IntroLbl, ExamplesHelpTopic(k));
     FillComboLines(ui->TypeTextComboBox, AssetTypeLines(k));
     if (state.VisionImpairedMode)
@@ -112,4 +125,44 @@ void TQCGT_08::NextClicked() {
         StepScreenIndex(RegistrationSkip(state.PathWorksheet));
     else
         StepScreenIndex(1);
+}
+
+void TQCGT_08::ImportClicked() {
+    TFrameWnd* frame = Frame();
+    // What is typed here is stored before the import, so it must pass the screen's checks.
+    if (frame && !frame->LeaveCheckPasses()) return;
+    const QString path = ChooseTradeList ? ChooseTradeList() : QString();
+    if (path.isEmpty()) return;
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowMessageBox(QStringLiteral("The trade list %1 cannot be read: %2.\rNothing was written.")
+                           .arg(name, file.errorString()),
+                       mtError, mbOK);
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    const std::string text(bytes.constData(), static_cast<size_t>(bytes.size()));
+    TradeImport import;
+    ImportProblem problem;
+    if (!PrepareTradeImport(text, {}, import, problem)) {
+        ShowMessageBox(TradeImportProblemText(name, problem), mtError, mbOK);
+        return;
+    }
+    const int earlier = static_cast<int>(EarlierImportItems(import).size());
+    if (earlier > 0 &&
+        ShowMessageBox(QStringLiteral("The trades of %1 were imported before (%2 worksheet(s)).\r"
+                                      "Do you want to replace the earlier import?")
+                           .arg(name)
+                           .arg(earlier),
+                       mtConfirmation, mbYesNo) != mrYes)
+        return;
+    TTradeImportDialog dialog(text, name, earlier, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // Stored as choosing another worksheet from the list stores it.
+    if (frame) frame->SaveScreenFields();
+    StoreWorksheetItem();
+    WriteTradeImport(dialog.Import(), earlier > 0);
+    // The screen starts a new asset; the list shows the imported ones.
+    OpenWorksheetNewItem(SharesWorksheet);
 }

@@ -264,6 +264,33 @@ TEST_F(ImportCommandTest, TheSameListTwiceIsRefused) {
         "already in");
 }
 
+TEST_F(ImportCommandTest, ReplaceDeletesTheEarlierImportAndWritesTheListAgain) {
+    const std::string list = List("notes.csv", ContractNotes);
+    ASSERT_EQ(Import(list).status, 0);
+    ASSERT_EQ(Tax({"set", file, "--tfn", Id, "1202.4.710=text:Typed Parcel"}).status, 0);
+    KeepBefore();
+    const ToolRun refused = Import(list, {"--match", "lifo"});
+    ExpectRefusedUnchanged(refused, "already in");
+    EXPECT_NE(refused.err.find("--replace"), std::string::npos);
+    // Another method pairs other lines: the first import's items are still found.
+    const ToolRun run = Import(list, {"--match", "lifo", "--replace"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("3 share worksheet item(s) of the earlier import removed"),
+              std::string::npos);
+    const json items = Items();
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(Field(items[0], 710), "Typed Parcel");
+    EXPECT_EQ(Field(items[2], 710), "NAB National Australia Ba 300 03/02/2005");
+    // A failing replacement deletes nothing either.
+    KeepBefore();
+    const size_t totals = ContractNotes.find(",,,,,,Total");
+    ExpectRefusedUnchanged(
+        Import(List("over.csv", ContractNotes.substr(0, totals) +
+                                    "10/04/2006,,BHP,BHP Billiton Limited,Sell,700,22.00,29.95,\n"),
+               {"--replace"}),
+        "over.csv:8: a sale of 700 BHP when only 600 are held");
+}
+
 TEST_F(ImportCommandTest, AParcelBoughtBeforeCapitalGainsTaxIsLeftOutAndListed) {
     const std::string list = List("old.csv",
                                   "Date,Code,Type,Quantity,Price\n"

@@ -1,0 +1,48 @@
+#pragma once
+// The preview of a trade list import: the part parcels that will become share worksheet
+// items with their estimated gains, what is left out and why, and the matching method,
+// chosen here and applied at once. OK accepts what is shown; the caller writes it.
+
+#include <QDialog>
+#include <memory>
+#include <string>
+
+#include "screens/core/trade_import.h"
+
+class QComboBox;
+class QDialogButtonBox;
+class QLabel;
+class QListWidget;
+class QTableWidget;
+
+class TTradeImportDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `text`: the list as read from `fileName`; `replaced`: the items of an earlier import
+    // of the list that OK will delete.
+    TTradeImportDialog(std::string text, const QString& fileName, int replaced,
+                       QWidget* parent = nullptr);
+    ~TTradeImportDialog() override;
+
+    // The list as matched by the chosen method; only when OK is enabled is it whole.
+    const TradeImport& Import() const { return *import_; }
+
+    QComboBox* MethodCombo = nullptr;
+    QTableWidget* PartsTable = nullptr;
+    QListWidget* LeftOutList = nullptr;
+    QListWidget* NotesList = nullptr;
+    QLabel* NotesLbl = nullptr;
+    QLabel* SummaryLbl = nullptr;
+    QDialogButtonBox* Buttons = nullptr;
+
+private:
+    void Layout(const QString& fileName);
+    void Rematch();
+    void ShowRows();
+    std::string text_;
+    int replaced_ = 0;
+    std::unique_ptr<TradeImport> import_;
+};
+
+// The message for a list that cannot be imported: the list, the line and the reason.
+QString TradeImportProblemText(const QString& fileName, const ImportProblem& problem);
