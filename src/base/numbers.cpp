@@ -51,16 +51,15 @@ std::string ExponentForm(DecimalExpansion e, int significant) {
 
 // Digits of the expansion placed around the decimal point with exactly `places` decimals.
 std::string PlaceDigits(const DecimalExpansion& e, int places) {
-    std::string integer, fraction;
-    for (int weight = std::max(e.exponent, 0); weight >= -places; --weight) {
-        const int index = e.exponent - weight;
-        const char digit =
-            (index >= 0 && index < static_cast<int>(e.digits.size())) ? e.digits[index] : '0';
-        (weight >= 0 ? integer : fraction) += digit;
-    }
     std::string text = e.negative && !e.digits.empty() ? "-" : "";
-    text += integer.empty() ? "0" : integer;
-    if (places > 0) text += "." + fraction;
+    const int top = std::max(e.exponent, 0);
+    if (top < -places) return text + "0";  // no digit of weight 1 or more is placed
+    text.reserve(text.size() + static_cast<size_t>(top + 2 + std::max(places, 0)));
+    for (int weight = top; weight >= -places; --weight) {
+        if (weight == -1) text += '.';
+        const int index = e.exponent - weight;
+        text += index >= 0 && index < static_cast<int>(e.digits.size()) ? e.digits[index] : '0';
+    }
     return text;
 }
 

@@ -37,11 +37,21 @@ std::string TrimSpaces(const std::string& text) {
 
 void MarkChanged() { State().StoreChanged = true; }
 
-// Every item load zeroes the scratch ranges first: the store is looked up once.
+bool IsZero(const FieldSlot& slot) {
+    if (slot.type != dtNone || slot.spare != 0 || slot.longText || slot.list || slot.items)
+        return false;
+    for (const uint8_t byte : slot.value)
+        if (byte != 0) return false;
+    return true;
+}
+
+// Every item load zeroes the scratch ranges first: the store is looked up once, and the
+// fields the last item left blank (most of them) are passed over.
 void ZeroRange(int first, int last) {
     FieldStore* store = State().Store.get();
     if (!store) return;
-    for (int n = first; n <= last; ++n) store->Slot(n).Zero();
+    for (int n = first; n <= last; ++n)
+        if (FieldSlot& slot = store->Slot(n); !IsZero(slot)) slot.Zero();
 }
 
 }  // namespace
