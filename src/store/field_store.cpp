@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "base/dates.h"
 #include "base/module_state.h"
@@ -40,9 +41,12 @@ void MarkChanged() { State().StoreChanged = true; }
 bool IsZero(const FieldSlot& slot) {
     if (slot.type != dtNone || slot.spare != 0 || slot.longText || slot.list || slot.items)
         return false;
-    for (const uint8_t byte : slot.value)
-        if (byte != 0) return false;
-    return true;
+    // The ten value bytes read as two words: a byte-wise test costs more than zeroing.
+    uint64_t head = 0;
+    uint16_t tail = 0;
+    std::memcpy(&head, slot.value.data(), sizeof head);
+    std::memcpy(&tail, slot.value.data() + sizeof head, sizeof tail);
+    return (head | tail) == 0;
 }
 
 // Every item load zeroes the scratch ranges first: the store is looked up once, and the

@@ -70,9 +70,11 @@ enum class Scratch { Copy, Take };
 // The answers of fields last down to first.
 void AppendScratchRange(std::vector<WorksheetItem>& records, int key, int first, int last,
                         Scratch scratch) {
+    FieldStore* store = State().Store.get();  // looked up once: every put reads 140 fields
+    if (!store) return;
     for (int n = last; n >= first; --n) {
-        FieldSlot* slot = FieldSlotAt(n);
-        if (!slot || !IsAnswer(*slot)) continue;
+        FieldSlot* slot = &store->Slot(n);
+        if (!IsAnswer(*slot)) continue;
         WorksheetItem& record = records.emplace_back();
         record.ItemKey = static_cast<uint16_t>(key);
         record.field = n;
