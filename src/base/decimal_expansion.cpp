@@ -8,28 +8,34 @@ namespace {
 constexpr int Significant = 18;
 constexpr int MostPlaces = 4;  // cents, index numbers, factors of three decimals
 
+bool ExpandShortDecimal(long double magnitude, DecimalExpansion& e) {
+    unsigned long long whole = 0;
+    int places = 0;
+    if (!ShortDecimal(magnitude, whole, places)) return false;
+    e.digits = std::to_string(whole);
+    e.exponent = static_cast<int>(e.digits.size()) - 1 - places;
+    e.digits.resize(Significant, '0');
+    return true;
+}
+
+}  // namespace
+
 // Most values are the nearest long double to a short decimal (whole dollars, cents, index
 // numbers): n / 10^p with n below 10^18. Such a value lies within 2^-64 of its decimal,
 // relative, which is far inside half a unit of the 18th digit (at least 5 x 10^-19,
 // relative), so rounding it to 18 digits gives the decimal's own digits. That the value is
 // such a nearest long double is proved by dividing back: division is correctly rounded.
-bool ExpandShortDecimal(long double magnitude, DecimalExpansion& e) {
+bool ShortDecimal(long double magnitude, unsigned long long& whole, int& places) {
     long double scale = 1;
-    for (int places = 0; places <= MostPlaces; ++places, scale *= 10) {
+    for (places = 0; places <= MostPlaces; ++places, scale *= 10) {
         const long double scaled = magnitude * scale;
         if (!(scaled < 1e18L)) return false;
         // Any nearby whole number will do as the candidate: the division proves it.
-        const unsigned long long whole = static_cast<unsigned long long>(scaled + 0.5L);
-        if (whole == 0 || static_cast<long double>(whole) / scale != magnitude) continue;
-        e.digits = std::to_string(whole);
-        e.exponent = static_cast<int>(e.digits.size()) - 1 - places;
-        e.digits.resize(Significant, '0');
-        return true;
+        whole = static_cast<unsigned long long>(scaled + 0.5L);
+        if (whole != 0 && static_cast<long double>(whole) / scale == magnitude) return true;
     }
     return false;
 }
-
-}  // namespace
 
 DecimalExpansion ExpandDecimalSlowly(long double value) {
     DecimalExpansion e;

@@ -10,6 +10,10 @@ struct DecimalExpansion {
     int exponent = 0;
 };
 
+// Whether `magnitude` (positive) is the nearest long double to a decimal n / 10^places with n
+// below 10^18 and at most 4 places (whole dollars, cents, index numbers, factors); its 18-digit
+// expansion then has n's digits.
+bool ShortDecimal(long double magnitude, unsigned long long& whole, int& places);
 // The exact binary value rounded to 18 significant digits.
 DecimalExpansion ExpandDecimal(long double value);
 // The same through the general (and slow) conversion alone.

@@ -51,17 +51,53 @@ std::string ExponentForm(DecimalExpansion e, int significant) {
 
 // Digits of the expansion placed around the decimal point with exactly `places` decimals.
 std::string PlaceDigits(const DecimalExpansion& e, int places) {
-    std::string integer, fraction;
-    for (int weight = std::max(e.exponent, 0); weight >= -places; --weight) {
-        const int index = e.exponent - weight;
-        const char digit =
-            (index >= 0 && index < static_cast<int>(e.digits.size())) ? e.digits[index] : '0';
-        (weight >= 0 ? integer : fraction) += digit;
-    }
     std::string text = e.negative && !e.digits.empty() ? "-" : "";
-    text += integer.empty() ? "0" : integer;
-    if (places > 0) text += "." + fraction;
+    const int top = std::max(e.exponent, 0);
+    if (top < -places) return text + "0";  // no digit of weight 1 or more is placed
+    text.reserve(text.size() + static_cast<size_t>(top + 2 + std::max(places, 0)));
+    for (int weight = top; weight >= -places; --weight) {
+        if (weight == -1) text += '.';
+        const int index = e.exponent - weight;
+        text += index >= 0 && index < static_cast<int>(e.digits.size()) ? e.digits[index] : '0';
+    }
     return text;
+}
+
+// FormatFixed of a short decimal n / 10^p (ExpandDecimal's digits are n's) worked in whole
+// numbers: rounding the expansion at a place adds half a unit there and drops the digits after
+// it, as (n + unit / 2) / unit does. False for what takes the general way (the exponent form).
+bool FormatShortDecimal(long double value, int precision, int digits, std::string& text) {
+    unsigned long long whole = 0;
+    int places = 0;
+    if (digits < 0 || value == 0 || !ShortDecimal(std::fabs(value), whole, places)) return false;
+    char number[24];
+    int length =
+        static_cast<int>(std::to_chars(number, number + sizeof number, whole).ptr - number);
+    const int integerDigits = length - places;
+    if (integerDigits > precision) return false;
+    const int kept = std::min(digits, precision - integerDigits);
+    if (kept < places) {
+        unsigned long long unit = 1;
+        for (int p = kept; p < places; ++p) unit *= 10;
+        whole = (whole + unit / 2) / unit;
+        places = kept;
+        length =
+            static_cast<int>(std::to_chars(number, number + sizeof number, whole).ptr - number);
+    }
+    text.clear();
+    if (value < 0 && whole != 0) text += '-';
+    if (length > places)
+        text.append(number, static_cast<size_t>(length - places));
+    else
+        text += '0';
+    if (digits > 0) {
+        text += '.';
+        if (length < places) text.append(static_cast<size_t>(places - length), '0');
+        const int shown = std::min(length, places);
+        text.append(number + length - shown, static_cast<size_t>(shown));
+        text.append(static_cast<size_t>(digits - places), '0');
+    }
+    return true;
 }
 
 // Plain decimal text of at most 19 digits (every amount the grids and fields hold): its
@@ -104,6 +140,7 @@ long double Trunc(long double value) { return std::trunc(value); }
 std::string FormatFixed(long double value, int precision, int digits) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (std::string text; FormatShortDecimal(value, precision, digits, text)) return text;
     DecimalExpansion e = ExpandDecimal(value);
     if (!e.digits.empty() && e.exponent + 1 > precision) return ExponentForm(e, precision);
     const int places = std::min(digits, precision - (e.exponent + 1));

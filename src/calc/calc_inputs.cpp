@@ -12,11 +12,11 @@ TaxYearDates IncomeYearDates(int taxYear) {
             static_cast<double>(EncodeDate(taxYear, 6, 30))};
 }
 
+// A blank text and the empty date mask never read as a date, so one reading decides what
+// IsBlankDate would and gives the date.
 double DateOfText(const std::string& text) {
-    if (IsBlankDate(text)) return 0;
     double serial = 0;
-    TryReadDate(text.substr(0, 10), serial);
-    return serial;
+    return TryReadDate(text.substr(0, 10), serial) ? serial : 0;
 }
 
 bool IsDateText(const std::string& text) { return !IsBlankDate(text); }

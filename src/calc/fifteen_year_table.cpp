@@ -5,6 +5,7 @@
 #include "calc/asset_types.h"
 #include "calc/cgt_schedule.h"
 #include "calc/indexation.h"
+#include "calc/ticked_items.h"
 #include "grid/grid_model.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
@@ -44,18 +45,16 @@ void FillFifteenYearTable(TGridModel& grid) {
     grid.ClearRows();
     grid.SetRowCount(2);  // one blank data row; a longer table left blank rows behind
     bool first = true;
-    for (int k = FirstAssetWorksheet; k <= LastAssetWorksheet; ++k) {
-        const int count = WorksheetItemCount(k);
-        for (int item = 1; item <= count; ++item) {
-            GetWorksheetItem(k, item);
-            if (!FifteenYearExempt()) continue;
-            const int row = first ? 1 : grid.AddRow();
-            first = false;
-            grid.SetCell(fyDescription, row, GetFieldStr(fAssetName));
-            grid.SetCell(fyType, row, ItemAssetType().substr(0, 1));
-            grid.SetCell(fyGain, row, Str(ExemptGain(), 10, 0));
-        }
-    }
+    std::vector<int> worksheets;
+    for (int k = FirstAssetWorksheet; k <= LastAssetWorksheet; ++k) worksheets.push_back(k);
+    ForEachTickedItem(worksheets, fFifteenYearExemption, [&](int, int) {
+        if (!FifteenYearExempt()) return;
+        const int row = first ? 1 : grid.AddRow();
+        first = false;
+        grid.SetCell(fyDescription, row, GetFieldStr(fAssetName));
+        grid.SetCell(fyType, row, ItemAssetType().substr(0, 1));
+        grid.SetCell(fyGain, row, Str(ExemptGain(), 10, 0));
+    });
     grid.SortRows("2,1");
 }
 

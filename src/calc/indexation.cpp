@@ -1,5 +1,9 @@
 #include "calc/indexation.h"
 
+#include <cmath>
+#include <map>
+#include <utility>
+
 #include "base/dates.h"
 
 const std::array<std::array<long double, 4>, CpiLastYear - CpiFirstYear + 1> CpiTable = {{
@@ -36,15 +40,31 @@ long double CpiForDate(double date) {
     return CpiTable[d.year - CpiFirstYear][quarter - 1];
 }
 
-long double IndexFactor(long double eventCpi, long double incurredCpi) {
-    // No CPI on the incurred side means no indexation; this also keeps an event quarter
-    // without a CPI from dividing nothing by nothing.
-    if (incurredCpi == 0) return 1;
+namespace {
+
+long double RoundedFactor(long double eventCpi, long double incurredCpi) {
     long double factor = eventCpi / incurredCpi;
     if (!(factor >= 1)) factor = 1;
     long double rounded = factor;
     TryReadNumber(FormatFixed(factor, 15, 3), rounded);
     return rounded;
+}
+
+}  // namespace
+
+long double IndexFactor(long double eventCpi, long double incurredCpi) {
+    // No CPI on the incurred side means no indexation; this also keeps an event quarter
+    // without a CPI from dividing nothing by nothing.
+    if (incurredCpi == 0) return 1;
+    if (!std::isfinite(eventCpi) || !std::isfinite(incurredCpi))
+        return RoundedFactor(eventCpi, incurredCpi);
+    // The CPIs are a few quarters' figures, so every cost element of a large return asks for
+    // one of a few factors: each is worked out once per thread (at most 1,000 kept).
+    thread_local std::map<std::pair<long double, long double>, long double> factors;
+    const std::pair<long double, long double> key{eventCpi, incurredCpi};
+    if (const auto found = factors.find(key); found != factors.end()) return found->second;
+    if (factors.size() >= 1000) factors.clear();
+    return factors[key] = RoundedFactor(eventCpi, incurredCpi);
 }
 
 long double HeldTwelveMonths(double baseDate, double eventDate) {

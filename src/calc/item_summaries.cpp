@@ -10,6 +10,7 @@
 #include "grid/grid_model.h"
 #include "store/field_store.h"
 #include "store/item_index.h"
+#include "store/worksheet_item_take.h"
 #include "store/worksheet_items.h"
 
 namespace {
@@ -17,7 +18,17 @@ namespace {
 constexpr int DepreciatingWorksheet = 458;
 constexpr int fReceiptProceeds = 1136, fReceiptCosts = 1137;
 
-void SummariseAsset(int worksheet) {
+// The register and the worksheet grids, set up once for every item: each summary clears
+// their rows first, as the summary screen does on each visit.
+struct SummaryGrids {
+    TGridModel reg, sheet;
+    SummaryGrids() {
+        SetUpAssetRegister(reg);
+        SetUpCgtWorksheet(sheet);
+    }
+};
+
+void SummariseAsset(int worksheet, SummaryGrids& grids) {
     const TaxYearDates year = IncomeYearDates(TaxYear);
     // The payments summary is shown only for shares and trust interests that list payments.
     if ((worksheet == SharesWorksheet || worksheet == TrustInterestsWorksheet) &&
@@ -30,11 +41,8 @@ void SummariseAsset(int worksheet) {
     }
     const SummaryScreen screen =
         worksheet == DepreciatingWorksheet ? SummaryScreen::Depreciating : SummaryScreen::General;
-    TGridModel reg, sheet;
-    SetUpAssetRegister(reg);
-    SetUpCgtWorksheet(sheet);
     ResetSummaryFields(screen);
-    RefreshSummary(reg, sheet, {screen, year});
+    RefreshSummary(grids.reg, grids.sheet, {screen, year});
 }
 
 void SummariseReceipt() {
@@ -49,7 +57,7 @@ void ForEachItem(int worksheet, Step step) {
     const int items = WorksheetItemCount(worksheet);
     const ItemStorePass pass;  // items that gain records are merged once, at the end
     for (int item = 1; item <= items; ++item) {
-        GetWorksheetItem(worksheet, item);
+        TakeWorksheetItem(worksheet, item);  // stored back whole just after
         step(worksheet);
         PutWorksheetItem(worksheet, item);
     }
@@ -58,6 +66,8 @@ void ForEachItem(int worksheet, Step step) {
 }  // namespace
 
 void RunItemSummaries() {
-    for (int worksheet : AssetWorksheets) ForEachItem(worksheet, SummariseAsset);
+    SummaryGrids grids;
+    for (int worksheet : AssetWorksheets)
+        ForEachItem(worksheet, [&grids](int k) { SummariseAsset(k, grids); });
     for (int worksheet : {457, 462}) ForEachItem(worksheet, [](int) { SummariseReceipt(); });
 }

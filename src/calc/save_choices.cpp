@@ -10,6 +10,7 @@
 #include "calc/choice_steps.h"
 #include "store/field_store.h"
 #include "store/item_index.h"
+#include "store/worksheet_item_take.h"
 #include "store/worksheet_items.h"
 
 namespace {
@@ -50,7 +51,7 @@ constexpr int ChoiceFields[] = {fItemLossesApplied, fItemMethod, fItemDefer};
 
 // All rows of one item are written in one pass, so none of them overwrites another's list.
 void SaveItem(const TGridModel& grid, int worksheet, int item, const std::vector<int>& rows) {
-    GetWorksheetItem(worksheet, item);
+    TakeWorksheetItem(worksheet, item);  // stored back whole at the end
     TextList losses(LossListEntries, " ");
     losses[0] = "Losses Applied";
     for (int row : rows) {

@@ -5,6 +5,7 @@
 #include "calc/cgt_schedule.h"
 #include "calc/choice_columns.h"
 #include "calc/indexation.h"
+#include "calc/ticked_items.h"
 #include "grid/grid_model.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
@@ -48,24 +49,21 @@ void FillScripForScripTable(TGridModel& grid) {
     grid.ClearRows();
     grid.SetRowCount(2);  // one blank data row; a longer table left blank rows behind
     bool first = true;
-    for (int k : {SharesWorksheet, TrustInterestsWorksheet}) {
-        const int count = WorksheetItemCount(k);
-        for (int item = 1; item <= count; ++item) {
-            GetWorksheetItem(k, item);
-            if (!Rolled()) continue;
-            const int row = first ? 1 : grid.AddRow();
-            first = false;
-            grid.SetCell(ssDescription, row, GetFieldStr(fAssetName));
-            grid.SetCell(ssCostBase, row,
-                         Str(MethodAmount(fDiscountCostBase, fOtherCostBase), 10, 0));
-            grid.SetCell(ssMarketValue, row, Entered(fReplacementValue));
-            grid.SetCell(ssCash, row, Entered(fOtherConsideration));
-            grid.SetCell(ssProceeds, row,
-                         Str(MethodAmount(fDiscountProceeds, fOtherProceeds), 10, 0));
-            grid.SetCell(ssWorksheet, row, std::to_string(k));
-            grid.SetCell(ssNumber, row, std::to_string(item));
-        }
-    }
+    ForEachTickedItem({SharesWorksheet, TrustInterestsWorksheet}, fScripForScrip,
+                      [&](int k, int item) {
+                          if (!Rolled()) return;
+                          const int row = first ? 1 : grid.AddRow();
+                          first = false;
+                          grid.SetCell(ssDescription, row, GetFieldStr(fAssetName));
+                          grid.SetCell(ssCostBase, row,
+                                       Str(MethodAmount(fDiscountCostBase, fOtherCostBase), 10, 0));
+                          grid.SetCell(ssMarketValue, row, Entered(fReplacementValue));
+                          grid.SetCell(ssCash, row, Entered(fOtherConsideration));
+                          grid.SetCell(ssProceeds, row,
+                                       Str(MethodAmount(fDiscountProceeds, fOtherProceeds), 10, 0));
+                          grid.SetCell(ssWorksheet, row, std::to_string(k));
+                          grid.SetCell(ssNumber, row, std::to_string(item));
+                      });
 }
 
 void StoreScripForScripTotals(const TGridModel& grid) {

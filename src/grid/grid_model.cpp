@@ -184,6 +184,10 @@ std::string TGridModel::ColumnTotalText(int col) const {
 
 void TGridModel::SaveToList(TextList& list) const {
     list.clear();
+    size_t cells = 0;
+    for (int row = FixedRows(); row < RowCount(); ++row)
+        if (!RowBlank(row)) cells += rows_[row].size();
+    list.reserve(cells);
     for (int row = FixedRows(); row < RowCount(); ++row) {
         if (RowBlank(row)) continue;
         list.insert(list.end(), rows_[row].begin(), rows_[row].end());

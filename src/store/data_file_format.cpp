@@ -42,11 +42,16 @@ public:
         }
         Int32(static_cast<int32_t>(length));
         if (length == 0) return;
+        // Copied into room made once: a large return writes millions of short lines.
+        size_t at = out_.size();
+        out_.resize(at + length);
         for (const std::string& line : *lines) {
-            Bytes(line.data(), line.size());
-            Bytes("\r\n", 2);
+            std::memcpy(out_.data() + at, line.data(), line.size());
+            at += line.size();
+            out_[at++] = '\r';
+            out_[at++] = '\n';
         }
-        Bytes("\0\0\0", 3);
+        std::fill_n(out_.begin() + static_cast<std::ptrdiff_t>(at), 3, uint8_t{0});
     }
 
 private:
@@ -99,6 +104,12 @@ public:
 private:
     // CR LF, CR or LF end a line; a break at the very end adds no empty line.
     static void SplitLines(const char* text, size_t size, TextList& lines) {
+        // Room for every line first: a large return reads thousands of lists.
+        size_t breaks = 0;
+        for (size_t i = 0; i < size; ++i)
+            if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == size || text[i + 1] != '\n')))
+                ++breaks;
+        lines.reserve(lines.size() + breaks + 1);
         size_t start = 0;
         while (start < size) {
             size_t stop = start;

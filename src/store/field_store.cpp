@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "base/dates.h"
 #include "base/module_state.h"
@@ -37,11 +38,24 @@ std::string TrimSpaces(const std::string& text) {
 
 void MarkChanged() { State().StoreChanged = true; }
 
-// Every item load zeroes the scratch ranges first: the store is looked up once.
+bool IsZero(const FieldSlot& slot) {
+    if (slot.type != dtNone || slot.spare != 0 || slot.longText || slot.list || slot.items)
+        return false;
+    // The ten value bytes read as two words: a byte-wise test costs more than zeroing.
+    uint64_t head = 0;
+    uint16_t tail = 0;
+    std::memcpy(&head, slot.value.data(), sizeof head);
+    std::memcpy(&tail, slot.value.data() + sizeof head, sizeof tail);
+    return (head | tail) == 0;
+}
+
+// Every item load zeroes the scratch ranges first: the store is looked up once, and the
+// fields the last item left blank (most of them) are passed over.
 void ZeroRange(int first, int last) {
     FieldStore* store = State().Store.get();
     if (!store) return;
-    for (int n = first; n <= last; ++n) store->Slot(n).Zero();
+    for (int n = first; n <= last; ++n)
+        if (FieldSlot& slot = store->Slot(n); !IsZero(slot)) slot.Zero();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "base/module_state.h"
 #include "store/field_store.h"
 #include "store/item_index.h"
+#include "store/worksheet_item_take.h"
 #include "store/worksheet_screen.h"
 
 namespace {
@@ -54,29 +55,33 @@ void RenumberAbove(ItemList& list, int key) {
 // Only fields that show text are answers: an unticked box or an amount below 0.001 is none.
 // A list shows its first cell, which may be blank in a row that holds figures (a register
 // row has no date of event), so a list is an answer when any cell is.
-bool IsAnswer(int n) {
-    const FieldSlot* slot = FieldSlotAt(n);
-    if (slot && slot->type == dtList)
-        return slot->list && std::any_of(slot->list->begin(), slot->list->end(),
-                                         [](const std::string& cell) { return !cell.empty(); });
-    return slot && SlotShowsText(*slot);
+bool IsAnswer(const FieldSlot& slot) {
+    if (slot.type == dtList)
+        return slot.list && std::any_of(slot.list->begin(), slot.list->end(),
+                                        [](const std::string& cell) { return !cell.empty(); });
+    return SlotShowsText(slot);
 }
 
 // Whether storing copies the scratch fields (they stay, as on a shown screen) or takes them
-// (they are zeroed next, so their lists need not be copied).
+// (they are zeroed next, so their lists need not be copied); loading likewise copies an item's
+// records or takes them (the item is stored back next).
 enum class Scratch { Copy, Take };
 
+// The answers of fields last down to first.
 void AppendScratchRange(std::vector<WorksheetItem>& records, int key, int first, int last,
                         Scratch scratch) {
-    for (int n = first; n <= last; ++n) {
-        if (!IsAnswer(n)) continue;
+    FieldStore* store = State().Store.get();  // looked up once: every put reads 140 fields
+    if (!store) return;
+    for (int n = last; n >= first; --n) {
+        FieldSlot* slot = &store->Slot(n);
+        if (!IsAnswer(*slot)) continue;
         WorksheetItem& record = records.emplace_back();
         record.ItemKey = static_cast<uint16_t>(key);
         record.field = n;
         if (scratch == Scratch::Take)
-            record.slot = std::move(*FieldSlotAt(n));
+            record.slot = std::move(*slot);
         else
-            record.slot = *FieldSlotAt(n);
+            record.slot = *slot;
     }
 }
 
@@ -86,9 +91,8 @@ std::vector<WorksheetItem> ScratchRecords(int key, Scratch scratch) {
     if (GetFieldText(ItemNameField).empty())
         SetFieldStr(ItemNameField, "Worksheet No." + std::to_string(key));
     std::vector<WorksheetItem> records;
-    AppendScratchRange(records, key, ScratchFirstLow, ScratchLastLow, scratch);
     AppendScratchRange(records, key, ScratchFirstHigh, ScratchLastHigh, scratch);
-    std::reverse(records.begin(), records.end());
+    AppendScratchRange(records, key, ScratchFirstLow, ScratchLastLow, scratch);
     return records;
 }
 
@@ -131,13 +135,15 @@ void ReplaceItemRecords(ItemList& list, int key, Scratch scratch) {
 
 bool ScratchShowsText(int first, int last) {
     for (int n = first; n <= last; ++n)
-        if (IsAnswer(n)) return true;
+        if (const FieldSlot* slot = FieldSlotAt(n); slot && IsAnswer(*slot)) return true;
     return false;
 }
 
-void CopyItemIntoScratch(int k, int key) {
+// Loading copies the records into the scratch fields, or takes their texts and lists when
+// the item is stored back before anything reads it (its records are then replaced whole).
+void CopyItemIntoScratch(int k, int key, Scratch scratch = Scratch::Copy) {
     ZeroScratchFields();
-    const ItemList* list = ListOf(k, true);
+    ItemList* list = ListOf(k, true);
     if (!list) return;
     if (const std::vector<WorksheetItem>* kept = KeptItemRecords(*list, key)) {
         for (const WorksheetItem& record : *kept)
@@ -148,8 +154,11 @@ void CopyItemIntoScratch(int k, int key) {
     IndexedItemRange(*list, key, range);
     // Only scratch fields: a damaged record must never overwrite an answer of the return.
     for (size_t i = range.begin; i < range.end; ++i) {
-        const WorksheetItem& record = (*list)[i];
-        if (SameKey(record, key) && IsScratchField(record.field))
+        WorksheetItem& record = (*list)[i];
+        if (!SameKey(record, key) || !IsScratchField(record.field)) continue;
+        if (scratch == Scratch::Take)
+            *FieldSlotAt(record.field) = std::move(record.slot);
+        else
             *FieldSlotAt(record.field) = record.slot;
     }
 }
@@ -215,6 +224,11 @@ void LoadWorksheetItem(int key) {
 void GetWorksheetItem(int k, int key) {
     State().CurrentWorksheet = k;
     CopyItemIntoScratch(k, key);
+}
+
+void TakeWorksheetItem(int k, int key) {
+    State().CurrentWorksheet = k;
+    CopyItemIntoScratch(k, key, Scratch::Take);
 }
 
 const FieldSlot* StoredItemField(int k, int key, int field) {

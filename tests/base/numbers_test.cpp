@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 TEST(Numbers, RoundEvenTakesHalvesToTheEvenNeighbour) {
     EXPECT_EQ(RoundEven(0.5L), 0);
     EXPECT_EQ(RoundEven(1.5L), 2);
@@ -24,6 +27,30 @@ TEST(Numbers, FixedFormatRoundsOnTheDecimalExpansion) {
     EXPECT_EQ(FormatFixed(0, 8, 2), "0.00");
     EXPECT_EQ(FormatFixed(123456789, 8, 0), "1.2345679E+08");
     EXPECT_EQ(FormatFixed(12345.678L, 6, 2), "12345.70");  // six significant digits
+}
+
+// A short decimal (cents, whole dollars, index numbers) is formatted in whole numbers; its
+// neighbour one unit of the last binary place further from zero is not a short decimal but has
+// the same 18-digit expansion, and goes the general way: both give the same text.
+TEST(Numbers, FixedFormatOfShortDecimalsIsThatOfTheGeneralWay) {
+    std::mt19937_64 random(20261210);
+    const int precisions[] = {6, 8, 10, 12, 15, 18};
+    for (int i = 0; i < 20000; ++i) {
+        const int length = 1 + static_cast<int>(random() % 17);
+        unsigned long long n = random() % 10;
+        for (int d = 1; d < length; ++d) n = n * 10 + random() % 10;
+        // Ties in the decimal digits: a 5 then zeros where rounding looks.
+        if (i % 4 == 0) n = n / 1000 * 1000 + 500;
+        const int places = static_cast<int>(random() % 5);
+        long double scale = 1;
+        for (int p = 0; p < places; ++p) scale *= 10;
+        long double value = static_cast<long double>(n) / scale;
+        if (random() % 2) value = -value;
+        const int precision = precisions[random() % 6], digits = static_cast<int>(random() % 5);
+        const long double neighbour = std::nextafter(value, 2 * value);
+        ASSERT_EQ(FormatFixed(value, precision, digits), FormatFixed(neighbour, precision, digits))
+            << n << " / 10^" << places << ", precision " << precision << ", digits " << digits;
+    }
 }
 
 TEST(Numbers, GeneralFormat) {

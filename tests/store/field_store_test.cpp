@@ -406,3 +406,27 @@ TEST(FieldSlotText, ShowsTextExactlyWhenItsTextIsNotEmpty) {
         EXPECT_EQ(SlotShowsText(slot), !FieldSlotText(slot).empty())
             << DataTypeName(slot.type) << " '" << FieldSlotText(slot) << "'";
 }
+
+// Zeroing the scratch fields leaves every byte of each zero and nothing held, also in a blank
+// field that kept value bytes or a list, and in one already zero.
+TEST_F(FieldStoreTest, ZeroingTheScratchFieldsLeavesNoByteAndNothingHeld) {
+    SetFieldVal(1100, 12.5L);
+    SetFieldLst(737, {"a", "b"});
+    SetFieldStr(710, "A name longer than nine");
+    FieldSlot& kept = *FieldSlotAt(1101);
+    kept.value[9] = 7;  // blank, but with a byte left
+    FieldSlot& held = *FieldSlotAt(749);
+    held.list = std::make_unique<TextList>(TextList{"left"});  // blank, but holding a list
+    FieldSlot& spare = *FieldSlotAt(1199);
+    spare.spare = 1;
+    SetFieldVal(700, 3);  // not a scratch field
+    ZeroScratchFields();
+    for (int n : {710, 737, 749, 1100, 1101, 1150, 1199}) {
+        const FieldSlot& slot = *FieldSlotAt(n);
+        EXPECT_EQ(slot.type, dtNone) << n;
+        EXPECT_EQ(slot.spare, 0) << n;
+        EXPECT_EQ(slot.value, (std::array<uint8_t, 10>{})) << n;
+        EXPECT_FALSE(slot.longText || slot.list || slot.items) << n;
+    }
+    EXPECT_EQ(GetFieldVal(700), 3);
+}

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/field_store.h"
+#include "store/worksheet_item_take.h"
 #include "store/worksheet_items.h"
 #include "store_fixture.h"
 
@@ -69,6 +70,68 @@ TEST_F(ItemIndexTest, StoresInAPassLeaveTheRecordsOfStoresOneByOne) {
     GetWorksheetItem(Shares, 3);
     EXPECT_EQ(GetFieldStr(710), "Shrunk");
     EXPECT_TRUE(FieldEmpty(1100));
+}
+
+// Every record whole: key, field, type, text and every line of a list.
+std::vector<std::string> WholeRecords() {
+    std::vector<std::string> records;
+    for (const WorksheetItem& record : *WorksheetItems(Shares, true)) {
+        std::string text = std::to_string(record.ItemKey) + " " + std::to_string(record.field) +
+                           " " + std::to_string(record.slot.type) + " " +
+                           FieldSlotText(record.slot);
+        if (record.slot.list)
+            for (const std::string& line : *record.slot.list) text += "|" + line;
+        records.push_back(text);
+    }
+    return records;
+}
+
+// Items taken into the scratch fields to be stored back (grown and kept aside, the same size
+// and written in place, or scattered through the list) leave the records of copied ones, and
+// the scratch fields hold what a copying load gives.
+TEST_F(ItemIndexTest, ItemsTakenAndStoredBackLeaveTheRecordsOfCopiedOnes) {
+    const TextList costs = {"1 - Purchase/Acquisition cost", "16/03/1988", "", "Parcel", "200"};
+    const auto fill = [&costs] {
+        for (int key = 1; key <= 3; ++key) StoreItem(key, "Item " + std::to_string(key), 2);
+        GetWorksheetItem(Shares, 2);
+        SetFieldLst(737, costs);
+        PutWorksheetItem(Shares, 2);
+        WorksheetItem stray{1, 1105, FieldSlot()};
+        stray.slot.type = dtCurrency;
+        stray.slot.SetExtended(77);
+        WorksheetItems(Shares, true)->push_back(stray);
+    };
+    // Item 1 first, which gathers its scattered records; then item 2 grows and is kept aside
+    // until the pass ends, item 3 keeps its size, and item 2 is loaded again from what was kept.
+    const auto change = [&costs](void (*load)(int, int)) {
+        std::vector<std::string> seen;
+        const ItemStorePass pass;
+        load(Shares, 1);
+        seen.push_back(FieldSlotText(*FieldSlotAt(1105)));
+        PutWorksheetItem(Shares, 1);
+        load(Shares, 2);
+        seen.push_back(GetFieldLst(737) ? GetFieldLst(737)->at(4) : "none");
+        SetFieldVal(1110, 5);
+        PutWorksheetItem(Shares, 2);
+        load(Shares, 3);
+        seen.push_back(GetFieldStr(710));
+        SetFieldStr(710, "Three");
+        PutWorksheetItem(Shares, 3);
+        load(Shares, 2);
+        seen.push_back(GetFieldLst(737) ? GetFieldLst(737)->at(0) : "none");
+        PutWorksheetItem(Shares, 2);
+        EXPECT_EQ(seen, (std::vector<std::string>{"77", "200", "Item 3", costs[0]}));
+    };
+    fill();
+    change(GetWorksheetItem);
+    const std::vector<std::string> copied = WholeRecords();
+
+    ResetModuleState();
+    AllocateFieldStore();
+    fill();
+    change(TakeWorksheetItem);
+    EXPECT_EQ(WholeRecords(), copied);
+    EXPECT_EQ(WorksheetItemCount(Shares), 3);
 }
 
 // Records of one item that do not stand together (a damaged file) are still all found, and

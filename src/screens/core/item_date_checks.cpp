@@ -27,11 +27,6 @@ constexpr struct {
     {fEventDate, "date of the CGT event"},
 };
 
-std::vector<std::string> Cells(int field) {
-    const TextList* list = GetFieldLst(field);
-    return list ? *list : std::vector<std::string>{};
-}
-
 // A date typed into the cost elements or payments that the cell editor would refuse.
 std::optional<std::string> TableDateFault(int field, int worksheet, const char* table) {
     const TextList* cells = GetFieldLst(field);
@@ -100,7 +95,8 @@ std::optional<std::string> LoadedItemDateFault(int worksheet) {
     EventInput event;
     event.event = ReadDateText(GetFieldStr(fEventDate));
     event.proceedsEntered = DatePresent(event.event);
-    event.incurred = CostElementIncurredDates(Cells(fCostElements));
+    if (const TextList* costs = GetFieldLst(fCostElements))
+        event.incurred = CostElementIncurredDates(*costs);
     if (worksheet != DepreciatingWorksheet) {
         event.acquired = acquired;
         event.effective = effective;
