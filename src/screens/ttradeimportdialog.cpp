@@ -126,7 +126,14 @@ void TTradeImportDialog::Layout(const QString& fileName) {
              QStringLiteral("What was noticed while reading the list."));
     NotesLbl = Caption(QStringLiteral("N&otes:"), NotesList, this);
     column->addWidget(NotesLbl);
-    column->addWidget(NotesList, 1);
+    column->addWidget(NotesList, 2);
+    // A statement's notes and reasons run longer than the window is wide: wrapped, they are
+    // read without scrolling sideways.
+    for (QListWidget* list : {LeftOutList, NotesList}) {
+        list->setWordWrap(true);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setResizeMode(QListView::Adjust);
+    }
 
     SummaryLbl = new QLabel(this);
     SummaryLbl->setObjectName(QStringLiteral("SummaryLbl"));
@@ -151,7 +158,7 @@ void TTradeImportDialog::Layout(const QString& fileName) {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [] { OpenHelpTopic(ImportHelpContext); });
     connect(MethodCombo, &QComboBox::currentIndexChanged, this, [this] { Rematch(); });
-    resize(980, 560);
+    resize(980, 640);
 }
 
 void TTradeImportDialog::Rematch() {

@@ -2,11 +2,9 @@
 // as the share path writes them; every refusal leaves the return as it was.
 
 #include "base/text_encoding.h"
-#include "orvana_tax_fixture.h"
+#include "import_tool_fixture.h"
 
 namespace {
-
-constexpr const char* Id = "123 456 782";
 
 // A contract-note export: a heading, the header, five trades and a totals line.
 const std::string ContractNotes =
@@ -44,47 +42,7 @@ const std::string TypedParcels =
     "| 2B - Incidentals re specific CGT event | 20/03/2006 | | Brokerage | 4.16 | | |\n"
     "739=text:20/03/2006\n742=currency:3125\n721=check\n";
 
-class ImportCommandTest : public OrvanaTaxTest {
-protected:
-    void SetUp() override { ASSERT_EQ(Tax({"new", file, "--tfn", Id}).status, 0); }
-
-    std::string List(const std::string& name, const std::string& text) {
-        const std::string path = dir.File(name);
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-    ToolRun Import(const std::string& list, std::vector<std::string> options = {}) {
-        std::vector<std::string> args = {"import", file, "--tfn", Id, "--trades", list};
-        args.insert(args.end(), options.begin(), options.end());
-        return Tax(args);
-    }
-    json Items() { return DumpJson(file)["fields"]["1202"]["items"]; }
-    static std::string Field(const json& item, int field) {
-        return item["fields"][std::to_string(field)]["text"].get<std::string>();
-    }
-    static std::vector<std::string> Cells(const json& item) {
-        return item["fields"]["737"]["value"].get<std::vector<std::string>>();
-    }
-    json CalcAutoJson(const std::string& path) {
-        const ToolRun run = Tax({"calc", path, "--tfn", Id, "--auto", "--json"});
-        EXPECT_EQ(run.status, 0) << run.err;
-        return json::parse(run.out);
-    }
-    // The refusal names the list's line, and neither the return nor its backup changes.
-    void ExpectRefusedUnchanged(const ToolRun& run, const std::string& says) {
-        ExpectOneErrorLine(run, 3, says);
-        EXPECT_NE(run.err.find("nothing was written"), std::string::npos);
-        EXPECT_EQ(Slurp(file), before);
-        EXPECT_EQ(Slurp(Backup()), backup);
-    }
-    void KeepBefore() {
-        before = Slurp(file);
-        backup = Slurp(Backup());
-    }
-    std::string Backup() const { return fs::path(file).replace_extension(".BAK").string(); }
-
-    std::string before, backup;
-};
+using ImportCommandTest = ImportToolTest;
 
 }  // namespace
 

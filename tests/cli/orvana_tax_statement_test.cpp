@@ -2,11 +2,9 @@
 // the rows, dated three business days before settlement unless given, and imported as a trade
 // list of the same parcels would be.
 
-#include "orvana_tax_fixture.h"
+#include "import_tool_fixture.h"
 
 namespace {
-
-constexpr const char* Id = "123 456 782";
 
 // Settlement dates only; trade dates derived: BHP 15/06/2004, ABC 04/03/2005, BHP sale
 // 29/06/2005, XYZ 05/08/2005 and 12/12/2005, ABC sale 06/03/2006, BHP sale 28/06/2006.
@@ -40,47 +38,7 @@ const std::string SameTradesListed =
     "06/03/2006,ABC,S,2000,1.60,29.95\n"
     "28/06/2006,BHP,S,400,6.10,19.95\n";
 
-class StatementImportTest : public OrvanaTaxTest {
-protected:
-    void SetUp() override { ASSERT_EQ(Tax({"new", file, "--tfn", Id}).status, 0); }
-
-    std::string List(const std::string& name, const std::string& text) {
-        const std::string path = dir.File(name);
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-    ToolRun Import(const std::string& into, const std::string& list,
-                   std::vector<std::string> options = {}) {
-        std::vector<std::string> args = {"import", into, "--tfn", Id, "--trades", list};
-        args.insert(args.end(), options.begin(), options.end());
-        return Tax(args);
-    }
-    json Items() { return DumpJson(file)["fields"]["1202"]["items"]; }
-    static std::string Field(const json& item, int field) {
-        return item["fields"][std::to_string(field)]["text"].get<std::string>();
-    }
-    static std::vector<std::string> Cells(const json& item) {
-        return item["fields"]["737"]["value"].get<std::vector<std::string>>();
-    }
-    json CalcAutoJson(const std::string& path) {
-        const ToolRun run = Tax({"calc", path, "--tfn", Id, "--auto", "--json"});
-        EXPECT_EQ(run.status, 0) << run.err;
-        return json::parse(run.out);
-    }
-    void ExpectRefusedUnchanged(const ToolRun& run, const std::string& says) {
-        const std::string backupFile = fs::path(file).replace_extension(".BAK").string();
-        ExpectOneErrorLine(run, 3, says);
-        EXPECT_NE(run.err.find("nothing was written"), std::string::npos);
-        EXPECT_EQ(Slurp(file), before);
-        EXPECT_EQ(Slurp(backupFile), backup);
-    }
-    void KeepBefore() {
-        before = Slurp(file);
-        backup = Slurp(fs::path(file).replace_extension(".BAK").string());
-    }
-
-    std::string before, backup;
-};
+using StatementImportTest = ImportToolTest;
 
 bool Has(const std::string& out, const std::string& text) {
     return out.find(text) != std::string::npos;
@@ -89,7 +47,7 @@ bool Has(const std::string& out, const std::string& text) {
 }  // namespace
 
 TEST_F(StatementImportTest, TradesAreReadFromTheTextAndWhatTurnsOnTheDerivedDatesIsListed) {
-    const ToolRun run = Import(file, List("statement.csv", Statement));
+    const ToolRun run = ImportInto(file, List("statement.csv", Statement));
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Has(run.out,
                     "Cash statement rows that are not trades, skipped: opening balance 1, deposit "
@@ -127,14 +85,14 @@ TEST_F(StatementImportTest, TradesAreReadFromTheTextAndWhatTurnsOnTheDerivedDate
     EXPECT_EQ(cells[20], "19.95");   // 2440.00 less the credit 2420.05
     // Imported once only, as a trade list is.
     KeepBefore();
-    ExpectRefusedUnchanged(Import(file, List("statement.csv", Statement)), "already in");
+    ExpectRefusedUnchanged(ImportInto(file, List("statement.csv", Statement)), "already in");
 }
 
 TEST_F(StatementImportTest, TheSameParcelsFromAStatementAndFromATradeListGiveTheSameGains) {
-    ASSERT_EQ(Import(file, List("statement.csv", Statement)).status, 0);
+    ASSERT_EQ(ImportInto(file, List("statement.csv", Statement)).status, 0);
     const std::string listed = dir.File("LISTED.TAX");
     ASSERT_EQ(Tax({"new", listed, "--tfn", Id}).status, 0);
-    const ToolRun run = Import(listed, List("list.csv", SameTradesListed));
+    const ToolRun run = ImportInto(listed, List("list.csv", SameTradesListed));
     ASSERT_EQ(run.status, 0) << run.err;
     const json fromStatement = CalcAutoJson(file);
     EXPECT_EQ(fromStatement["choiceTable"].size(), 3u);
@@ -148,18 +106,18 @@ TEST_F(StatementImportTest, AMisreadBrokerageStopsWithItsLineAndWritesNothing) {
     const size_t debit = misread.find("\"2,529.95\"");
     ASSERT_NE(debit, std::string::npos);
     misread.replace(debit, 10, "\"2,400.00\"");
-    ExpectRefusedUnchanged(Import(file, List("misread.csv", misread)),
+    ExpectRefusedUnchanged(ImportInto(file, List("misread.csv", misread)),
                            "misread.csv:6: the debit 2400.00 is less than 2000 x 1.25 = 2500.00, "
                            "which leaves a negative brokerage: the trade or the amount was "
                            "misread");
     ExpectRefusedUnchanged(
-        Import(file, List("statement.csv", Statement), {"--trade-date", "C9999=01/08/2005"}),
+        ImportInto(file, List("statement.csv", Statement), {"--trade-date", "C9999=01/08/2005"}),
         "statement.csv: --trade-date C9999: no row of the statement has that reference");
 }
 
 TEST_F(StatementImportTest, ATradeDateGivenByReferenceAndCompanyNames) {
     const std::string names = List("names.csv", "BHP,BHP Billiton Limited\nXYZ,Xylo Holdings\n");
-    const ToolRun run = Import(
+    const ToolRun run = ImportInto(
         file, List("statement.csv", Statement),
         {"--trade-date", "C1004=04/08/2005", "--names", names, "--name", "xyz=Xylo Resources"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -178,7 +136,7 @@ TEST_F(StatementImportTest, ATradeDateGivenByReferenceAndCompanyNames) {
 TEST_F(StatementImportTest, TheSampleStatementImportsAsTheReadmeShows) {
     const std::string sample =
         std::string(ORVANA_SOURCE_DIR) + "/samples/sample-cash-statement.csv";
-    const ToolRun run = Import(
+    const ToolRun run = ImportInto(
         file, sample,
         {"--name", "MRD=Meridian Resources", "--trade-date", "C1004=04/08/2005", "--dry-run"});
     ASSERT_EQ(run.status, 0) << run.err;

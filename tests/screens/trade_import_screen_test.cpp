@@ -175,6 +175,7 @@ TEST_F(TradeImportScreen, ACashStatementIsPreviewedWithItsDerivedDatesAndWritten
     OpenRegistration();
     QStringList codes, sold, notes;
     OnPreview([&](TTradeImportDialog* dialog) {
+        SaveShotIfRequested(dialog, QStringLiteral("trade-import-statement"));
         for (int r = 0; r < dialog->PartsTable->rowCount(); ++r) {
             codes << Cell(dialog->PartsTable, r, 0);
             sold << Cell(dialog->PartsTable, r, 4);
@@ -188,9 +189,10 @@ TEST_F(TradeImportScreen, ACashStatementIsPreviewedWithItsDerivedDatesAndWritten
     EXPECT_EQ(codes, (QStringList{"KWL", "HBT", "MRD"}));
     // Three business days before the settlement of 03/07/2006: in the income year.
     EXPECT_EQ(sold.last(), "28/06/2006");
-    EXPECT_NE(notes.join('\n').indexOf("dated three business days before"), -1) << notes.join('\n');
-    EXPECT_NE(notes.join('\n').indexOf("sold in the income year by the trade date, after it by "
-                                       "the settlement date"),
+    const QString shown = notes.join(QLatin1Char('\n'));
+    EXPECT_NE(shown.indexOf("dated three business days before"), -1) << shown.toStdString();
+    EXPECT_NE(shown.indexOf("sold in the income year by the trade date, after it by the "
+                            "settlement date"),
               -1);
     EXPECT_EQ(WorksheetItemCount(SharesWorksheet), 3);
     EXPECT_EQ(ItemText(SharesWorksheet, 3, fEventDate), "28/06/2006");
