@@ -146,15 +146,23 @@ int Problem(const ImportArguments& args, const ImportProblem& problem) {
     return Fail(ExitRefused, where + ": " + Latin1ToUtf8(problem.reason) + "; nothing was written");
 }
 
+// A file the import reads; its failure said, as the import stops there.
+int ReadInput(const std::string& path, std::string& text) {
+    std::vector<uint8_t> bytes;
+    if (const int status = ReadFileBytes(path, bytes))
+        return Fail(ExitFileProblem,
+                    path + ": " + FileProblemText(status, path) + "; nothing was written");
+    text.assign(bytes.begin(), bytes.end());
+    return ExitOk;
+}
+
 // The --names file's "CODE,Name" lines; a --name of the same code stands.
 int ReadNames(ImportArguments& args) {
-    std::vector<uint8_t> bytes;
-    if (const int status = ReadFileBytes(args.names, bytes))
-        return Fail(ExitFileProblem, args.names + ": " + FileProblemText(status, args.names) +
-                                         "; nothing was written");
+    std::string text;
+    if (const int status = ReadInput(args.names, text)) return status;
     CompanyNames names;
     ImportProblem problem;
-    if (!ReadCompanyNames(TradeFileText(std::string(bytes.begin(), bytes.end())), names, problem))
+    if (!ReadCompanyNames(TradeFileText(text), names, problem))
         return Fail(ExitRefused, args.names + ":" + std::to_string(problem.line) + ": " +
                                      Latin1ToUtf8(problem.reason) + "; nothing was written");
     args.read.names.merge(names);
@@ -164,14 +172,11 @@ int ReadNames(ImportArguments& args) {
 int Import(ImportArguments& args) {
     if (!args.names.empty())
         if (const int status = ReadNames(args)) return status;
-    std::vector<uint8_t> bytes;
-    if (const int status = ReadFileBytes(args.trades, bytes))
-        return Fail(ExitFileProblem, args.trades + ": " + FileProblemText(status, args.trades) +
-                                         "; nothing was written");
+    std::string text;
+    if (const int status = ReadInput(args.trades, text)) return status;
     TradeImport import;
     ImportProblem problem;
-    if (!PrepareTradeImport(std::string(bytes.begin(), bytes.end()),
-                            {args.read, args.active, args.method}, import, problem))
+    if (!PrepareTradeImport(text, {args.read, args.active, args.method}, import, problem))
         return Problem(args, problem);
 
     const std::string shown = Latin1ToUtf8(args.file);
