@@ -25,6 +25,25 @@ private:
     const CashStatement& statement_;
 };
 
+// Purchases up to the indexation cut-off may have their cost indexed; those before capital
+// gains tax began make no gain or loss.
+double IndexationCutoffDay() { return EncodeDate(1999, 9, 21); }
+double CgtStartDay() { return EncodeDate(1985, 9, 20); }
+
+// Why the purchase's own date matters, when the trade and settlement dates fall either side
+// of a day that changes how the parcel is taxed ("" when they do not).
+std::string PurchaseTurning(const Dating& dating, const Trade& buy) {
+    if (!dating.Derived(buy)) return {};
+    const double traded = buy.date, settled = dating.Settled(buy);
+    if ((traded < CgtStartDay()) != (settled < CgtStartDay()))
+        return "bought before capital gains tax began (20/09/1985) by the trade date, not by the "
+               "settlement date";
+    if ((traded <= IndexationCutoffDay()) != (settled <= IndexationCutoffDay()))
+        return "bought by 21/09/1999, so its cost may be indexed, by the trade date, not by the "
+               "settlement date";
+    return {};
+}
+
 std::string Joined(const std::vector<std::string>& parts, const char* between) {
     std::string text;
     for (const std::string& part : parts) text += (text.empty() ? "" : between) + part;
@@ -47,6 +66,8 @@ std::vector<std::string> PartsTurningOnDates(const Dating& dating, const MatchRe
             why.push_back(
                 "sold in the income year by the trade date, after it by the settlement "
                 "date");
+        if (const std::string purchase = PurchaseTurning(dating, buy); !purchase.empty())
+            why.push_back(purchase);
         if (why.empty()) continue;
         lines.push_back("  lines " + std::to_string(buy.line) + " and " +
                         std::to_string(sell.line) + ": " + std::to_string(part.quantity) + " " +
@@ -95,12 +116,14 @@ std::vector<std::string> ImportNoteLines(const ImportedTrades& read, const Match
                     "contract notes; --trade-date REF=DD/MM/YYYY gives a trade's date.");
     const std::vector<std::string> turning = PartsTurningOnDates(Dating(read.statement), result);
     if (turning.empty()) {
-        lines.push_back("No parcel's 12-month test or income year turns on a derived trade date.");
+        lines.push_back(
+            "No parcel's 12-month test, income year, indexation or start of capital gains tax "
+            "turns on a derived trade date.");
         return lines;
     }
     lines.push_back(
-        "The 12-month test or income year of these parcels turns on a derived trade "
-        "date:");
+        "The 12-month test, income year, indexation or start of capital gains tax of these "
+        "parcels turns on a derived trade date:");
     lines.insert(lines.end(), turning.begin(), turning.end());
     return lines;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The preview's notes on a cash statement: its rows that are not trades by kind, the trade
-// dates derived from settlement or given, and every parcel whose 12-month test or income year
-// turns on a derived trade date, for the taxpayer to check against the contract notes.
+// dates derived from settlement or given, and every parcel whose 12-month test, income year,
+// indexation or start of capital gains tax turns on a derived trade date, for the taxpayer to
+// check against the contract notes.
 
 #include <string>
 #include <vector>

@@ -58,7 +58,8 @@ TEST_F(StatementImportTest, TradesAreReadFromTheTextAndWhatTurnsOnTheDerivedDate
                     "7 trade(s) dated three business days before the statement's settlement date"));
     EXPECT_TRUE(
         Has(run.out,
-            "The 12-month test or income year of these parcels turns on a derived trade date:\n"
+            "The 12-month test, income year, indexation or start of capital gains tax of these "
+            "parcels turns on a derived trade date:\n"
             "  lines 6 and 14: 2000 ABC bought 04/03/2005 (settled 09/03/2005), sold 06/03/2006 "
             "(settled 09/03/2006): held over 12 months by the trade dates, not by the settlement "
             "dates\n"

@@ -4,6 +4,7 @@
 
 #include "base/dates.h"
 #include "import/business_calendar.h"
+#include "import/import_notes.h"
 #include "import/trade_reading.h"
 #include "import/trade_text.h"
 
@@ -283,4 +284,29 @@ TEST(BusinessCalendar, NationalHolidaysOfThoseYearsWithTheirSubstitutes) {
     EXPECT_EQ(BusinessDaysBefore(D(30, 12, 2004), 3), D(23, 12, 2004));
     EXPECT_EQ(BusinessDaysBefore(D(5, 1, 2006), 3), D(30, 12, 2005));
     EXPECT_EQ(BusinessDaysBefore(D(15, 6, 2006), 3), D(9, 6, 2006));
+}
+
+TEST(CashStatement, NotesNameThePurchasesWhoseIndexationOrCgtStartTurnsOnTheDerivedDate) {
+    // Settled on Thursday 23/09/1999 and Monday 23/09/1985: bought on the Monday and Wednesday
+    // three business days before, by the cut-off for indexation and before CGT began.
+    const ImportedTrades read = Read(Header +
+                                     "23/09/1999,C1,B 100 ABC @ 10.00,1000.00,,\n"
+                                     "23/09/1985,C2,B 100 XYZ @ 1.00,100.00,,\n"
+                                     "15/03/2006,C3,S 100 ABC @ 20.00,,2000.00,\n"
+                                     "15/03/2006,C4,S 100 XYZ @ 2.00,,200.00,\n");
+    MatchResult result;
+    ImportProblem problem;
+    ASSERT_TRUE(MatchSales(read.list, MatchMethod::Fifo, result, problem)) << problem.reason;
+    std::string notes;
+    for (const std::string& line : ImportNoteLines(read, result)) notes += line + '\n';
+    EXPECT_NE(notes.find("  lines 2 and 4: 100 ABC bought 20/09/1999 (settled 23/09/1999), sold "
+                         "10/03/2006 (settled 15/03/2006): bought by 21/09/1999, so its cost may "
+                         "be indexed, by the trade date, not by the settlement date\n"),
+              std::string::npos)
+        << notes;
+    EXPECT_NE(notes.find("  lines 3 and 5: 100 XYZ bought 18/09/1985 (settled 23/09/1985), sold "
+                         "10/03/2006 (settled 15/03/2006): bought before capital gains tax began "
+                         "(20/09/1985) by the trade date, not by the settlement date\n"),
+              std::string::npos)
+        << notes;
 }
