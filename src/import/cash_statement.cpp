@@ -273,12 +273,9 @@ bool ReadCashStatement(const std::string& text, const std::set<std::string>& exc
     const auto records = CsvRecords(text);
     Places places;
     char separator = ',';
-    size_t r = 0;
-    for (; r < records.size(); ++r) {
-        separator = CsvSeparator(records[r].second);
-        if (Place(SplitCsvRecord(records[r].second, separator), places)) break;
-        ++list.skipped;
-    }
+    size_t r = FindHeaderRecord(
+        records, [&](const auto& cells) { return Place(cells, places); }, separator);
+    list.skipped = static_cast<int>(r);
     if (r == records.size())
         return Stop(problem, 0,
                     "no header row names the date, details, debit and credit columns of a cash "

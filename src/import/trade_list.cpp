@@ -224,6 +224,17 @@ bool ReadTradeDate(const std::string& text, double& serial) {
     return TryReadDate(t, serial);
 }
 
+size_t FindHeaderRecord(const std::vector<std::pair<int, std::string>>& records,
+                        const std::function<bool(const std::vector<std::string>&)>& isHeader,
+                        char& separator) {
+    separator = ',';
+    for (size_t r = 0; r < records.size(); ++r) {
+        separator = CsvSeparator(records[r].second);
+        if (isHeader(SplitCsvRecord(records[r].second, separator))) return r;
+    }
+    return records.size();
+}
+
 bool ReadTradeList(const std::string& text, const ColumnMap& map,
                    const std::set<std::string>& exclude, TradeList& list, ImportProblem& problem) {
     list = TradeList();
@@ -232,12 +243,9 @@ bool ReadTradeList(const std::string& text, const ColumnMap& map,
     const auto records = CsvRecords(text);
     ColumnPlaces places;
     char separator = ',';
-    size_t r = 0;
-    for (; r < records.size(); ++r) {
-        separator = CsvSeparator(records[r].second);
-        if (PlaceColumns(SplitCsvRecord(records[r].second, separator), map, places)) break;
-        ++list.skipped;
-    }
+    size_t r = FindHeaderRecord(
+        records, [&](const auto& cells) { return PlaceColumns(cells, map, places); }, separator);
+    list.skipped = static_cast<int>(r);
     if (r == records.size())
         return Stop(problem, 0,
                     map.empty() ? "no header row names the date, code, buy/sell, quantity and "

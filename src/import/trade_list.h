@@ -3,6 +3,7 @@
 // trades are skipped and counted; the first line that looks like a trade but cannot be read,
 // or a corporate action of a security not excluded, stops the reading with its line number.
 
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -49,6 +50,12 @@ bool ReadTradeList(const std::string& text, const ColumnMap& map,
 std::vector<std::pair<int, std::string>> CsvRecords(const std::string& text);
 // ',', ';' or tab, whichever the record uses most (',' on a tie).
 char CsvSeparator(const std::string& record);
+
+// The index of the first record whose cells `isHeader` takes (records.size() when none), with
+// the separator that record uses; the records before it are headings to skip.
+size_t FindHeaderRecord(const std::vector<std::pair<int, std::string>>& records,
+                        const std::function<bool(const std::vector<std::string>&)>& isHeader,
+                        char& separator);
 
 // Splits one CSV record: fields separated by `separator`, "..." quoting with "" for a quote.
 std::vector<std::string> SplitCsvRecord(const std::string& record, char separator);

@@ -7,13 +7,17 @@ namespace {
 
 // Whether the first header row the text has is a cash statement's.
 bool IsCashStatement(const std::string& text, const ColumnMap& map) {
-    for (const auto& [line, record] : CsvRecords(text)) {
-        const std::vector<std::string> cells = SplitCsvRecord(record, CsvSeparator(record));
-        if (IsCashStatementHeader(cells)) return true;
-        ColumnPlaces places;
-        if (PlaceColumns(cells, map, places)) return false;
-    }
-    return false;
+    bool cash = false;
+    char separator = ',';
+    FindHeaderRecord(
+        CsvRecords(text),
+        [&](const std::vector<std::string>& cells) {
+            ColumnPlaces places;
+            cash = IsCashStatementHeader(cells);
+            return cash || PlaceColumns(cells, map, places);
+        },
+        separator);
+    return cash;
 }
 
 }  // namespace
