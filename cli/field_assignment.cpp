@@ -9,6 +9,7 @@
 #include "grid/cell_entry_rules.h"
 #include "screens/core/entry_table_columns.h"
 #include "screens/core/item_date_checks.h"
+#include "store/entered_amount.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
 
@@ -143,9 +144,7 @@ void SetValue(int n, const FieldAssignment& a) {
             slot->type = a.kind == FieldAssignment::Currency ? dtCurrency
                          : a.kind == FieldAssignment::Cents  ? dtCurrencyCnt
                                                              : dtNumeric;
-            // A zero typed into a screen is kept as the entered-zero marker, which tells it
-            // from no answer: an asset sold for nothing still has its sale.
-            SetFieldVal(n, a.number == 0 ? ZeroMarker : a.number);
+            SetEnteredAmount(n, a.number);
             break;
         case FieldAssignment::Text:
             SetFieldStr(n, a.text);

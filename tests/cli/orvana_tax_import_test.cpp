@@ -304,3 +304,13 @@ TEST_F(ImportCommandTest, ALodgedReturnIsRefusedButCanBeTriedDry) {
     EXPECT_EQ(Import(list, {"--dry-run"}).status, 0);
     EXPECT_EQ(Slurp(file), before);
 }
+
+TEST_F(ImportCommandTest, SharesSoldForNothingKeepTheirSaleAndCapitalLoss) {
+    const std::string list = List("worthless.csv",
+                                  "Trade Date,Code,Buy/Sell,Quantity,Price,Brokerage\n"
+                                  "01/07/2003,DUD,B,5000,1.00,0\n"
+                                  "01/03/2006,DUD,S,5000,0.00,0\n");
+    ASSERT_EQ(Import(list).status, 0);
+    const json fields = CalcByNumber(CalcAutoJson(file)["returnLabels"]);
+    EXPECT_EQ(fields.value("175", 0.0), 5000);
+}

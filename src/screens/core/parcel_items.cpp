@@ -6,6 +6,7 @@
 #include "base/module_state.h"
 #include "calc/asset_fields.h"
 #include "import/parcel_item_text.h"
+#include "store/entered_amount.h"
 #include "store/field_store.h"
 #include "store/worksheet_items.h"
 
@@ -61,7 +62,7 @@ void WritePartItem(const MatchedPart& part, int key, bool active) {
     SetFieldStr(fEventDate, FormatDate(part.sell->date));
     // Whole dollars, as the share path's proceeds field keeps them.
     FieldSlotAt(fCapitalProceeds)->type = dtCurrency;
-    SetFieldVal(fCapitalProceeds, static_cast<long double>(part.proceedsDollars));
+    SetEnteredAmount(fCapitalProceeds, static_cast<long double>(part.proceedsDollars));
     SetFieldChecked(fRollOverNo);
     PutWorksheetItem(SharesWorksheet, key);
 }
