@@ -17,10 +17,11 @@
 namespace {
 
 // Temporary files of a return are older than this process only when a save of another
-// process left them.
+// process left them. Read from the coarse clock the kernel stamps files with: the fine clock
+// runs a few milliseconds ahead of it, so a file made just after start looked older.
 timespec StartTime() {
     timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
     return now;
 }
 const timespec ProcessStart = StartTime();
