@@ -30,10 +30,11 @@ bool EncipherDataFile(const std::vector<uint8_t>& plain, const CipherKey& key,
                       std::vector<uint8_t>& enciphered) {
     const size_t whole = plain.size() / Block * Block;
     const size_t rest = plain.size() - whole;
-    enciphered.assign(plain.begin(), plain.begin() + static_cast<std::ptrdiff_t>(whole));
+    // Room made once: growing by the final block would copy a large file's bytes again.
+    enciphered.clear();
+    enciphered.reserve(whole + Block);
+    enciphered.insert(enciphered.end(), plain.begin(), plain.end());
     enciphered.resize(whole + Block, 0);
-    std::copy(plain.begin() + static_cast<std::ptrdiff_t>(whole), plain.end(),
-              enciphered.begin() + static_cast<std::ptrdiff_t>(whole));
     enciphered.back() = static_cast<uint8_t>(rest);
     RunTripleDes(true, key, enciphered.data(), enciphered.size(), enciphered.data());
     return true;
