@@ -167,10 +167,7 @@ private:
                 list_.excluded.push_back({line, word});
                 return true;
             }
-            return Stop(problem, line,
-                        "a corporate action (" + text +
-                            ") is not supported; enter it by hand, or exclude the security to "
-                            "import the rest");
+            return StopAtCorporateAction(problem, line, "a corporate action (" + text + ")");
         }
         ++statement_.skipped[static_cast<size_t>(kind)];
         ++list_.skipped;

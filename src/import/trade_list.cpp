@@ -142,6 +142,15 @@ bool Stop(ImportProblem& problem, int line, const std::string& reason) {
 
 }  // namespace
 
+bool StopAtCorporateAction(ImportProblem& problem, int line, const std::string& what) {
+    problem = {line,
+               what +
+                   " is not supported; enter it by hand, or exclude the security to import "
+                   "the rest",
+               true};
+    return false;
+}
+
 bool NamesCorporateAction(const std::string& text) {
     return Contains(Lower(text),
                     {"split", "consolidat", "takeover", "merger", "demerger", "scheme", "bonus",
@@ -269,11 +278,10 @@ bool ReadTradeList(const std::string& text, const ColumnMap& map,
             continue;
         }
         if (kind == LineKind::CorporateAction)
-            return Stop(problem, line,
-                        (code.empty() ? std::string("a") : code + ": a") + " corporate action (" +
-                            reader.Cell(TradeColumn::Action) +
-                            ") is not supported; enter it by hand, or exclude the security to "
-                            "import the rest");
+            return StopAtCorporateAction(problem, line,
+                                         (code.empty() ? std::string("a") : code + ": a") +
+                                             " corporate action (" +
+                                             reader.Cell(TradeColumn::Action) + ")");
         if (kind == LineKind::Brokerage) {
             // Brokerage on a row of its own belongs to the trade just above it.
             Trade* last = list.trades.empty() ? nullptr : &list.trades.back();

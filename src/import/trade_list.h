@@ -29,7 +29,11 @@ struct Trade {
 struct ImportProblem {
     int line = 0;  // 0: the file as a whole
     std::string reason;
+    bool corporateAction = false;  // the rest imports once the security is excluded
 };
+
+// The problem of a corporate action at `line`; false, as a reading that stops returns.
+bool StopAtCorporateAction(ImportProblem& problem, int line, const std::string& what);
 
 struct ExcludedLine {
     int line = 0;

@@ -145,20 +145,28 @@ void TQCGT_08::ImportClicked() {
     const std::string text(bytes.constData(), static_cast<size_t>(bytes.size()));
     TradeImport import;
     ImportProblem problem;
-    if (!PrepareTradeImport(text, {}, import, problem)) {
+    const bool prepared = PrepareTradeImport(text, {}, import, problem);
+    // A corporate action is mended in the preview, by excluding its security.
+    if (!prepared && !problem.corporateAction) {
         ShowMessageBox(TradeImportProblemText(name, problem), mtError, mbOK);
         return;
     }
-    const int earlier = static_cast<int>(EarlierImportItems(import).size());
-    if (earlier > 0 &&
-        ShowMessageBox(QStringLiteral("The trades of %1 were imported before (%2 worksheet(s)).\r"
-                                      "Do you want to replace the earlier import?")
-                           .arg(name)
-                           .arg(earlier),
-                       mtConfirmation, mbYesNo) != mrYes)
-        return;
+    const auto replaceEarlier = [&](int items) {
+        return ShowMessageBox(QStringLiteral("The trades of %1 were imported before (%2 "
+                                             "worksheet(s)).\rDo you want to replace the "
+                                             "earlier import?")
+                                  .arg(name)
+                                  .arg(items),
+                              mtConfirmation, mbYesNo) == mrYes;
+    };
+    int earlier = prepared ? static_cast<int>(EarlierImportItems(import).size()) : 0;
+    if (earlier > 0 && !replaceEarlier(earlier)) return;
     TTradeImportDialog dialog(text, name, earlier, this);
     if (dialog.exec() != QDialog::Accepted) return;
+    if (!prepared) {
+        earlier = static_cast<int>(EarlierImportItems(dialog.Import()).size());
+        if (earlier > 0 && !replaceEarlier(earlier)) return;
+    }
     // Stored as choosing another worksheet from the list stores it.
     if (frame) frame->SaveScreenFields();
     StoreWorksheetItem();

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
@@ -67,7 +68,7 @@ TTradeImportDialog::TTradeImportDialog(std::string text, const QString& fileName
     setObjectName(QStringLiteral("TTradeImportDialog"));
     setWindowTitle(QStringLiteral("Import trades"));
     Layout(fileName);
-    Rematch();
+    Rematch(true);
 }
 
 TTradeImportDialog::~TTradeImportDialog() = default;
@@ -92,6 +93,20 @@ void TTradeImportDialog::Layout(const QString& fileName) {
     method->addWidget(MethodCombo);
     method->addStretch();
     column->addLayout(method);
+
+    ActiveEdit = CodesEdit(QStringLiteral("ActiveEdit"), QStringLiteral("Active securities"),
+                           QStringLiteral("Codes of the securities whose shares are active "
+                                          "assets, separated by commas; the rest are not."));
+    ExcludeEdit = CodesEdit(QStringLiteral("ExcludeEdit"), QStringLiteral("Exclude securities"),
+                            QStringLiteral("Codes of the securities left out of the import, for "
+                                           "example one with a corporate action, separated by "
+                                           "commas."));
+    auto* codes = new QHBoxLayout;
+    codes->addWidget(Caption(QStringLiteral("&Active securities:"), ActiveEdit, this));
+    codes->addWidget(ActiveEdit, 1);
+    codes->addWidget(Caption(QStringLiteral("E&xclude securities:"), ExcludeEdit, this));
+    codes->addWidget(ExcludeEdit, 1);
+    column->addLayout(codes);
 
     PartsTable = new QTableWidget(0, 11, this);
     PartsTable->setObjectName(QStringLiteral("PartsTable"));
@@ -157,13 +172,25 @@ void TTradeImportDialog::Layout(const QString& fileName) {
             [] { OpenHelpTopic(ImportHelpContext); });
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [] { OpenHelpTopic(ImportHelpContext); });
-    connect(MethodCombo, &QComboBox::currentIndexChanged, this, [this] { Rematch(); });
+    connect(MethodCombo, &QComboBox::currentIndexChanged, this, [this] { Rematch(true); });
+    for (QLineEdit* edit : {ActiveEdit, ExcludeEdit})
+        connect(edit, &QLineEdit::textEdited, this, [this] { Rematch(false); });
     resize(980, 640);
 }
 
-void TTradeImportDialog::Rematch() {
+QLineEdit* TTradeImportDialog::CodesEdit(const QString& objectName, const QString& name,
+                                         const QString& description) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(objectName);
+    Describe(edit, name, description);
+    return edit;
+}
+
+void TTradeImportDialog::Rematch(bool tell) {
     TradeImportOptions options;
     options.method = Methods[std::max(0, MethodCombo->currentIndex())];
+    options.active = SecurityCodesOf(ToLatin1Text(ActiveEdit->text()));
+    options.read.exclude = SecurityCodesOf(ToLatin1Text(ExcludeEdit->text()));
     ImportProblem problem;
     const bool matched = PrepareTradeImport(text_, options, *import_, problem);
     Buttons->button(QDialogButtonBox::Ok)->setEnabled(matched);
@@ -179,12 +206,30 @@ void TTradeImportDialog::Rematch() {
     const QString why =
         (problem.line > 0 ? QStringLiteral("Line %1: ").arg(problem.line) : QString()) +
         FromLatin1Text(problem.reason) + QLatin1Char('.');
-    SummaryLbl->setText(QStringLiteral("Nothing can be written with this method. ") + why);
+    SummaryLbl->setText((problem.corporateAction
+                             ? QStringLiteral("Nothing can be written until the security is "
+                                              "excluded. ")
+                             : QStringLiteral("Nothing can be written with this method. ")) +
+                        why);
     SummaryLbl->setAccessibleName(SummaryLbl->text());
+    if (problem.corporateAction) {
+        if (tell) ExcludeEdit->setFocus();
+        return;
+    }
+    if (!tell) return;
     ShowTitledMessage(ToLatin1Text(QStringLiteral("The trades cannot be matched by \"%1\".\r")
                                        .arg(MethodCombo->currentText()) +
                                    why),
                       MessageIcon::Stop, {mbOK});
+}
+
+QString TTradeImportDialog::UnknownCodesText() const {
+    std::set<std::string> typed = import_->options.active;
+    typed.insert(import_->options.read.exclude.begin(), import_->options.read.exclude.end());
+    QStringList unknown;
+    for (const std::string& code : CodesNotInList(*import_, typed)) unknown << FromLatin1Text(code);
+    if (unknown.isEmpty()) return {};
+    return QStringLiteral(" No line of the list names %1.").arg(unknown.join(QStringLiteral(", ")));
 }
 
 void TTradeImportDialog::ShowRows() {
@@ -228,6 +273,7 @@ void TTradeImportDialog::ShowRows() {
                        "%2 line(s) that are not trades were skipped. Gains are estimated before "
                        "indexation, the discount and any losses.")
             .arg(rows.size())
-            .arg(skipped));
+            .arg(skipped) +
+        UnknownCodesText());
     SummaryLbl->setAccessibleName(SummaryLbl->text());
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The preview of a trade list import: the part parcels that will become share worksheet
-// items with their estimated gains, what is left out and why, and the matching method,
-// chosen here and applied at once. OK accepts what is shown; the caller writes it.
+// items with their estimated gains, what is left out and why, and the matching method and
+// the securities held as active assets or left out, chosen here and applied at once. OK
+// accepts what is shown; the caller writes it.
 
 #include <QDialog>
 #include <memory>
@@ -12,6 +13,7 @@
 class QComboBox;
 class QDialogButtonBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QTableWidget;
 
@@ -28,6 +30,8 @@ public:
     const TradeImport& Import() const { return *import_; }
 
     QComboBox* MethodCombo = nullptr;
+    QLineEdit* ActiveEdit = nullptr;   // codes of securities held as active assets
+    QLineEdit* ExcludeEdit = nullptr;  // codes of securities left out
     QTableWidget* PartsTable = nullptr;
     QListWidget* LeftOutList = nullptr;
     QListWidget* NotesList = nullptr;
@@ -37,8 +41,14 @@ public:
 
 private:
     void Layout(const QString& fileName);
-    void Rematch();
+    // `tell`: a list that cannot be matched is also said in a message box (not while typing
+    // codes, nor for a corporate action, which a code typed mends).
+    void Rematch(bool tell);
     void ShowRows();
+    QLineEdit* CodesEdit(const QString& objectName, const QString& name,
+                         const QString& description);
+    // What the summary adds for typed codes that no line names.
+    QString UnknownCodesText() const;
     std::string text_;
     int replaced_ = 0;
     std::unique_ptr<TradeImport> import_;

@@ -168,6 +168,7 @@ TEST(CashStatement, ACorporateActionStopsUnlessItsSecurityIsExcluded) {
     EXPECT_EQ(problem.line, 3);
     EXPECT_NE(problem.reason.find("corporate action (BHP capital return 0.50) is not supported"),
               std::string::npos);
+    EXPECT_TRUE(problem.corporateAction);
     TradeReadOptions options;
     options.exclude = {"bhp"};
     const ImportedTrades read = Read(text, options);

@@ -136,6 +136,7 @@ TEST(TradeList, AnUnreadableTradeStopsWithItsLineAndReason) {
             Refusal(Header + "01/01/2005,BHP,Buy,10,1.00,0\n" + line + "\n");
         EXPECT_EQ(problem.line, 3) << line;
         EXPECT_NE(problem.reason.find(says), std::string::npos) << problem.reason;
+        EXPECT_FALSE(problem.corporateAction) << line;
     }
     EXPECT_EQ(Refusal("Date,Amount\n1/1/05,3\n").line, 0);  // no usable header at all
 }
@@ -150,6 +151,7 @@ TEST(TradeList, ACorporateActionStopsUnlessItsSecurityIsExcluded) {
     EXPECT_EQ(problem.line, 4);
     EXPECT_NE(problem.reason.find("WOW: a corporate action (Share Split 2:1) is not supported"),
               std::string::npos);
+    EXPECT_TRUE(problem.corporateAction);  // which excluding the security mends
     const TradeList list = Read(text, {}, {"wow"});
     ASSERT_EQ(list.trades.size(), 1u);
     EXPECT_EQ(list.trades[0].code, "BHP");

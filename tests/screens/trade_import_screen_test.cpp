@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -250,6 +251,54 @@ TEST_F(TradeImportScreen, AListThatCannotBeImportedSaysTheLineAndWritesNothing) 
     EXPECT_EQ(WorksheetItemCount(SharesWorksheet), 0);
 }
 
+// A corporate action opens the preview with nothing to write; the security typed under
+// "Exclude securities" mends it, and one typed under "Active securities" makes its shares
+// active assets. All by keyboard.
+TEST_F(TradeImportScreen, ACorporateActionIsExcludedInThePreviewAndActiveSharesMarked) {
+    OpenRegistration();
+    ChooseText(
+        "Trade Date,ASX Code,Company,Buy/Sell,Quantity,Price,Brokerage\n"
+        "12/08/2004,HBT,Harbourline Telecom,B,500,$4.10,$19.95\n"
+        "01/02/2005,WOW,Woolara Stores,B,100,$10.00,$19.95\n"
+        "01/09/2005,WOW,Woolara Stores,Share Split 2:1,100,,\n"
+        "20/03/2006,HBT,Harbourline Telecom,S,300,$5.25,$24.95\n");
+    const size_t messages = responder->Count();
+    QString stopped, unknown;
+    bool okBefore = true;
+    int rows = 0;
+    QStringList leftOut;
+    OnPreview([&](TTradeImportDialog* dialog) {
+        okBefore = dialog->Buttons->button(QDialogButtonBox::Ok)->isEnabled();
+        stopped = dialog->SummaryLbl->text();
+        if (!HasFocus(dialog)) return;
+        EXPECT_EQ(Focused(), dialog->ExcludeEdit);
+        QTest::keyClicks(Focused(), "wow");
+        rows = dialog->PartsTable->rowCount();
+        for (int i = 0; i < dialog->LeftOutList->count(); ++i)
+            leftOut << dialog->LeftOutList->item(i)->text();
+        QTest::keyClick(Focused(), Qt::Key_A, Qt::AltModifier);
+        EXPECT_EQ(Focused(), dialog->ActiveEdit);
+        QTest::keyClicks(Focused(), "hbt, xyz");
+        unknown = dialog->SummaryLbl->text();
+        SaveShotIfRequested(dialog, QStringLiteral("trade-import-exclude"));
+        QTest::keyClick(Focused(), Qt::Key_Return);
+    });
+    ClickImport();
+    ASSERT_TRUE(previewed);
+    EXPECT_EQ(responder->Count(), messages);  // the preview said it, no message box
+    EXPECT_FALSE(okBefore);
+    EXPECT_EQ(stopped,
+              "Nothing can be written until the security is excluded. Line 4: WOW: a corporate "
+              "action (Share Split 2:1) is not supported; enter it by hand, or exclude the "
+              "security to import the rest.");
+    EXPECT_EQ(rows, 1);
+    EXPECT_EQ(leftOut, (QStringList{"line 3: WOW excluded", "line 4: WOW excluded"}));
+    EXPECT_TRUE(unknown.endsWith("No line of the list names XYZ.")) << unknown.toStdString();
+    ASSERT_EQ(WorksheetItemCount(SharesWorksheet), 1);
+    EXPECT_EQ(ItemText(SharesWorksheet, 1, fAssetName), "HBT Harbourline Telecom 300 12/08/2004");
+    EXPECT_EQ(ItemText(SharesWorksheet, 1, fAssetType), "SA");
+}
+
 TEST_F(TradeImportScreen, ASecondImportOfTheListAsksToReplaceTheFirst) {
     OpenRegistration();
     OnPreview([](TTradeImportDialog* dialog) { ClickButton(dialog, QDialogButtonBox::Ok); });
@@ -347,8 +396,9 @@ TEST_F(TradeImportScreen, EveryControlOfThePreviewIsNamedForAScreenReader) {
               0u)
         << responder->LastText();
     EXPECT_FALSE(dialog.Buttons->button(QDialogButtonBox::Ok)->isEnabled());
-    QList<QWidget*> controls = {dialog.MethodCombo, dialog.PartsTable, dialog.LeftOutList,
-                                dialog.NotesList, dialog.SummaryLbl};
+    QList<QWidget*> controls = {dialog.MethodCombo, dialog.ActiveEdit,  dialog.ExcludeEdit,
+                                dialog.PartsTable,  dialog.LeftOutList, dialog.NotesList,
+                                dialog.SummaryLbl};
     for (QAbstractButton* button : dialog.Buttons->buttons()) controls << button;
     for (QWidget* control : controls) {
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();

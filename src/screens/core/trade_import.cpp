@@ -1,6 +1,7 @@
 #include "screens/core/trade_import.h"
 
 #include "base/dates.h"
+#include "base/latin1_case.h"
 #include "base/latin1_text.h"
 #include "calc/asset_fields.h"
 #include "import/import_notes.h"
@@ -79,6 +80,31 @@ std::vector<std::string> LeftOutLines(const TradeImport& import) {
     for (const ExcludedLine& line : import.read.list.excluded)
         lines.push_back(Line(line.line) + line.code + " excluded");
     return lines;
+}
+
+std::set<std::string> SecurityCodesOf(const std::string& text) {
+    std::set<std::string> codes;
+    std::string code;
+    for (const char c : Latin1UpperText(text) + ' ') {
+        if (c != ',' && c != ';' && c != ' ' && c != '\t') {
+            code += c;
+        } else if (!code.empty()) {
+            codes.insert(code);
+            code.clear();
+        }
+    }
+    return codes;
+}
+
+std::vector<std::string> CodesNotInList(const TradeImport& import,
+                                        const std::set<std::string>& codes) {
+    std::set<std::string> named;
+    for (const Trade& trade : import.read.list.trades) named.insert(trade.code);
+    for (const ExcludedLine& line : import.read.list.excluded) named.insert(line.code);
+    std::vector<std::string> unknown;
+    for (const std::string& code : codes)
+        if (!named.count(code)) unknown.push_back(code);
+    return unknown;
 }
 
 std::vector<int> EarlierImportItems(const TradeImport& import) {

@@ -55,6 +55,13 @@ std::vector<PreviewRow> PreviewRows(const TradeImport& import);
 // year 1/07/2005 to 30/06/2006", "... before capital gains tax began", "line 9: XYZ excluded".
 std::vector<std::string> LeftOutLines(const TradeImport& import);
 
+// Security codes typed on one line, separated by commas, semicolons or blanks; upper case.
+std::set<std::string> SecurityCodesOf(const std::string& text);
+// The codes of `codes` that no trade or excluded line of the import names, in order: most
+// likely mistyped.
+std::vector<std::string> CodesNotInList(const TradeImport& import,
+                                        const std::set<std::string>& codes);
+
 // The share items that came from this list before (keys, ascending): found by the import
 // marks of any purchase and sale of the list, whatever the method that matched them.
 std::vector<int> EarlierImportItems(const TradeImport& import);

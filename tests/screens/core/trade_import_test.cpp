@@ -212,4 +212,19 @@ TEST_F(TradeImportTest, AListThatCannotBeImportedSaysWhereAndWhy) {
     EXPECT_EQ(PreviewRows(import)[0].company, "Z\xE9phyr");
 }
 
+// Codes typed in the preview: any separator, any case; those no line names are found.
+TEST_F(TradeImportTest, TypedSecurityCodesAreReadAndThoseNotInTheListFound) {
+    EXPECT_EQ(SecurityCodesOf(" hbt,MRD;; xyz\tabc  "),
+              (std::set<std::string>{"ABC", "HBT", "MRD", "XYZ"}));
+    EXPECT_TRUE(SecurityCodesOf(" , ;").empty());
+    TradeImport import;
+    TradeImportOptions options;
+    options.read.exclude = {"MRD"};
+    ImportProblem problem;
+    ASSERT_TRUE(PrepareTradeImport(Sample, options, import, problem)) << problem.reason;
+    // MRD is named by its excluded lines, HBT by its trades.
+    EXPECT_EQ(CodesNotInList(import, {"HBT", "MRD", "XYZ", "ABC"}),
+              (std::vector<std::string>{"ABC", "XYZ"}));
+}
+
 }  // namespace
