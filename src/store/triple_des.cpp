@@ -211,23 +211,33 @@ void StoreBigEndian(uint64_t value, uint8_t* bytes) {
     }
 }
 
-// The batches, compiled for the machine's widest vectors where it has AVX2.
+void RunBatchesPlain(bool encipher, const Keys& keys, uint8_t* batches, size_t count) {
+    for (size_t i = 0; i < count; ++i) RunBatch(encipher, keys, batches + i * BatchBytes);
+}
+
+using BatchRunner = void (*)(bool, const Keys&, uint8_t*, size_t);
+
+#if defined(__x86_64__)
+// The same, compiled for AVX2's 256-bit registers.
 [[gnu::target("avx2")]] void RunBatchesWide(bool encipher, const Keys& keys, uint8_t* batches,
                                             size_t count) {
     for (size_t i = 0; i < count; ++i) RunBatch(encipher, keys, batches + i * BatchBytes);
 }
 
-void RunBatchesPlain(bool encipher, const Keys& keys, uint8_t* batches, size_t count) {
-    for (size_t i = 0; i < count; ++i) RunBatch(encipher, keys, batches + i * BatchBytes);
+BatchRunner Runner(DesCode code) {
+    static const bool wide = __builtin_cpu_supports("avx2");
+    return wide && code == DesCode::Widest ? RunBatchesWide : RunBatchesPlain;
 }
+#else
+BatchRunner Runner(DesCode) { return RunBatchesPlain; }
+#endif
 
 }  // namespace
 
 void RunTripleDes(bool encipher, const TripleDesKey& key, const uint8_t* in, size_t size,
                   uint8_t* out, DesCode code) {
     const Keys keys{Schedule(key.data()), Schedule(key.data() + BlockBytes)};
-    static const bool wide = __builtin_cpu_supports("avx2");
-    const auto run = wide && code == DesCode::Widest ? RunBatchesWide : RunBatchesPlain;
+    const BatchRunner run = Runner(code);
     // Whole batches in place in `out`; the rest through a zero-filled batch of its own.
     const size_t whole = size / BatchBytes;
     if (out != in) std::memmove(out, in, whole * BatchBytes);
