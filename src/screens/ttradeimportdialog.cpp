@@ -68,7 +68,8 @@ TTradeImportDialog::TTradeImportDialog(std::string text, const QString& fileName
     setObjectName(QStringLiteral("TTradeImportDialog"));
     setWindowTitle(QStringLiteral("Import trades"));
     Layout(fileName);
-    Rematch(true);
+    // A list held up by a corporate action opens where its security is typed.
+    if (Rematch(true) == Matching::AwaitsExclusion) ExcludeEdit->setFocus();
 }
 
 TTradeImportDialog::~TTradeImportDialog() = default;
@@ -186,7 +187,7 @@ QLineEdit* TTradeImportDialog::CodesEdit(const QString& objectName, const QStrin
     return edit;
 }
 
-void TTradeImportDialog::Rematch(bool tell) {
+TTradeImportDialog::Matching TTradeImportDialog::Rematch(bool tell) {
     TradeImportOptions options;
     options.method = Methods[std::max(0, MethodCombo->currentIndex())];
     options.active = SecurityCodesOf(ToLatin1Text(ActiveEdit->text()));
@@ -196,7 +197,7 @@ void TTradeImportDialog::Rematch(bool tell) {
     Buttons->button(QDialogButtonBox::Ok)->setEnabled(matched);
     if (matched) {
         ShowRows();
-        return;
+        return Matching::Matched;
     }
     PartsTable->setRowCount(0);
     LeftOutList->clear();
@@ -212,15 +213,13 @@ void TTradeImportDialog::Rematch(bool tell) {
                              : QStringLiteral("Nothing can be written with this method. ")) +
                         why);
     SummaryLbl->setAccessibleName(SummaryLbl->text());
-    if (problem.corporateAction) {
-        if (tell) ExcludeEdit->setFocus();
-        return;
-    }
-    if (!tell) return;
-    ShowTitledMessage(ToLatin1Text(QStringLiteral("The trades cannot be matched by \"%1\".\r")
-                                       .arg(MethodCombo->currentText()) +
-                                   why),
-                      MessageIcon::Stop, {mbOK});
+    if (problem.corporateAction) return Matching::AwaitsExclusion;
+    if (tell)
+        ShowTitledMessage(ToLatin1Text(QStringLiteral("The trades cannot be matched by \"%1\".\r")
+                                           .arg(MethodCombo->currentText()) +
+                                       why),
+                          MessageIcon::Stop, {mbOK});
+    return Matching::Refused;
 }
 
 QString TTradeImportDialog::UnknownCodesText() const {

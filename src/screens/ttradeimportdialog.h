@@ -41,9 +41,10 @@ public:
 
 private:
     void Layout(const QString& fileName);
-    // `tell`: a list that cannot be matched is also said in a message box (not while typing
-    // codes, nor for a corporate action, which a code typed mends).
-    void Rematch(bool tell);
+    enum class Matching { Matched, AwaitsExclusion, Refused };
+    // Matches the list with the options shown. `tell`: a refusal is also said in a message box
+    // (not while codes are typed, nor for a corporate action, which typing its code mends).
+    Matching Rematch(bool tell);
     void ShowRows();
     QLineEdit* CodesEdit(const QString& objectName, const QString& name,
                          const QString& description);
